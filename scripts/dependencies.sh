@@ -1,0 +1,26 @@
+# Installs the Debian packages the build and the tests need, when they are missing.
+# Sourced by the other scripts; runs as root or through sudo.
+quorvant_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev)
+
+quorvant_install_missing() {
+    local missing=() package
+    for package in "${quorvant_packages[@]}" "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+        "${missing[@]}"
+}
+
+quorvant_build() {
+    local build_dir=$1
+    cmake -S "$quorvant_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build_dir" --parallel
+}
+
+quorvant_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test, headless.
+set -euo pipefail
+source "$(dirname "$0")/dependencies.sh"
+quorvant_install_missing clang-format
+quorvant_build "$quorvant_root/build"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$quorvant_root/build" --output-on-failure --timeout 300

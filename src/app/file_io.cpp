@@ -1,0 +1,114 @@
+#include "app/file_io.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace quorvant {
+namespace {
+
+bool MayWrite(const fs::path& path) {
+#ifdef _WIN32
+    return _waccess(path.c_str(), 2) == 0;
+#else
+    return access(path.c_str(), W_OK) == 0;
+#endif
+}
+
+// Pushes the temporary file's bytes to the disk before the rename makes them the file.
+bool FlushToDisk(const fs::path& path) {
+#ifdef _WIN32
+    (void)path;
+    return true;
+#else
+    const int fd = open(path.c_str(), O_RDONLY);
+    if (fd < 0) return false;
+    const bool synced = fsync(fd) == 0;
+    close(fd);
+    return synced;
+#endif
+}
+
+fs::path TemporaryPathBeside(const fs::path& target) {
+    std::random_device random;
+    fs::path temporary = target;
+    temporary += ".tmp" + std::to_string(random() % 1000000);
+    return temporary;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(fs::path(path), error)) return std::nullopt;
+    std::ifstream in(fs::path(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return content;
+}
+
+std::optional<std::string> ReadFilePart(const std::string& path, std::uint64_t offset,
+                                        std::size_t count) {
+    std::error_code error;
+    if (!fs::is_regular_file(fs::path(path), error)) return std::nullopt;
+    std::ifstream in(fs::path(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string part(count, '\0');
+    in.seekg(static_cast<std::streamoff>(offset));
+    if (in) in.read(part.data(), static_cast<std::streamsize>(count));
+    part.resize(in ? count : static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return part;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    std::error_code error;
+    fs::path target(path);
+    if (fs::is_symlink(target, error)) {
+        target = fs::canonical(target, error);
+        if (error) return false;
+    }
+    const bool exists = fs::exists(target, error);
+    if (exists && (!fs::is_regular_file(target, error) || !MayWrite(target))) return false;
+
+    const fs::path temporary = TemporaryPathBeside(target);
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            fs::remove(temporary, error);
+            return false;
+        }
+    }
+    if (exists) fs::permissions(temporary, fs::status(target, error).permissions(), error);
+    if (!FlushToDisk(temporary)) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    fs::rename(temporary, target, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+std::string WithFinalLineEnd(std::string text) {
+    if (text.empty() || (text.back() != '\n' && text.back() != '\r')) text += "\r\n";
+    return text;
+}
+
+}  // namespace quorvant

@@ -1,0 +1,63 @@
+#include "app/frm_main.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include "ui/dialogs.h"
+#include "ui/form1.h"
+
+namespace quorvant {
+namespace {
+
+constexpr int kTimerInterval = 100;
+
+QPixmap SplashPicture() {
+    QPixmap picture(360, 140);
+    picture.fill(QColor(0x14, 0x15, 0x18));
+    QPainter painter(&picture);
+    painter.setPen(QColor(0xff, 0xa8, 0x3c));
+    QFont font = painter.font();
+    font.setPointSize(26);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(picture.rect(), Qt::AlignCenter, QString::fromLatin1(kApplicationTitle));
+    return picture;
+}
+
+}  // namespace
+
+frm_main::frm_main(Dialogs& dialogs, std::function<void()> endProgram)
+    : dialogs_(dialogs), endProgram_(std::move(endProgram)) {
+    setObjectName(QStringLiteral("frm_main"));
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    auto* picture = new QLabel(this);
+    picture->setPixmap(SplashPicture());
+    picture->adjustSize();
+    setFixedSize(picture->size());
+
+    Timer1.setInterval(kTimerInterval);
+    connect(&Timer1, &QTimer::timeout, this, &frm_main::Timer1_Timer);
+    Timer1.start();
+}
+
+frm_main::~frm_main() = default;
+
+void frm_main::Timer1_Timer() {
+    if (form1_) return;
+    form1_ = std::make_unique<Form1>(dialogs_, this);
+    if (!form1_->Form_Load()) {
+        Timer1.stop();
+        endProgram_();
+    }
+}
+
+void frm_main::closeEvent(QCloseEvent* event) {
+    Timer1.stop();
+    event->accept();
+}
+
+void Main(frm_main& splash) { splash.show(); }
+
+}  // namespace quorvant

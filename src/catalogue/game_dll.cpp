@@ -1,0 +1,16 @@
+// Rewriting a mod's game library name, with the one failure told to the user.
+#include "catalogue/descriptor.h"
+#include "ui/dialogs.h"
+#include "ui/form1.h"
+#include "ui/text_conversion.h"
+
+namespace quorvant {
+
+void Form1::SetGameDll(const QString& mod, const QString& fileName) {
+    if (quorvant::SetGameDll(Dir1.path(), ToBytes(mod), ToBytes(fileName)) !=
+        GameDllWrite::Written) {
+        dialogs_.message(this, QStringLiteral("Can't write DLL!"));
+    }
+}
+
+}  // namespace quorvant

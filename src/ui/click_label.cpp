@@ -1,0 +1,40 @@
+#include "ui/click_label.h"
+
+#include <QMouseEvent>
+
+namespace quorvant {
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+    pressedInside_ = true;
+    emit pressed();
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressedInside_ && rect().contains(event->position().toPoint());
+    pressedInside_ = false;
+    emit released();
+    if (click) emit clicked();
+    event->accept();
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    pressedInside_ = false;
+    emit doubleClicked();
+    event->accept();
+}
+
+PictureBox::PictureBox(QWidget* parent) : ClickLabel(parent) {}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    setPixmap(picture);
+}
+
+bool PictureBox::showsPictureOf(const PictureBox& reference) const {
+    return !picture_.isNull() && picture_.cacheKey() == reference.picture_.cacheKey();
+}
+
+}  // namespace quorvant

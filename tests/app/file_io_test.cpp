@@ -1,0 +1,73 @@
+#include "app/file_io.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/temp_folder.h"
+
+namespace quorvant {
+namespace {
+
+using ::quorvant::testing::ReadFile;
+using ::quorvant::testing::TempFolder;
+using ::quorvant::testing::WriteFile;
+
+TEST(WithFinalLineEnd, AddsCrLfOnlyWhenTheTextLacksALineEnd) {
+    EXPECT_EQ(WithFinalLineEnd("a\r\nb"), "a\r\nb\r\n");
+    EXPECT_EQ(WithFinalLineEnd("a\r\n"), "a\r\n");
+    EXPECT_EQ(WithFinalLineEnd("a\n"), "a\n");
+    EXPECT_EQ(WithFinalLineEnd("a\r"), "a\r");
+    EXPECT_EQ(WithFinalLineEnd(""), "\r\n");
+}
+
+TEST(ReadWholeFile, ReadsEveryByteAndNothingForFoldersOrMissingFiles) {
+    TempFolder temp;
+    const std::string bytes("a\0b\r\n\xff", 6);
+    WriteFile(temp / "file.bin", bytes);
+    EXPECT_EQ(ReadWholeFile(temp / "file.bin"), bytes);
+    EXPECT_EQ(ReadWholeFile(temp / "missing"), std::nullopt);
+    EXPECT_EQ(ReadWholeFile(temp.str()), std::nullopt);
+}
+
+TEST(ReadFilePart, GivesWhatExistsOfTheRange) {
+    TempFolder temp;
+    WriteFile(temp / "file.bin", "0123456789");
+    EXPECT_EQ(ReadFilePart(temp / "file.bin", 2, 3), "234");
+    EXPECT_EQ(ReadFilePart(temp / "file.bin", 8, 5), "89");
+    EXPECT_EQ(ReadFilePart(temp / "file.bin", 20, 5), "");
+    EXPECT_EQ(ReadFilePart(temp / "missing", 0, 5), std::nullopt);
+}
+
+TEST(WriteFileAtomically, ReplacesTheContentAndLeavesNoTemporaryFile) {
+    TempFolder temp;
+    WriteFile(temp / "server.cfg", "old content that is longer");
+    ASSERT_TRUE(WriteFileAtomically(temp / "server.cfg", "new"));
+    EXPECT_EQ(ReadFile(temp / "server.cfg"), "new");
+    ASSERT_TRUE(WriteFileAtomically(temp / "created.cfg", ""));
+    EXPECT_EQ(ReadFile(temp / "created.cfg"), "");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()),
+                            std::filesystem::directory_iterator()),
+              2);
+}
+
+TEST(WriteFileAtomically, FailsWithoutTouchingAnythingWhenTheFileCannotBeReplaced) {
+    TempFolder temp;
+    std::filesystem::create_directory(temp / "folder.cfg");
+    EXPECT_FALSE(WriteFileAtomically(temp / "folder.cfg", "x"));
+    EXPECT_TRUE(std::filesystem::is_directory(temp / "folder.cfg"));
+    EXPECT_FALSE(WriteFileAtomically(temp / "missing/mod/liblist.gam", "x"));
+    EXPECT_FALSE(std::filesystem::exists(temp / "missing"));
+}
+
+TEST(WriteFileAtomically, WritesThroughALinkAndKeepsTheLink) {
+    TempFolder temp;
+    WriteFile(temp / "real.cfg", "old");
+    std::filesystem::create_symlink(temp / "real.cfg", temp / "link.cfg");
+    ASSERT_TRUE(WriteFileAtomically(temp / "link.cfg", "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(temp / "link.cfg"));
+    EXPECT_EQ(ReadFile(temp / "real.cfg"), "new");
+}
+
+}  // namespace
+}  // namespace quorvant

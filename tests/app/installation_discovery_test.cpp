@@ -1,0 +1,106 @@
+#include "app/installation_discovery.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "app/file_system.h"
+#include "support/temp_folder.h"
+
+namespace quorvant {
+namespace {
+
+using ::quorvant::testing::GameFolder;
+using ::quorvant::testing::TempFolder;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// Answers discovery's questions from a script and records what it was told.
+class ScriptedDialogue : public DiscoveryDialogue {
+  public:
+    std::string registered;
+    std::deque<std::string> answers;
+    std::vector<std::string> events;
+
+    std::string RegisteredGameFolder() override { return registered; }
+    void ShowMessage(std::string_view text) override {
+        events.push_back("message " + std::string(text));
+    }
+    void ForgetStoredGameFolder() override { events.push_back("forget"); }
+    std::string AskForFolder(std::string_view prompt, std::string_view title,
+                             std::string_view defaultAnswer) override {
+        events.push_back("ask " + std::string(prompt) + " | " + std::string(title) + " | " +
+                         std::string(defaultAnswer));
+        if (answers.empty()) return {};
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class DiscoveryTest : public ::testing::Test {
+  protected:
+    TempFolder temp;
+    GameFolder game{temp.path() / "Half-Life"};
+    std::string defaultFolder = temp / "drive_c/Sierra/Half-Life";
+    ScriptedDialogue dialogue;
+
+    DiscoveryTest() { game.addExecutable(); }
+    std::string askLine() const {
+        return "ask Please, enter Half-Life forder. | I can't find the path! | " + defaultFolder;
+    }
+};
+
+TEST_F(DiscoveryTest, AStoredFolderHoldingTheGameIsTakenSilently) {
+    EXPECT_EQ(DiscoverGameFolder(game.str(), defaultFolder, dialogue), game.str());
+    EXPECT_THAT(dialogue.events, IsEmpty());
+}
+
+TEST_F(DiscoveryTest, TheInstallersRegistrationComesBeforeTheDefaultFolder) {
+    GameFolder(defaultFolder).addExecutable();
+    dialogue.registered = game.str();
+    EXPECT_EQ(DiscoverGameFolder("", defaultFolder, dialogue), game.str());
+    EXPECT_THAT(dialogue.events, IsEmpty());
+}
+
+TEST_F(DiscoveryTest, TheDefaultFolderIsTakenWhenNothingIsKnown) {
+    GameFolder(defaultFolder).addExecutable("HL.EXE");
+    EXPECT_EQ(DiscoverGameFolder("", defaultFolder, dialogue), defaultFolder);
+    EXPECT_THAT(dialogue.events, IsEmpty());
+}
+
+TEST_F(DiscoveryTest, NothingFoundAsksAtOnceWithoutReproach) {
+    dialogue.answers = {game.str()};
+    EXPECT_EQ(DiscoverGameFolder("", defaultFolder, dialogue), game.str());
+    EXPECT_THAT(dialogue.events, ElementsAre(askLine()));
+}
+
+TEST_F(DiscoveryTest, AWrongFolderIsReproachedForgottenAndAskedAgainUntilRight) {
+    dialogue.answers = {temp / "elsewhere", game.str()};
+    EXPECT_EQ(DiscoverGameFolder(temp / "moved", defaultFolder, dialogue), game.str());
+    EXPECT_THAT(dialogue.events, ElementsAre("message Incorrect forder!", "forget", askLine(),
+                                             "message Incorrect forder!", "forget", askLine()));
+}
+
+TEST_F(DiscoveryTest, ARegisteredFolderWithoutTheGameIsReproachedToo) {
+    dialogue.registered = temp / "uninstalled";
+    EXPECT_EQ(DiscoverGameFolder("", defaultFolder, dialogue), std::nullopt);
+    EXPECT_THAT(dialogue.events, ElementsAre("message Incorrect forder!", "forget", askLine()));
+}
+
+TEST_F(DiscoveryTest, AnEmptyAnswerGivesUp) {
+    EXPECT_EQ(DiscoverGameFolder(temp / "moved", defaultFolder, dialogue), std::nullopt);
+    EXPECT_EQ(dialogue.events.back(), askLine());
+}
+
+TEST_F(DiscoveryTest, OnlyAnOrdinaryFileCountsAsTheGame) {
+    GameFolder fake(temp.path() / "fake");
+    fake.addFolder("hl.exe");
+    EXPECT_FALSE(FolderHoldsGame(fake.str()));
+    EXPECT_TRUE(FolderHoldsGame(game.str()));
+    EXPECT_EQ(DefaultGameFolder("C:"), JoinPath(JoinPath("C:", "Sierra"), "Half-Life"));
+}
+
+}  // namespace
+}  // namespace quorvant

@@ -1,0 +1,104 @@
+#include "app/registry.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QFileInfo>
+#include <filesystem>
+
+#include "app/settings.h"
+#include "app/settings_names.h"
+#include "support/temp_folder.h"
+
+namespace quorvant {
+namespace {
+
+using ::quorvant::testing::ReadFile;
+using ::quorvant::testing::TempFolder;
+using Registry::Root;
+
+constexpr std::string_view kKey = settings::kKeyPath;
+
+// Every test gets a configuration folder of its own.
+class RegistryTest : public ::testing::Test {
+  protected:
+    TempFolder config;
+    QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+
+    RegistryTest() { qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.str())); }
+    ~RegistryTest() override { qputenv("XDG_CONFIG_HOME", savedConfigHome); }
+
+    std::string settingsFile() const { return config / "Velmarsh Software/Quorvant.ini"; }
+};
+
+TEST_F(RegistryTest, AFirstRunCreatesAnEmptyKeyWhereEveryValueReadsEmpty) {
+    EXPECT_FALSE(Registry::OpenedKey(Root::LocalMachine, kKey).isOpen());
+    Registry::CreateKey(kKey, Root::LocalMachine);
+    EXPECT_TRUE(std::filesystem::is_regular_file(settingsFile()));
+    EXPECT_TRUE(Registry::OpenedKey(Root::LocalMachine, kKey).isOpen());
+    EXPECT_EQ(Registry::ReadValue(Root::LocalMachine, kKey, "hl_path"), "");
+    Registry::CreateKey(kKey, Root::LocalMachine);
+    Registry::WriteValue(Root::LocalMachine, kKey, "Dev", "1", Registry::kString);
+    Registry::CreateKey(kKey, Root::LocalMachine);
+    EXPECT_EQ(Registry::ReadValue(Root::LocalMachine, kKey, "Dev"), "1");
+}
+
+TEST_F(RegistryTest, WritesBeforeTheKeyExistsAreLost) {
+    Registry::WriteValue(Root::LocalMachine, kKey, "Dev", "1", Registry::kString);
+    EXPECT_FALSE(std::filesystem::exists(settingsFile()));
+    EXPECT_EQ(Registry::ReadValue(Root::LocalMachine, kKey, "Dev"), "");
+}
+
+TEST_F(RegistryTest, TextsComeBackExactly) {
+    Registry::CreateKey(kKey, Root::LocalMachine);
+    const std::string texts[] = {"C:\\Sierra\\Half-Life", "27015", "", " padded  ",
+                                 "caf\xc3\xa9, \"quoted\" ; # = [x]"};
+    for (const std::string& text : texts) {
+        Registry::WriteValue(Root::LocalMachine, kKey, "hl_path", text, Registry::kString);
+        EXPECT_EQ(Registry::ReadValue(Root::LocalMachine, kKey, "hl_path"), text);
+    }
+}
+
+TEST_F(RegistryTest, IntegersAreStoredAsTheirNumberAndOtherTypesWriteNothing) {
+    Registry::CreateKey(kKey, Root::LocalMachine);
+    Registry::OpenedKey key(Root::LocalMachine, kKey);
+    ASSERT_TRUE(key.isOpen());
+    EXPECT_EQ(Registry::WriteValueToKey(key, "Port", Registry::kInteger, "27016"),
+              Registry::kSuccess);
+    EXPECT_EQ(Registry::WriteValueToKey(key, "Binary", 3, "data"), 0);
+    std::string value = "untouched";
+    EXPECT_EQ(Registry::ReadValueFromKey(key, "Port", value), Registry::kSuccess);
+    EXPECT_EQ(value, "27016");
+    value = "untouched";
+    EXPECT_NE(Registry::ReadValueFromKey(key, "Binary", value), Registry::kSuccess);
+    EXPECT_EQ(value, "untouched");
+}
+
+TEST_F(RegistryTest, KeysAreKeptApartSoTheGamesRegistrationReadsAsMissing) {
+    CreateSettingsKey();
+    WriteSetting(settings::kHlPath, "/games/hl");
+    WriteSetting("Path", "/games/hl");
+    EXPECT_EQ(ReadSetting(settings::kHlPath), "/games/hl");
+    EXPECT_EQ(ReadRegisteredGameFolder(), "");
+
+    Registry::CreateKey(settings::kGameAppPathKey, Root::LocalMachine);
+    Registry::WriteValue(Root::LocalMachine, settings::kGameAppPathKey, "Path", "/opt/hl",
+                         Registry::kString);
+    EXPECT_EQ(ReadRegisteredGameFolder(), "/opt/hl");
+    EXPECT_EQ(ReadSetting("Path"), "/games/hl");
+}
+
+TEST_F(RegistryTest, TheSettingsFileIsPlainTextInTheConfigurationFolder) {
+    CreateSettingsKey();
+    WriteSetting(settings::kLanguage, "0");
+    EXPECT_NE(ReadFile(settingsFile()).find("Language=0"), std::string::npos);
+}
+
+TEST_F(RegistryTest, AnUnreadableOrBrokenFileReadsAsEmpty) {
+    CreateSettingsKey();
+    ::quorvant::testing::WriteFile(settingsFile(), "\xff\xfe[General\nDev");
+    EXPECT_EQ(ReadSetting(settings::kDev), "");
+}
+
+}  // namespace
+}  // namespace quorvant

@@ -1,0 +1,63 @@
+#include "support/temp_folder.h"
+
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace quorvant::testing {
+
+TempFolder::TempFolder() {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path_ = fs::temp_directory_path() / ("quorvant-test-" + std::to_string(random()));
+        if (fs::create_directory(path_)) return;
+    }
+    throw std::runtime_error("no temporary folder");
+}
+
+TempFolder::~TempFolder() {
+    std::error_code error;
+    fs::remove_all(path_, error);
+}
+
+std::string TempFolder::operator/(std::string_view relative) const {
+    return (path_ / fs::path(relative)).string();
+}
+
+void WriteFile(const fs::path& path, std::string_view bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+GameFolder::GameFolder(fs::path root) : root_(std::move(root)) { fs::create_directories(root_); }
+
+std::string GameFolder::operator/(std::string_view relative) const {
+    return (root_ / fs::path(relative)).string();
+}
+
+GameFolder& GameFolder::addExecutable(std::string_view name) { return addFile(name, "MZ"); }
+
+GameFolder& GameFolder::addMod(std::string_view mod, std::string_view descriptor) {
+    return addFile(std::string(mod) + "/liblist.gam", descriptor);
+}
+
+GameFolder& GameFolder::addFile(std::string_view relative, std::string_view bytes) {
+    WriteFile(root_ / fs::path(relative), bytes);
+    return *this;
+}
+
+GameFolder& GameFolder::addFolder(std::string_view relative) {
+    fs::create_directories(root_ / fs::path(relative));
+    return *this;
+}
+
+}  // namespace quorvant::testing

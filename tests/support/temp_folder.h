@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace quorvant::testing {
+
+// A folder of its own for one test, removed with everything in it afterwards.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string str() const { return path_.string(); }
+    std::string operator/(std::string_view relative) const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+// Files of a fixture, written and read byte for byte.
+void WriteFile(const std::filesystem::path& path, std::string_view bytes);
+std::string ReadFile(const std::filesystem::path& path);
+
+// A game folder with the executable in it and mods added by name.
+class GameFolder {
+  public:
+    explicit GameFolder(std::filesystem::path root);
+
+    std::string str() const { return root_.string(); }
+    std::string operator/(std::string_view relative) const;
+
+    GameFolder& addExecutable(std::string_view name = "hl.exe");
+    GameFolder& addMod(std::string_view mod, std::string_view descriptor);
+    GameFolder& addFile(std::string_view relative, std::string_view bytes = {});
+    GameFolder& addFolder(std::string_view relative);
+
+  private:
+    std::filesystem::path root_;
+};
+
+}  // namespace quorvant::testing

@@ -1,0 +1,45 @@
+#include "support/ui_fixture.h"
+
+#include "app/settings.h"
+
+namespace quorvant::testing {
+
+void FakeDialogs::message(QWidget*, const QString& text) { messages << text; }
+
+QString FakeDialogs::ask(QWidget*, const QString& prompt, const QString& title,
+                         const QString& defaultAnswer) {
+    questions << prompt + QLatin1String(" | ") + title + QLatin1String(" | ") + defaultAnswer;
+    if (whileAsking) whileAsking();
+    if (answers.empty()) return {};
+    const QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value)
+    : name_(name), saved_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
+    qputenv(name, QByteArray::fromStdString(value));
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    if (wasSet_) {
+        qputenv(name_, saved_);
+    } else {
+        qunsetenv(name_);
+    }
+}
+
+void WindowTest::storeSetting(std::string_view name, std::string_view value) {
+    CreateSettingsKey();
+    WriteSetting(name, value);
+}
+
+std::string WindowTest::storedSetting(std::string_view name) { return ReadSetting(name); }
+
+Form1& WindowTest::loadMainWindow() {
+    window = std::make_unique<Form1>(dialogs);
+    EXPECT_TRUE(window->Form_Load());
+    return *window;
+}
+
+}  // namespace quorvant::testing

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "support/temp_folder.h"
+#include "ui/dialogs.h"
+#include "ui/form1.h"
+
+namespace quorvant::testing {
+
+// Records every message and answers every question from a script.
+class FakeDialogs : public Dialogs {
+  public:
+    QStringList messages;
+    QStringList questions;
+    std::deque<QString> answers;
+    std::function<void()> whileAsking;
+
+    void message(QWidget* parent, const QString& text) override;
+    QString ask(QWidget* parent, const QString& prompt, const QString& title,
+                const QString& defaultAnswer) override;
+};
+
+// Sets an environment variable for the life of the object.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const std::string& value);
+    ~ScopedEnvironment();
+
+  private:
+    const char* name_;
+    QByteArray saved_;
+    bool wasSet_;
+};
+
+// A machine of its own for each test: empty settings, an empty Wine prefix, and a game folder
+// (not yet holding the game) that the test fills.
+class WindowTest : public ::testing::Test {
+  protected:
+    TempFolder temp;
+    ScopedEnvironment configHome{"XDG_CONFIG_HOME", temp / "config"};
+    ScopedEnvironment winePrefix{"WINEPREFIX", temp / "wine"};
+    GameFolder game{temp.path() / "Half-Life"};
+    FakeDialogs dialogs;
+
+    // Stores a setting as an earlier run would have.
+    void storeSetting(std::string_view name, std::string_view value);
+    std::string storedSetting(std::string_view name);
+    // The main window after start-up; fails the test when start-up gave up.
+    Form1& loadMainWindow();
+
+    std::unique_ptr<Form1> window;
+};
+
+}  // namespace quorvant::testing
