@@ -1,7 +1,27 @@
 #!/usr/bin/env bash
-# Builds the program and starts it.
+# Builds the program and starts it. Without a game folder of your own set up, it starts on a
+# demo game folder with settings of its own, so your own settings are never touched.
 set -euo pipefail
 source "$(dirname "$0")/dependencies.sh"
 quorvant_install_missing
 quorvant_build "$quorvant_root/build"
+
+config_home=${XDG_CONFIG_HOME:-$HOME/.config}
+stored_folder=$(sed -n 's/^hl_path=//p' "$config_home/Velmarsh Software/Quorvant.ini" 2>/dev/null || true)
+default_folder=${WINEPREFIX:-$HOME/.wine}/drive_c/Sierra/Half-Life
+
+has_game() { [ -n "$1" ] && [ -n "$(find "$1" -maxdepth 1 -type f -iname hl.exe 2>/dev/null)" ]; }
+
+if ! has_game "$stored_folder" && ! has_game "$default_folder"; then
+    demo=$quorvant_root/build/demo
+    [ -f "$demo/Half-Life/hl.exe" ] || bash "$quorvant_root/scripts/make-demo-game.sh" "$demo/Half-Life"
+    export XDG_CONFIG_HOME=$demo/config
+    settings="$XDG_CONFIG_HOME/Velmarsh Software/Quorvant.ini"
+    if [ ! -f "$settings" ]; then
+        mkdir -p "$(dirname "$settings")"
+        printf '[General]\nhl_path=%s\n' "$demo/Half-Life" >"$settings"
+    fi
+    echo "No game folder found: starting on the demo folder $demo/Half-Life"
+    echo "Launches are recorded in $demo/Half-Life/launches.log"
+fi
 exec "$quorvant_root/build/src/quorvant" "$@"

@@ -2,28 +2,15 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPainter>
 
 #include "ui/dialogs.h"
 #include "ui/form1.h"
+#include "ui/pictures.h"
 
 namespace quorvant {
 namespace {
 
 constexpr int kTimerInterval = 100;
-
-QPixmap SplashPicture() {
-    QPixmap picture(360, 140);
-    picture.fill(QColor(0x14, 0x15, 0x18));
-    QPainter painter(&picture);
-    painter.setPen(QColor(0xff, 0xa8, 0x3c));
-    QFont font = painter.font();
-    font.setPointSize(26);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(picture.rect(), Qt::AlignCenter, QString::fromLatin1(kApplicationTitle));
-    return picture;
-}
 
 }  // namespace
 
@@ -33,7 +20,7 @@ frm_main::frm_main(Dialogs& dialogs, std::function<void()> endProgram)
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     auto* picture = new QLabel(this);
-    picture->setPixmap(SplashPicture());
+    picture->setPixmap(pictures::Splash());
     picture->adjustSize();
     setFixedSize(picture->size());
 

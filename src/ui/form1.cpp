@@ -5,16 +5,50 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
 
 #include "ui/dialogs.h"
 #include "ui/pictures.h"
+#include "ui/shape.h"
 
 namespace quorvant {
 namespace {
 
 constexpr QSize kWindowSize(609, 377);
-constexpr QRect kPanelArea(128, 44, 470, 290);
-constexpr QRect kSubPanelArea(0, 30, 470, 260);
+constexpr QRect kPanelArea(132, 52, 466, 278);
+constexpr QRect kSubPanelArea(0, 28, 466, 250);
+constexpr QSize kBoxSize(19, 19);
+
+const QColor kAccent(0xff, 0x9a, 0x2e);
+const QColor kHighlight(0xff, 0x9a, 0x2e, 0x48);
+const QColor kEdge(0x3b, 0x3f, 0x48);
+
+// Dark controls with light text and the accent colour for the selection.
+const char kStyle[] = R"(
+QLabel { color: #d9dbe0; }
+QListWidget, QLineEdit, QComboBox {
+    background: #0e1013; color: #eceef2; border: 1px solid #3b3f48; border-radius: 3px;
+    selection-background-color: #ff9a2e; selection-color: #111214;
+}
+QLineEdit, QComboBox { padding: 1px 4px; }
+QListWidget:focus, QLineEdit:focus, QComboBox:focus { border-color: #ff9a2e; }
+QComboBox::drop-down { border: none; width: 16px; }
+QComboBox QAbstractItemView { background: #0e1013; color: #eceef2; border: 1px solid #3b3f48; }
+QScrollBar:vertical { background: #0e1013; width: 10px; margin: 0; }
+QScrollBar::handle:vertical { background: #3b3f48; border-radius: 4px; min-height: 18px; }
+QScrollBar::add-line, QScrollBar::sub-line { height: 0; }
+QToolTip { background: #1d2026; color: #eceef2; border: 1px solid #ff9a2e; }
+#btn_go {
+    background: #ff9a2e; color: #15161a; border-radius: 4px; font-weight: bold;
+    font-size: 17px;
+}
+#Label4 { color: #f4f4f4; font-size: 19px; font-weight: bold; letter-spacing: 2px; }
+#Label20, #Label21 { color: #80858f; font-size: 10px; }
+#Label1 { color: #b8bcc6; }
+#Label3, #Label11, #Label37, #Label35 { color: #ff9a2e; }
+#Label28, #Label19, #Label29 { font-size: 10px; }
+)";
 
 template <typename Control>
 Control* Make(QWidget* parent, const char* name, QRect geometry) {
@@ -24,16 +58,48 @@ Control* Make(QWidget* parent, const char* name, QRect geometry) {
     return control;
 }
 
+ClickLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, const char* caption) {
+    auto* label = Make<ClickLabel>(parent, name, geometry);
+    label->setText(QString::fromUtf8(caption));
+    return label;
+}
+
+ClickLabel* MakeLink(QWidget* parent, const char* name, QRect geometry) {
+    auto* link = MakeLabel(parent, name, geometry, "URL");
+    link->setStyleSheet(QStringLiteral("color: rgb(192, 192, 255); text-decoration: underline;"));
+    link->setCursor(Qt::PointingHandCursor);
+    return link;
+}
+
+PictureBox* MakeBox(QWidget* parent, const char* name, QPoint at) {
+    return Make<PictureBox>(parent, name, QRect(at, kBoxSize));
+}
+
+Shape* MakeShape(QWidget* parent, const char* name, QRect geometry, QColor border, QColor fill) {
+    auto* shape = Make<Shape>(parent, name, geometry);
+    shape->setColours(border, fill);
+    return shape;
+}
+
+Shape* MakeHighlight(QWidget* parent, const char* name, QRect geometry) {
+    return MakeShape(parent, name, geometry, Qt::transparent, kHighlight);
+}
+
 QFrame* MakeFrame(QWidget* parent, const char* name, QRect geometry) {
     auto* frame = Make<QFrame>(parent, name, geometry);
     frame->setFrameShape(QFrame::NoFrame);
     return frame;
 }
 
+// The first child of a panel: the window's background, placed at start-up.
 PictureBox* MakeBackdrop(QFrame* frame, const char* name) {
-    auto* backdrop = Make<PictureBox>(frame, name, QRect(QPoint(0, 0), kWindowSize));
-    backdrop->lower();
-    return backdrop;
+    return Make<PictureBox>(frame, name, QRect(QPoint(0, 0), kWindowSize));
+}
+
+QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry, const char* text = "") {
+    auto* field = Make<QLineEdit>(parent, name, geometry);
+    field->setText(QString::fromLatin1(text));
+    return field;
 }
 
 }  // namespace
@@ -44,95 +110,226 @@ Form1::Form1(Dialogs& dialogs, QWidget* splash)
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(kWindowSize);
-    buildControls();
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    setFont(font);
+    setStyleSheet(QString::fromLatin1(kStyle));
+    buildWindowControls();
+    buildServerPanel();
+    buildJoinPanel();
+    buildSinglePanel();
+    buildConfigPanel();
+    for (PictureBox* box : {coche_dev, coche_console, coche_ping, coche_memoire, coche_dedicated,
+                            coche_skip_intro, coche_skill1, coche_skill2, coche_skill3}) {
+        box->setTag(QStringLiteral("0"));
+    }
+    connectHandlers();
 }
 
 Form1::~Form1() = default;
 
-void Form1::closeEvent(QCloseEvent* event) {
-    if (loaded_) Form_Unload();
-    event->accept();
-}
+void Form1::buildWindowControls() {
+    Label4 = MakeLabel(this, "Label4", QRect(16, 8, 220, 28), "QUORVANT");
+    Label20 = MakeLabel(this, "Label20", QRect(16, 344, 200, 14), "version beta 1.0");
+    Label21 = MakeLabel(this, "Label21", QRect(16, 358, 260, 14), "Made by Velmarsh Software");
+    Line1 = MakeShape(this, "Line1", QRect(8, 44, 593, 1), Qt::transparent, kEdge);
+    Line2 = MakeShape(this, "Line2", QRect(16, 152, 98, 1), Qt::transparent, kEdge);
+    Line3 = MakeShape(this, "Line3", QRect(0, 337, 609, 1), Qt::transparent, kEdge);
+    Line4 = MakeShape(this, "Line4", QRect(410, 12, 1, 20), Qt::transparent, kEdge);
+    Line5 = MakeShape(this, "Line5", QRect(550, 12, 1, 20), Qt::transparent, kEdge);
+    for (Shape* line : {Line1, Line2, Line3, Line4, Line5}) line->setFilled(true);
 
-void Form1::buildControls() {
-    auto* backdrop = Make<PictureBox>(this, "Form1_background", rect());
-    backdrop->setPicture(background_);
+    Shape_Server = MakeHighlight(this, "Shape_Server", QRect(11, 62, 109, 24));
+    Shape_Client = MakeHighlight(this, "Shape_Client", QRect(11, 90, 109, 24));
+    Shape_General = MakeHighlight(this, "Shape_General", QRect(11, 118, 109, 24));
+    Label18 = MakeLabel(this, "Label18", QRect(11, 62, 109, 24), "MULTIPLAYER");
+    Label17 = MakeLabel(this, "Label17", QRect(11, 90, 109, 24), "SINGLE PLAYER");
+    Label16 = MakeLabel(this, "Label16", QRect(11, 118, 109, 24), "CONFIGURATION");
+    for (ClickLabel* tab : {Label18, Label17, Label16}) tab->setIndent(3);
 
-    Label18 = Make<ClickLabel>(this, "Label18", QRect(8, 60, 112, 22));
-    Label17 = Make<ClickLabel>(this, "Label17", QRect(8, 90, 112, 22));
-    Label16 = Make<ClickLabel>(this, "Label16", QRect(8, 120, 112, 22));
+    btn_go = MakeLabel(this, "btn_go", QRect(500, 342, 96, 30), "GO !");
+    btn_go->setAlignment(Qt::AlignCenter);
+    Label1 = MakeLabel(this, "Label1", QRect(428, 348, 60, 18), "Close");
+    Label1->setAlignment(Qt::AlignCenter);
+    Image1 = Make<PictureBox>(this, "Image1", QRect(464, 14, 33, 17));
+    Image2 = Make<PictureBox>(this, "Image2", QRect(506, 14, 33, 17));
+    Image3 = Make<PictureBox>(this, "Image3", QRect(562, 15, 16, 14));
+    Image4 = Make<PictureBox>(this, "Image4", QRect(584, 15, 16, 14));
+    Image1->setPicture(pictures::EnglishFlag());
+    Image2->setPicture(pictures::FrenchFlag());
+    Image3->setPicture(pictures::Minimise());
+    Image4->setPicture(pictures::Close());
+    Image1->setTag(QStringLiteral("1"));
+    for (PictureBox* button : {Image1, Image2, Image3, Image4}) {
+        button->setCursor(Qt::PointingHandCursor);
+    }
+    for (ClickLabel* button : {btn_go, Label1, Label18, Label17, Label16}) {
+        button->setCursor(Qt::PointingHandCursor);
+    }
 
-    Frame_mplayer = MakeFrame(this, "Frame_mplayer", kPanelArea);
-    Img_frame_mplayer = MakeBackdrop(Frame_mplayer, "Img_frame_mplayer");
-    Label23 = Make<ClickLabel>(Frame_mplayer, "Label23", QRect(10, 4, 90, 20));
-    Label22 = Make<ClickLabel>(Frame_mplayer, "Label22", QRect(110, 4, 90, 20));
-
-    Frame_server = MakeFrame(Frame_mplayer, "Frame_server", kSubPanelArea);
-    img_frame_server = MakeBackdrop(Frame_server, "img_frame_server");
-    lst_mods = Make<QListWidget>(Frame_server, "lst_mods", QRect(10, 20, 140, 150));
-    txt_max_players = Make<QLineEdit>(Frame_server, "txt_max_players", QRect(170, 150, 50, 20));
-    txt_max_players->setText(QStringLiteral("8"));
-    txt_port_server = Make<QLineEdit>(Frame_server, "txt_port_server", QRect(170, 180, 60, 20));
-    txt_port_server->setText(QStringLiteral("27015"));
-    coche_dedicated = Make<PictureBox>(Frame_server, "coche_dedicated", QRect(170, 210, 19, 19));
-
-    Frame_Join = MakeFrame(Frame_mplayer, "Frame_Join", kSubPanelArea);
-    img_frame_join = MakeBackdrop(Frame_Join, "img_frame_join");
-    txt_ip = Make<QComboBox>(Frame_Join, "txt_ip", QRect(100, 40, 200, 22));
-    txt_ip->setEditable(true);
-    txt_port_join = Make<QLineEdit>(Frame_Join, "txt_port_join", QRect(100, 70, 70, 20));
-    Frame_Join->hide();
-
-    Frame_single = MakeFrame(this, "Frame_single", kPanelArea);
-    Img_frame_single = MakeBackdrop(Frame_single, "Img_frame_single");
-    lst_mods_solo = Make<QListWidget>(Frame_single, "lst_mods_solo", QRect(10, 20, 140, 150));
-    coche_skip_intro = Make<PictureBox>(Frame_single, "coche_skip_intro", QRect(170, 120, 19, 19));
-    coche_skill1 = Make<PictureBox>(Frame_single, "coche_skill1", QRect(170, 170, 19, 19));
-    coche_skill2 = Make<PictureBox>(Frame_single, "coche_skill2", QRect(170, 195, 19, 19));
-    coche_skill3 = Make<PictureBox>(Frame_single, "coche_skill3", QRect(170, 220, 19, 19));
-    Frame_single->hide();
-
-    frame_config = MakeFrame(this, "frame_config", kPanelArea);
-    img_frame_config = MakeBackdrop(frame_config, "img_frame_config");
-    txt_hl = Make<QLineEdit>(frame_config, "txt_hl", QRect(10, 30, 300, 20));
-    txt_hlexe = Make<QLineEdit>(frame_config, "txt_hlexe", QRect(10, 80, 120, 20));
-    coche_dev = Make<PictureBox>(frame_config, "coche_dev", QRect(10, 120, 19, 19));
-    coche_console = Make<PictureBox>(frame_config, "coche_console", QRect(10, 145, 19, 19));
-    coche_memoire = Make<PictureBox>(frame_config, "coche_memoire", QRect(10, 170, 19, 19));
-    coche_ping = Make<PictureBox>(frame_config, "coche_ping", QRect(10, 195, 19, 19));
-    txt_memoire = Make<QLineEdit>(frame_config, "txt_memoire", QRect(10, 240, 80, 20));
-    frame_config->hide();
-
-    HLCoche0 = Make<PictureBox>(this, "HLCoche0", QRect(0, 0, 19, 19));
-    HLCoche1 = Make<PictureBox>(this, "HLCoche1", QRect(0, 0, 19, 19));
-    HLOption0 = Make<PictureBox>(this, "HLOption0", QRect(0, 0, 19, 19));
-    HLOption1 = Make<PictureBox>(this, "HLOption1", QRect(0, 0, 19, 19));
+    HLCoche0 = MakeBox(this, "HLCoche0", QPoint(0, 0));
+    HLCoche1 = MakeBox(this, "HLCoche1", QPoint(0, 0));
+    HLOption0 = MakeBox(this, "HLOption0", QPoint(0, 0));
+    HLOption1 = MakeBox(this, "HLOption1", QPoint(0, 0));
     HLCoche0->setPicture(pictures::CheckBox(false));
     HLCoche1->setPicture(pictures::CheckBox(true));
     HLOption0->setPicture(pictures::OptionButton(false));
     HLOption1->setPicture(pictures::OptionButton(true));
     for (PictureBox* reference : {HLCoche0, HLCoche1, HLOption0, HLOption1}) reference->hide();
 
-    Image1 = Make<PictureBox>(this, "Image1", QRect(480, 8, 33, 17));
-    Image2 = Make<PictureBox>(this, "Image2", QRect(520, 8, 33, 17));
-    Image1->setTag(QStringLiteral("1"));
-
-    for (PictureBox* box : {coche_dev, coche_console, coche_ping, coche_memoire, coche_dedicated,
-                            coche_skip_intro, coche_skill1, coche_skill2, coche_skill3}) {
-        box->setTag(QStringLiteral("0"));
+    Frame_mplayer = MakeFrame(this, "Frame_mplayer", kPanelArea);
+    Img_frame_mplayer = MakeBackdrop(Frame_mplayer, "Img_frame_mplayer");
+    Shape7 = MakeHighlight(Frame_mplayer, "Shape7", QRect(8, 2, 84, 22));
+    Shape6 = MakeHighlight(Frame_mplayer, "Shape6", QRect(96, 2, 84, 22));
+    Label23 = MakeLabel(Frame_mplayer, "Label23", QRect(8, 2, 84, 22), "CREATE");
+    Label22 = MakeLabel(Frame_mplayer, "Label22", QRect(96, 2, 84, 22), "JOIN");
+    for (ClickLabel* tab : {Label23, Label22}) {
+        tab->setAlignment(Qt::AlignCenter);
+        tab->setCursor(Qt::PointingHandCursor);
     }
+    // The window opens on the create view.
+    for (ClickLabel* tab : {Label18, Label23}) {
+        QFont bold = tab->font();
+        bold.setBold(true);
+        tab->setFont(bold);
+    }
+    MakeShape(Frame_mplayer, "Shape_subtabs", QRect(6, 26, 454, 1), Qt::transparent, kEdge)
+        ->setFilled(true);
+}
 
-    connect(Label18, &ClickLabel::clicked, this, &Form1::Label18_Click);
-    connect(Label17, &ClickLabel::clicked, this, &Form1::Label17_Click);
-    connect(Label16, &ClickLabel::clicked, this, &Form1::Label16_Click);
-    connect(Label23, &ClickLabel::clicked, this, &Form1::Label23_Click);
-    connect(Label22, &ClickLabel::clicked, this, &Form1::Label22_Click);
-    connect(coche_dev, &ClickLabel::clicked, this, &Form1::coche_dev_Click);
-    connect(coche_console, &ClickLabel::clicked, this, &Form1::coche_console_Click);
-    connect(coche_ping, &ClickLabel::clicked, this, &Form1::coche_ping_Click);
-    connect(coche_memoire, &ClickLabel::clicked, this, &Form1::coche_memoire_Click);
-    connect(Image1, &ClickLabel::clicked, this, &Form1::Image1_Click);
-    connect(Image2, &ClickLabel::clicked, this, &Form1::Image2_Click);
+void Form1::buildServerPanel() {
+    Frame_server = MakeFrame(Frame_mplayer, "Frame_server", kSubPanelArea);
+    img_frame_server = MakeBackdrop(Frame_server, "img_frame_server");
+    Label2 = MakeLabel(Frame_server, "Label2", QRect(8, 4, 140, 16), "Mods:");
+    lst_mods = Make<QListWidget>(Frame_server, "lst_mods", QRect(8, 22, 140, 92));
+    Label12 = MakeLabel(Frame_server, "Label12", QRect(8, 118, 140, 16), "Bots:");
+    lst_bots = Make<QListWidget>(Frame_server, "lst_bots", QRect(8, 136, 140, 50));
+
+    Label11 = MakeLabel(Frame_server, "Label11", QRect(160, 4, 300, 16), "Informations:");
+    lbl_info_nom = MakeLabel(Frame_server, "lbl_info_nom", QRect(168, 22, 292, 16), "nom");
+    lbl_info_version =
+        MakeLabel(Frame_server, "lbl_info_version", QRect(168, 38, 292, 16), "version");
+    lbl_info_URL = MakeLink(Frame_server, "lbl_info_URL", QRect(168, 54, 292, 16));
+
+    Label13 = MakeLabel(Frame_server, "Label13", QRect(160, 80, 150, 16), "Map:");
+    lst_maps = Make<QComboBox>(Frame_server, "lst_maps", QRect(160, 98, 188, 22));
+    lbl_titre = MakeLabel(Frame_server, "lbl_titre", QRect(160, 124, 300, 16), "Map title");
+    lbl_titre->setToolTip(QStringLiteral("Map title"));
+
+    Label15 = MakeLabel(Frame_server, "Label15", QRect(160, 152, 130, 20), "Max players:");
+    txt_max_players = MakeField(Frame_server, "txt_max_players", QRect(294, 152, 54, 20), "8");
+    Label30 = MakeLabel(Frame_server, "Label30", QRect(160, 178, 130, 20), "Port:");
+    txt_port_server = MakeField(Frame_server, "txt_port_server", QRect(294, 178, 70, 20), "27015");
+    coche_dedicated = MakeBox(Frame_server, "coche_dedicated", QPoint(160, 206));
+    Label14 = MakeLabel(Frame_server, "Label14", QRect(184, 206, 200, 19), "Dedicated server");
+
+    // The three actions sit under the bot list, each over its press highlight.
+    Shape14 = MakeHighlight(Frame_server, "Shape14", QRect(8, 192, 140, 18));
+    Shape9 = MakeHighlight(Frame_server, "Shape9", QRect(8, 212, 140, 18));
+    Shape15 = MakeHighlight(Frame_server, "Shape15", QRect(8, 232, 140, 18));
+    for (Shape* shape : {Shape14, Shape9, Shape15}) shape->setColours(kEdge, kHighlight);
+    Label28 = MakeLabel(Frame_server, "Label28", QRect(8, 192, 140, 18), "Mod's server options");
+    Label19 = MakeLabel(Frame_server, "Label19", QRect(8, 212, 140, 18), "Configure Mapcycle");
+    Label29 = MakeLabel(Frame_server, "Label29", QRect(8, 232, 140, 18), "Edit motd.txt");
+    for (ClickLabel* action : {Label28, Label19, Label29}) {
+        action->setAlignment(Qt::AlignCenter);
+        action->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void Form1::buildJoinPanel() {
+    Frame_Join = MakeFrame(Frame_mplayer, "Frame_Join", kSubPanelArea);
+    img_frame_join = MakeBackdrop(Frame_Join, "img_frame_join");
+    MakeShape(Frame_Join, "Shape_join_box", QRect(8, 8, 450, 132), kEdge, Qt::transparent);
+    Label3 = MakeLabel(Frame_Join, "Label3", QRect(20, 16, 300, 18), "Connect to a server :");
+    Label5 = MakeLabel(Frame_Join, "Label5", QRect(20, 46, 110, 22), "IP:");
+    txt_ip = Make<QComboBox>(Frame_Join, "txt_ip", QRect(136, 46, 220, 22));
+    txt_ip->setEditable(true);
+    txt_ip->setInsertPolicy(QComboBox::NoInsert);
+    Label27 = MakeLabel(Frame_Join, "Label27", QRect(20, 76, 110, 22), "Port:");
+    txt_port_join = MakeField(Frame_Join, "txt_port_join", QRect(136, 76, 80, 22));
+    Label24 = MakeLabel(Frame_Join, "Label24", QRect(20, 106, 110, 22), "Password:");
+    txt_password = MakeField(Frame_Join, "txt_password", QRect(136, 106, 160, 22));
+    txt_password->setEchoMode(QLineEdit::Password);
+    Frame_Join->hide();
+}
+
+void Form1::buildSinglePanel() {
+    Frame_single = MakeFrame(this, "Frame_single", kPanelArea);
+    Img_frame_single = MakeBackdrop(Frame_single, "Img_frame_single");
+    Label33 = MakeLabel(Frame_single, "Label33", QRect(8, 4, 140, 16), "Mods:");
+    lst_mods_solo = Make<QListWidget>(Frame_single, "lst_mods_solo", QRect(8, 22, 140, 124));
+    Label34 = MakeLabel(Frame_single, "Label34", QRect(8, 152, 150, 16), "Saved games:");
+    lst_solo_save = Make<QListWidget>(Frame_single, "lst_solo_save", QRect(8, 170, 296, 100));
+
+    Label37 = MakeLabel(Frame_single, "Label37", QRect(160, 4, 300, 16), "Informations:");
+    lbl_solo_nom = MakeLabel(Frame_single, "lbl_solo_nom", QRect(168, 22, 292, 16), "nom");
+    lbl_solo_version =
+        MakeLabel(Frame_single, "lbl_solo_version", QRect(168, 38, 292, 16), "version");
+    lbl_solo_url = MakeLink(Frame_single, "lbl_solo_url", QRect(168, 54, 292, 16));
+
+    Shape_game = MakeHighlight(Frame_single, "Shape_game", QRect(160, 78, 176, 20));
+    Shape_training = MakeHighlight(Frame_single, "Shape_training", QRect(160, 100, 176, 20));
+    Shape_load = MakeHighlight(Frame_single, "Shape_load", QRect(160, 122, 176, 20));
+    Label31 = MakeLabel(Frame_single, "Label31", QRect(160, 78, 176, 20), "Start a new game");
+    Label32 = MakeLabel(Frame_single, "Label32", QRect(160, 100, 176, 20), "Start training map");
+    lbl_load = MakeLabel(Frame_single, "lbl_load", QRect(160, 122, 176, 20), "Load saved game");
+    for (ClickLabel* choice : {Label31, Label32, lbl_load}) {
+        choice->setIndent(6);
+        choice->setCursor(Qt::PointingHandCursor);
+    }
+    coche_skip_intro = MakeBox(Frame_single, "coche_skip_intro", QPoint(160, 147));
+    lbl_skip_intro =
+        MakeLabel(Frame_single, "lbl_skip_intro", QRect(184, 147, 150, 19), "Skip introduction");
+
+    Label35 = MakeLabel(Frame_single, "Label35", QRect(316, 170, 146, 16), "Difficulty level:");
+    coche_skill1 = MakeBox(Frame_single, "coche_skill1", QPoint(318, 192));
+    coche_skill2 = MakeBox(Frame_single, "coche_skill2", QPoint(318, 216));
+    coche_skill3 = MakeBox(Frame_single, "coche_skill3", QPoint(318, 240));
+    lbl_skill1 = MakeLabel(Frame_single, "lbl_skill1", QRect(342, 192, 118, 19), "Easy");
+    lbl_skill2 = MakeLabel(Frame_single, "lbl_skill2", QRect(342, 216, 118, 19), "Normal");
+    lbl_skill3 = MakeLabel(Frame_single, "lbl_skill3", QRect(342, 240, 118, 19), "Hard");
+    Frame_single->hide();
+}
+
+void Form1::buildConfigPanel() {
+    frame_config = MakeFrame(this, "frame_config", kPanelArea);
+    img_frame_config = MakeBackdrop(frame_config, "img_frame_config");
+    Label26 = MakeLabel(frame_config, "Label26", QRect(16, 12, 300, 16), "Half-Life path:");
+    txt_hl = MakeField(frame_config, "txt_hl", QRect(16, 30, 434, 22));
+    Label25 = MakeLabel(frame_config, "Label25", QRect(16, 62, 300, 16), "Half-Life EXE:");
+    txt_hlexe = MakeField(frame_config, "txt_hlexe", QRect(16, 80, 160, 22));
+    coche_dev = MakeBox(frame_config, "coche_dev", QPoint(16, 122));
+    coche_console = MakeBox(frame_config, "coche_console", QPoint(16, 148));
+    coche_ping = MakeBox(frame_config, "coche_ping", QPoint(16, 174));
+    coche_memoire = MakeBox(frame_config, "coche_memoire", QPoint(16, 200));
+    Label6 = MakeLabel(frame_config, "Label6", QRect(40, 122, 200, 19), "Developer mode");
+    Label7 = MakeLabel(frame_config, "Label7", QRect(40, 148, 200, 19), "Enable console");
+    Label10 = MakeLabel(frame_config, "Label10", QRect(40, 174, 200, 19), "Show numeric ping");
+    Label8 = MakeLabel(frame_config, "Label8", QRect(40, 200, 200, 19), "Low memory mode");
+    Label9 = MakeLabel(frame_config, "Label9", QRect(250, 122, 210, 32),
+                       "Specify used memory (ex: 64000)");
+    Label9->setWordWrap(true);
+    txt_memoire = MakeField(frame_config, "txt_memoire", QRect(250, 156, 100, 22));
+    frame_config->hide();
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) { Form_MouseDown(event->position().toPoint()); }
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    Form_MouseMove(event->globalPosition().toPoint());
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent*) { Form_MouseUp(); }
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (loaded_) Form_Unload();
+    event->accept();
 }
 
 }  // namespace quorvant

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPoint>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -16,6 +17,7 @@ class QListWidget;
 namespace quorvant {
 
 class Dialogs;
+class Shape;
 
 // The main window. Its controls are public and carry their object names so that the handlers of
 // every subsystem, and the tests, reach them by name; all run-time state lives in them.
@@ -31,69 +33,114 @@ class Form1 : public QWidget {
     bool Form_Load();
     void Form_Unload();
 
+    // Dragging the window by its background: the press point inside the window, then the
+    // pointer's position on the screen.
+    void Form_MouseDown(QPoint pointInWindow);
+    void Form_MouseMove(QPoint pointerOnScreen);
+    void Form_MouseUp();
+
     // Mods
     void ModScan();
     void SetGameDll(const QString& mod, const QString& fileName);
 
-    // Tabs and sub-tabs
+    // Tabs and sub-tabs, with their press highlights
     void Label18_Click();
     void Label17_Click();
     void Label16_Click();
     void Label23_Click();
     void Label22_Click();
+    void Label18_MouseDown();
+    void Label18_MouseUp();
+    void Label17_MouseDown();
+    void Label17_MouseUp();
+    void Label16_MouseDown();
+    void Label16_MouseUp();
+    void Label23_MouseDown();
+    void Label23_MouseUp();
+    void Label22_MouseDown();
+    void Label22_MouseUp();
 
-    // Image check boxes
+    // Image check boxes; a click or double click on the box or its caption toggles it
     void coche_dev_Click();
     void coche_console_Click();
     void coche_ping_Click();
     void coche_memoire_Click();
+    void coche_dedicated_Click();
+    void coche_skip_intro_Click();
+    void coche_dev_DblClick();
+    void coche_console_DblClick();
+    void coche_ping_DblClick();
+    void coche_memoire_DblClick();
+    void coche_dedicated_DblClick();
+    void coche_skip_intro_DblClick();
+    void Label6_Click();
+    void Label7_Click();
+    void Label8_Click();
+    void Label10_Click();
+    void Label14_Click();
+    void lbl_skip_intro_Click();
+    void Label6_DblClick();
+    void Label7_DblClick();
+    void Label8_DblClick();
+    void Label10_DblClick();
+    void Label14_DblClick();
+    void lbl_skip_intro_DblClick();
+
+    // Difficulty
+    void coche_skill1_Click();
+    void coche_skill2_Click();
+    void coche_skill3_Click();
+    void lbl_skill1_Click();
+    void lbl_skill2_Click();
+    void lbl_skill3_Click();
+
+    // Single-player start choice
+    void Label31_Click();
+    void Label32_Click();
+    void lbl_load_Click();
+
+    // Press offsets of the launch label, the flags and the close label
+    void btn_go_MouseDown();
+    void btn_go_MouseUp();
+    void Image1_MouseDown();
+    void Image1_MouseUp();
+    void Image2_MouseDown();
+    void Image2_MouseUp();
+    void Label1_MouseDown();
+    void Label1_MouseUp();
+    void Image1_DblClick();
+    void Image2_DblClick();
+
+    // Window buttons
+    void Image3_Click();
+    void Image4_Click();
+    void Label1_Click();
 
     // Language
     void Image1_Click();
     void Image2_Click();
 
-    // Panels and their backdrops
-    QFrame* Frame_mplayer;
-    QFrame* Frame_server;
-    QFrame* Frame_Join;
-    QFrame* Frame_single;
-    QFrame* frame_config;
-    PictureBox* Img_frame_mplayer;
-    PictureBox* img_frame_server;
-    PictureBox* img_frame_join;
-    PictureBox* Img_frame_single;
-    PictureBox* img_frame_config;
-
-    // Tabs
+    // Window-level controls
     ClickLabel* Label18;
     ClickLabel* Label17;
     ClickLabel* Label16;
-    ClickLabel* Label23;
-    ClickLabel* Label22;
-
-    // Configuration panel
-    QLineEdit* txt_hl;
-    QLineEdit* txt_hlexe;
-    QLineEdit* txt_memoire;
-    PictureBox* coche_dev;
-    PictureBox* coche_console;
-    PictureBox* coche_ping;
-    PictureBox* coche_memoire;
-
-    // Multiplayer panel
-    QListWidget* lst_mods;
-    QLineEdit* txt_max_players;
-    QLineEdit* txt_port_server;
-    PictureBox* coche_dedicated;
-    QComboBox* txt_ip;
-    QLineEdit* txt_port_join;
-
-    // Single-player panel
-    QListWidget* lst_mods_solo;
-    PictureBox* coche_skip_intro;
-    PictureBox* coche_skill1;
-    PictureBox* coche_skill2;
-    PictureBox* coche_skill3;
+    Shape* Shape_Server;
+    Shape* Shape_Client;
+    Shape* Shape_General;
+    ClickLabel* btn_go;
+    ClickLabel* Label1;
+    PictureBox* Image1;  // its tag is the language: "1" English, "0" French
+    PictureBox* Image2;
+    PictureBox* Image3;
+    PictureBox* Image4;
+    ClickLabel* Label4;
+    ClickLabel* Label20;
+    ClickLabel* Label21;
+    Shape* Line1;
+    Shape* Line2;
+    Shape* Line3;
+    Shape* Line4;
+    Shape* Line5;
 
     // Reference pictures: check box off and on, option button off and on
     PictureBox* HLCoche0;
@@ -101,11 +148,98 @@ class Form1 : public QWidget {
     PictureBox* HLOption0;
     PictureBox* HLOption1;
 
-    // Language flags; Image1's tag is the language: "1" English, "0" French
-    PictureBox* Image1;
-    PictureBox* Image2;
+    // Multiplayer panel
+    QFrame* Frame_mplayer;
+    PictureBox* Img_frame_mplayer;
+    ClickLabel* Label23;
+    ClickLabel* Label22;
+    Shape* Shape7;
+    Shape* Shape6;
 
-    // The game folder for the whole run, and the mod folder scratch list
+    // Create sub-panel
+    QFrame* Frame_server;
+    PictureBox* img_frame_server;
+    ClickLabel* Label2;
+    QListWidget* lst_mods;
+    ClickLabel* Label11;
+    ClickLabel* lbl_info_nom;
+    ClickLabel* lbl_info_version;
+    ClickLabel* lbl_info_URL;
+    ClickLabel* Label15;
+    QLineEdit* txt_max_players;
+    ClickLabel* Label30;
+    QLineEdit* txt_port_server;
+    PictureBox* coche_dedicated;
+    ClickLabel* Label14;
+    ClickLabel* Label13;
+    QComboBox* lst_maps;  // kept sorted: filled through AddSortedEntry
+    ClickLabel* lbl_titre;
+    ClickLabel* Label12;
+    QListWidget* lst_bots;  // kept sorted: filled through AddSortedEntry
+    ClickLabel* Label28;
+    ClickLabel* Label19;
+    ClickLabel* Label29;
+    Shape* Shape14;
+    Shape* Shape9;
+    Shape* Shape15;
+
+    // Join sub-panel
+    QFrame* Frame_Join;
+    PictureBox* img_frame_join;
+    ClickLabel* Label3;
+    ClickLabel* Label5;
+    QComboBox* txt_ip;
+    ClickLabel* Label27;
+    QLineEdit* txt_port_join;
+    ClickLabel* Label24;
+    QLineEdit* txt_password;
+
+    // Single-player panel
+    QFrame* Frame_single;
+    PictureBox* Img_frame_single;
+    ClickLabel* Label33;
+    QListWidget* lst_mods_solo;
+    ClickLabel* Label37;
+    ClickLabel* lbl_solo_nom;
+    ClickLabel* lbl_solo_version;
+    ClickLabel* lbl_solo_url;
+    ClickLabel* Label31;  // its tag is the start map
+    ClickLabel* Label32;  // its tag is the training map
+    ClickLabel* lbl_load;
+    Shape* Shape_game;
+    Shape* Shape_training;
+    Shape* Shape_load;
+    ClickLabel* Label34;
+    QListWidget* lst_solo_save;
+    PictureBox* coche_skip_intro;
+    ClickLabel* lbl_skip_intro;
+    ClickLabel* Label35;
+    PictureBox* coche_skill1;
+    PictureBox* coche_skill2;
+    PictureBox* coche_skill3;
+    ClickLabel* lbl_skill1;
+    ClickLabel* lbl_skill2;
+    ClickLabel* lbl_skill3;
+
+    // Configuration panel
+    QFrame* frame_config;
+    PictureBox* img_frame_config;
+    ClickLabel* Label26;
+    QLineEdit* txt_hl;
+    ClickLabel* Label25;
+    QLineEdit* txt_hlexe;
+    PictureBox* coche_dev;
+    ClickLabel* Label6;
+    PictureBox* coche_console;
+    ClickLabel* Label7;
+    PictureBox* coche_memoire;
+    ClickLabel* Label8;
+    PictureBox* coche_ping;
+    ClickLabel* Label10;
+    ClickLabel* Label9;
+    QLineEdit* txt_memoire;
+
+    // The game folder for the whole run, and the scratch file list
     FolderList Dir1;
     FileList File1;
 
@@ -116,19 +250,32 @@ class Form1 : public QWidget {
     std::string WindowsFolder;
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void buildControls();
+    void buildWindowControls();
+    void buildServerPanel();
+    void buildJoinPanel();
+    void buildSinglePanel();
+    void buildConfigPanel();
+    void connectHandlers();
     void placeBackdrops();
     void restoreSettings();
     void setPanelsVisible(bool multiplayer, bool single, bool config);
     void toggle(PictureBox* checkBox);
+    void chooseSkill(PictureBox* chosen);
+    void chooseStart(Shape* chosen);
 
     Dialogs& dialogs_;
     QWidget* splash_;
     QPixmap background_;
     bool loaded_ = false;  // an abandoned start-up stores nothing when the window goes
+    bool dragging_ = false;
+    QPoint dragGrip_;
 };
 
 }  // namespace quorvant

@@ -1,10 +1,51 @@
-// The two languages of the main window; Image1's tag records which one is showing.
+// Switching the main window between English and French; Image1's tag records the language.
+#include <QLabel>
+
 #include "ui/form1.h"
+#include "ui/language_texts.h"
 
 namespace quorvant {
+namespace {
 
-void Form1::Image1_Click() { Image1->setTag(QStringLiteral("1")); }
+enum class Language { English, French };
 
-void Form1::Image2_Click() { Image1->setTag(QStringLiteral("0")); }
+QString TextOf(const QWidget* control, TextKind kind) {
+    if (!control) return QString();
+    if (kind == TextKind::Tooltip) return control->toolTip();
+    const auto* label = qobject_cast<const QLabel*>(control);
+    return label ? label->text() : QString();
+}
+
+void SetText(QWidget* control, TextKind kind, const QString& text) {
+    if (kind == TextKind::Tooltip) {
+        control->setToolTip(text);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(text);
+    }
+}
+
+void ApplyTexts(QWidget& window, Language language) {
+    for (const LanguageRow& row : LanguageRows()) {
+        QWidget* control = window.findChild<QWidget*>(QLatin1String(row.control));
+        if (!control) continue;
+        const QString text =
+            row.sameAs
+                ? TextOf(window.findChild<QWidget*>(QLatin1String(row.sameAs)), row.kind)
+                : QString::fromUtf8(language == Language::English ? row.english : row.french);
+        SetText(control, row.kind, text);
+    }
+}
+
+}  // namespace
+
+void Form1::Image1_Click() {
+    Image1->setTag(QStringLiteral("1"));
+    ApplyTexts(*this, Language::English);
+}
+
+void Form1::Image2_Click() {
+    Image1->setTag(QStringLiteral("0"));
+    ApplyTexts(*this, Language::French);
+}
 
 }  // namespace quorvant

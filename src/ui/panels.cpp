@@ -3,6 +3,7 @@
 #include <QFrame>
 
 #include "ui/form1.h"
+#include "ui/shape.h"
 
 namespace quorvant {
 namespace {
@@ -43,5 +44,16 @@ void Form1::Label22_Click() {
     SetBold(Label22, true);
     SetBold(Label23, false);
 }
+
+void Form1::Label18_MouseDown() { Shape_Server->setFilled(true); }
+void Form1::Label18_MouseUp() { Shape_Server->setFilled(false); }
+void Form1::Label17_MouseDown() { Shape_Client->setFilled(true); }
+void Form1::Label17_MouseUp() { Shape_Client->setFilled(false); }
+void Form1::Label16_MouseDown() { Shape_General->setFilled(true); }
+void Form1::Label16_MouseUp() { Shape_General->setFilled(false); }
+void Form1::Label23_MouseDown() { Shape7->setFilled(true); }
+void Form1::Label23_MouseUp() { Shape7->setFilled(false); }
+void Form1::Label22_MouseDown() { Shape6->setFilled(true); }
+void Form1::Label22_MouseUp() { Shape6->setFilled(false); }
 
 }  // namespace quorvant

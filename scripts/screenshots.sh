@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Starts Quorvant under a virtual display on the demo game folder, in English and in French,
+# and writes a screenshot of each tab as PNG files.
+# Usage: screenshots.sh [OUTPUT_FOLDER]   (default: build/screenshots)
+set -euo pipefail
+source "$(dirname "$0")/dependencies.sh"
+quorvant_install_missing xvfb imagemagick x11-utils xdotool
+quorvant_build "$quorvant_root/build"
+out=${1:-$quorvant_root/build/screenshots}
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+
+bash "$quorvant_root/scripts/make-demo-game.sh" "$work/Half-Life" >/dev/null
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 800x500x24 -nolisten tcp &
+sleep 1
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+
+for language in en fr; do
+    export XDG_CONFIG_HOME=$work/config-$language
+    mkdir -p "$XDG_CONFIG_HOME/Velmarsh Software"
+    printf '[General]\nhl_path=%s\nLanguage=%s\nLast_Mod_Mplayer=cstrike\nLast_Mod_Single=valve\n' \
+        "$work/Half-Life" "$([ $language = fr ] && echo 0 || echo 1)" \
+        >"$XDG_CONFIG_HOME/Velmarsh Software/Quorvant.ini"
+    "$quorvant_root/build/src/quorvant" &
+    app=$!
+    window=""
+    for _ in $(seq 50); do
+        window=$(xdotool search --name '^Quorvant$' 2>/dev/null | tail -1) && [ -n "$window" ] && break
+        sleep 0.2
+    done
+    sleep 1.5
+    shoot() { import -window "$window" "$out/$language-$1.png"; }
+    click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.4; }
+    shoot create
+    click 270 65 && shoot join          # JOIN sub-tab
+    click 65 102 && shoot single        # SINGLE PLAYER tab
+    click 65 130 && shoot config        # CONFIGURATION tab
+    kill "$app" 2>/dev/null || true
+    wait "$app" 2>/dev/null || true
+done
+echo "Screenshots written to $out"
