@@ -7,6 +7,7 @@
 
 namespace quorvant {
 
+class Desktop;
 class Dialogs;
 class Form1;
 
@@ -15,7 +16,7 @@ class frm_main : public QWidget {
     Q_OBJECT
   public:
     // `endProgram` runs when the user gives up looking for the game.
-    frm_main(Dialogs& dialogs, std::function<void()> endProgram);
+    frm_main(Dialogs& dialogs, Desktop& desktop, std::function<void()> endProgram);
     ~frm_main() override;
 
     // Loads the main window once; ticks while it is loading (its boxes keep the event loop
@@ -31,6 +32,7 @@ class frm_main : public QWidget {
 
   private:
     Dialogs& dialogs_;
+    Desktop& desktop_;
     std::function<void()> endProgram_;
     std::unique_ptr<Form1> form1_;
 };

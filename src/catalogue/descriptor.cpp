@@ -31,8 +31,12 @@ bool HasFolderPrefix(std::string_view value) {
 
 }  // namespace
 
+std::string ModPath(const std::string& gameFolder, std::string_view mod, std::string_view name) {
+    return ResolveIgnoringCase(JoinPath(gameFolder, mod), name);
+}
+
 std::string DescriptorPath(const std::string& gameFolder, std::string_view mod) {
-    return ResolveIgnoringCase(JoinPath(gameFolder, mod), kDescriptorFileName);
+    return ModPath(gameFolder, mod, kDescriptorFileName);
 }
 
 std::string ReadModDescriptor(const std::string& gameFolder, std::string_view mod) {

@@ -21,6 +21,9 @@ inline constexpr std::string_view kTrainMapKey = "trainmap";
 // The game library's folder prefix inside the gamedll value ("dlls\" or "dlls/"), kept as is.
 inline constexpr std::size_t kGameDllPrefixLength = 5;
 
+// The file or folder `name` inside the mod's folder, found in any case.
+std::string ModPath(const std::string& gameFolder, std::string_view mod, std::string_view name);
+
 std::string DescriptorPath(const std::string& gameFolder, std::string_view mod);
 
 // The descriptor's whole text; the empty text when it is missing or unreadable.

@@ -104,8 +104,8 @@ QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry, const ch
 
 }  // namespace
 
-Form1::Form1(Dialogs& dialogs, QWidget* splash)
-    : dialogs_(dialogs), splash_(splash), background_(pictures::Background()) {
+Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* splash)
+    : dialogs_(dialogs), desktop_(desktop), splash_(splash), background_(pictures::Background()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);

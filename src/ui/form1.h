@@ -16,8 +16,10 @@ class QListWidget;
 
 namespace quorvant {
 
+class Desktop;
 class Dialogs;
 class Shape;
+struct LaunchChoices;
 
 // The main window. Its controls are public and carry their object names so that the handlers of
 // every subsystem, and the tests, reach them by name; all run-time state lives in them.
@@ -25,7 +27,7 @@ class Form1 : public QWidget {
     Q_OBJECT
   public:
     // `splash` is closed when loading ends; it may be null.
-    Form1(Dialogs& dialogs, QWidget* splash = nullptr);
+    Form1(Dialogs& dialogs, Desktop& desktop, QWidget* splash = nullptr);
     ~Form1() override;
 
     // Start-up: finds the game, lists the mods, restores the settings and shows the window.
@@ -42,6 +44,13 @@ class Form1 : public QWidget {
     // Mods
     void ModScan();
     void SetGameDll(const QString& mod, const QString& fileName);
+    void lst_mods_Click();
+    void lst_maps_Click();
+    void ApplyBotChoice();
+    void lst_mods_solo_Click();
+
+    // Launch
+    void btn_go_Click();
 
     // Tabs and sub-tabs, with their press highlights
     void Label18_Click();
@@ -266,11 +275,17 @@ class Form1 : public QWidget {
     void placeBackdrops();
     void restoreSettings();
     void setPanelsVisible(bool multiplayer, bool single, bool config);
+    void storeLaunchSettings();
+    bool prepareJoin(LaunchChoices& choices);
+    void prepareCreate(LaunchChoices& choices);
+    bool prepareSinglePlayer(LaunchChoices& choices);
+    bool writeLoadScript(const std::string& mod);
     void toggle(PictureBox* checkBox);
     void chooseSkill(PictureBox* chosen);
     void chooseStart(Shape* chosen);
 
     Dialogs& dialogs_;
+    Desktop& desktop_;
     QWidget* splash_;
     QPixmap background_;
     bool loaded_ = false;  // an abandoned start-up stores nothing when the window goes

@@ -1,4 +1,5 @@
 // Binds the main window's controls to their handlers.
+#include <QComboBox>
 #include <QListWidget>
 
 #include "ui/form1.h"
@@ -96,6 +97,11 @@ void Form1::connectHandlers() {
     for (const Binding& binding : bindings) {
         connect(binding.control, binding.event, this, binding.handler);
     }
+    connect(btn_go, &ClickLabel::clicked, this, &Form1::btn_go_Click);
+    // Selecting an entry from code runs the handler just as a click does.
+    connect(lst_mods, &QListWidget::currentRowChanged, this, &Form1::lst_mods_Click);
+    connect(lst_mods_solo, &QListWidget::currentRowChanged, this, &Form1::lst_mods_solo_Click);
+    connect(lst_maps, &QComboBox::currentIndexChanged, this, &Form1::lst_maps_Click);
 }
 
 }  // namespace quorvant

@@ -170,7 +170,7 @@ TEST_F(StartupTest, AStoredFolderWithoutTheGameIsAskedForAgainUntilRight) {
 
 TEST_F(StartupTest, NothingFoundAsksAtOnceAndAnEmptyAnswerEndsWithoutStoring) {
     bool ended = false;
-    frm_main splash(dialogs, [&ended] { ended = true; });
+    frm_main splash(dialogs, desktop, [&ended] { ended = true; });
     splash.Timer1_Timer();
     EXPECT_TRUE(ended);
     EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -184,7 +184,7 @@ TEST_F(StartupTest, NothingFoundAsksAtOnceAndAnEmptyAnswerEndsWithoutStoring) {
 
 TEST_F(StartupTest, GivingUpAfterAWrongStoredFolderForgetsIt) {
     storeSetting(names::kHlPath, temp / "moved");
-    window = std::make_unique<Form1>(dialogs);
+    window = std::make_unique<Form1>(dialogs, desktop);
     EXPECT_FALSE(window->Form_Load());
     EXPECT_EQ(dialogs.messages, QStringList({"Incorrect forder!"}));
     EXPECT_EQ(storedSetting(names::kHlPath), "");
@@ -193,7 +193,7 @@ TEST_F(StartupTest, GivingUpAfterAWrongStoredFolderForgetsIt) {
 TEST_F(StartupTest, TheSplashLoadsTheMainWindowOnceWhileItsQuestionIsOpen) {
     storeSetting(names::kHlPath, temp / "moved");
     dialogs.answers = {gamePath()};
-    frm_main splash(dialogs, [] { FAIL() << "the program ended"; });
+    frm_main splash(dialogs, desktop, [] { FAIL() << "the program ended"; });
     Main(splash);
     dialogs.whileAsking = [&splash] {
         QEventLoop wait;

@@ -16,6 +16,11 @@ QString FakeDialogs::ask(QWidget*, const QString& prompt, const QString& title,
     return answer;
 }
 
+std::string FakeDesktop::onlyCommandLine() const {
+    EXPECT_EQ(starts.size(), 1u);
+    return starts.empty() ? std::string() : starts.back().executablePath + starts.back().arguments;
+}
+
 ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value)
     : name_(name), saved_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
     qputenv(name, QByteArray::fromStdString(value));
@@ -37,7 +42,7 @@ void WindowTest::storeSetting(std::string_view name, std::string_view value) {
 std::string WindowTest::storedSetting(std::string_view name) { return ReadSetting(name); }
 
 Form1& WindowTest::loadMainWindow() {
-    window = std::make_unique<Form1>(dialogs);
+    window = std::make_unique<Form1>(dialogs, desktop);
     EXPECT_TRUE(window->Form_Load());
     return *window;
 }

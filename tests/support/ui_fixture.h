@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/desktop.h"
 #include "support/temp_folder.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
@@ -26,6 +27,15 @@ class FakeDialogs : public Dialogs {
     void message(QWidget* parent, const QString& text) override;
     QString ask(QWidget* parent, const QString& prompt, const QString& title,
                 const QString& defaultAnswer) override;
+};
+
+// Records what would have been started.
+class FakeDesktop : public Desktop {
+  public:
+    std::vector<ProgramStart> starts;
+    void startGame(const ProgramStart& start) override { starts.push_back(start); }
+    // The command line of the only start; fails the test when there was not exactly one.
+    std::string onlyCommandLine() const;
 };
 
 // Sets an environment variable for the life of the object.
@@ -49,6 +59,7 @@ class WindowTest : public ::testing::Test {
     ScopedEnvironment winePrefix{"WINEPREFIX", temp / "wine"};
     GameFolder game{temp.path() / "Half-Life"};
     FakeDialogs dialogs;
+    FakeDesktop desktop;
 
     // Stores a setting as an earlier run would have.
     void storeSetting(std::string_view name, std::string_view value);

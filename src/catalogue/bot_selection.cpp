@@ -1,0 +1,18 @@
+// Writing the bot chosen in lst_bots into the selected mod's descriptor, at launch time only.
+#include <QListWidget>
+
+#include "catalogue/bot_tables.h"
+#include "ui/form1.h"
+#include "ui/selection.h"
+#include "ui/text_conversion.h"
+
+namespace quorvant {
+
+void Form1::ApplyBotChoice() {
+    const QString entry = SelectedText(lst_bots);
+    const QString mod = SelectedText(lst_mods);
+    const auto library = LibraryForBotEntry(ToBytes(mod), ToBytes(entry));
+    if (library) SetGameDll(mod, FromBytes(*library));
+}
+
+}  // namespace quorvant

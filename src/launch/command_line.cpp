@@ -1,0 +1,82 @@
+#include "launch/command_line.h"
+
+#include "app/file_system.h"
+
+namespace quorvant {
+namespace {
+
+// Options for the game's own window; a dedicated server has none, whatever the panel.
+void AppendClientOptions(const LaunchChoices& choices, std::string& arguments) {
+    if (choices.dedicated) return;
+    if (choices.developer) arguments += " -dev";
+    if (choices.console) arguments += " -console";
+    if (choices.lowMemory) arguments += " -noipx -nojoy";
+    if (!choices.heapSize.empty()) arguments += " -heapsize " + choices.heapSize;
+}
+
+void AppendJoin(const LaunchChoices& choices, std::string& arguments) {
+    arguments += " +connect " + choices.address;
+    if (!choices.joinPort.empty()) arguments += ":" + choices.joinPort;
+    if (!choices.password.empty()) arguments += " +password " + choices.password;
+}
+
+// Map entries carry their four-character extension, which the game does not want.
+bool NamesAMap(const std::string& entry) { return entry.size() > 4 && entry != kNoMapEntry; }
+
+void AppendCreate(const LaunchChoices& choices, std::string& arguments) {
+    arguments += " -game " + choices.mod;
+    if (!choices.serverPort.empty()) arguments += " -port " + choices.serverPort;
+    if (NamesAMap(choices.map))
+        arguments += " +map " + choices.map.substr(0, choices.map.size() - 4);
+    arguments += " +maxplayers " + (choices.maxPlayers.empty() ? "1" : choices.maxPlayers);
+}
+
+void AppendSinglePlayer(const LaunchChoices& choices, std::string& arguments) {
+    arguments += " -game " + choices.singlePlayerMod;
+    switch (choices.start) {
+        case SinglePlayerStart::NewGame:
+            arguments += " +map " + (choices.skipIntro ? kSkipIntroMap : choices.startMap);
+            if (choices.skill >= 1 && choices.skill <= 3) {
+                arguments += " +skill " + std::to_string(choices.skill);
+            }
+            break;
+        case SinglePlayerStart::TrainingMap:
+            arguments += " +map " + choices.trainingMap;
+            break;
+        case SinglePlayerStart::SavedGame:
+            arguments += std::string(" -toconsole +exec ") + kLoadScriptName;
+            break;
+        case SinglePlayerStart::None:
+            break;
+    }
+}
+
+}  // namespace
+
+LaunchCommand BuildLaunchCommand(const LaunchChoices& choices) {
+    std::string executable = choices.executable;
+    std::string arguments;
+    AppendClientOptions(choices, arguments);
+    switch (choices.kind) {
+        case LaunchKind::Join:
+            AppendJoin(choices, arguments);
+            break;
+        case LaunchKind::Create:
+            AppendCreate(choices, arguments);
+            if (choices.dedicated) executable = kDedicatedServerExecutable;
+            break;
+        case LaunchKind::SinglePlayer:
+            AppendSinglePlayer(choices, arguments);
+            break;
+        case LaunchKind::MultiplayerOther:
+        case LaunchKind::OptionsOnly:
+            break;
+    }
+    return {JoinPath(choices.gameFolder, executable), arguments};
+}
+
+std::string LoadScriptFor(const std::string& saveFileName) {
+    return "load " + saveFileName + "\r\n";
+}
+
+}  // namespace quorvant

@@ -1,0 +1,158 @@
+// The launch label: stores the launch settings, brings the bot library up to date, builds the
+// command line for the panel showing, and starts the game.
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/desktop.h"
+#include "app/file_io.h"
+#include "app/settings.h"
+#include "app/settings_names.h"
+#include "catalogue/bot_tables.h"
+#include "catalogue/descriptor.h"
+#include "catalogue/save_games.h"
+#include "launch/address_history.h"
+#include "launch/command_line.h"
+#include "ui/dialogs.h"
+#include "ui/form1.h"
+#include "ui/selection.h"
+#include "ui/shape.h"
+#include "ui/text_conversion.h"
+
+namespace quorvant {
+namespace {
+
+void Store(std::string_view name, const QString& value) { WriteSetting(name, ToBytes(value)); }
+
+// A picture control counts as chosen when its state, read as a number, is 1.
+bool Chosen(const PictureBox* box) { return box->tag().toInt() == 1; }
+
+bool Shown(const QWidget* widget) { return !widget->isHidden(); }
+
+}  // namespace
+
+void Form1::storeLaunchSettings() {
+    Store(settings::kDev, coche_dev->tag());
+    Store(settings::kConsole, coche_console->tag());
+    Store(settings::kNumericPing, coche_ping->tag());
+    Store(settings::kLowMemory, coche_memoire->tag());
+    Store(settings::kHeap, txt_memoire->text());
+    Store(settings::kMaxPlayers, txt_max_players->text());
+    Store(settings::kPortServer, txt_port_server->text());
+    Store(settings::kPortClient, txt_port_join->text());
+    Store(settings::kDedicated, coche_dedicated->tag());
+    Store(settings::kHlExe, txt_hlexe->text());
+    Store(settings::kHlPath, txt_hl->text());
+}
+
+void Form1::btn_go_Click() {
+    storeLaunchSettings();
+    const QString multiplayerMod = SelectedText(lst_mods);
+    if (ModHasBots(ToBytes(multiplayerMod))) ApplyBotChoice();
+
+    LaunchChoices choices;
+    choices.gameFolder = Dir1.path();
+    choices.executable = ToBytes(txt_hlexe->text());
+    choices.dedicated = Chosen(coche_dedicated);
+    choices.developer = Chosen(coche_dev);
+    choices.console = Chosen(coche_console);
+    choices.lowMemory = Chosen(coche_memoire);
+    choices.heapSize = ToBytes(txt_memoire->text());
+
+    if (Shown(Frame_mplayer)) {
+        if (Shown(Frame_Join)) {
+            if (!prepareJoin(choices)) return;
+        } else if (Shown(Frame_server)) {
+            prepareCreate(choices);
+            if (multiplayerMod == QLatin1String("cstrike")) ApplyBotChoice();
+        } else {
+            choices.kind = LaunchKind::MultiplayerOther;
+        }
+        Store(settings::kLastModMultiplayer, multiplayerMod);
+    } else if (Shown(Frame_single)) {
+        if (!prepareSinglePlayer(choices)) return;
+        Store(settings::kLastModSingle, SelectedText(lst_mods_solo));
+    } else if (Shown(frame_config)) {
+        return;  // the configuration panel only stores what was typed
+    }
+    const LaunchCommand command = BuildLaunchCommand(choices);
+    desktop_.startGame({Dir1.path(), command.executablePath, command.arguments});
+}
+
+bool Form1::prepareJoin(LaunchChoices& choices) {
+    const QString address = txt_ip->currentText();
+    if (address.isEmpty()) {
+        dialogs_.message(this, QStringLiteral("Enter an IP adresse"));
+        return false;
+    }
+    choices.kind = LaunchKind::Join;
+    choices.address = ToBytes(address);
+    choices.joinPort = ToBytes(txt_port_join->text());
+    choices.password = ToBytes(txt_password->text());
+    RememberAddress(addressHistory, address);
+    Store(settings::kLastIp, address);
+    for (std::size_t slot = 0; slot < addressHistory.size(); ++slot) {
+        Store(settings::kIpHistory[slot], addressHistory[slot]);
+    }
+    return true;
+}
+
+void Form1::prepareCreate(LaunchChoices& choices) {
+    choices.kind = LaunchKind::Create;
+    choices.mod = ToBytes(SelectedText(lst_mods));
+    choices.serverPort = ToBytes(txt_port_server->text());
+    choices.map = ToBytes(lst_maps->currentText());
+    choices.maxPlayers = ToBytes(txt_max_players->text());
+}
+
+bool Form1::prepareSinglePlayer(LaunchChoices& choices) {
+    choices.kind = LaunchKind::SinglePlayer;
+    choices.singlePlayerMod = ToBytes(SelectedText(lst_mods_solo));
+    if (Shape_game->isFilled()) {
+        choices.start = SinglePlayerStart::NewGame;
+        choices.skipIntro = Chosen(coche_skip_intro) && Shown(coche_skip_intro);
+        choices.startMap = ToBytes(Label31->tag());
+        choices.skill = Chosen(coche_skill1)   ? 1
+                        : Chosen(coche_skill2) ? 2
+                        : Chosen(coche_skill3) ? 3
+                                               : 0;
+    } else if (Shape_training->isFilled()) {
+        choices.start = SinglePlayerStart::TrainingMap;
+        choices.trainingMap = ToBytes(Label32->tag());
+    } else if (Shape_load->isFilled()) {
+        choices.start = SinglePlayerStart::SavedGame;
+        return writeLoadScript(choices.singlePlayerMod);
+    }
+    return true;
+}
+
+// The saved game is the file listed at the selected entry's place; the file must still be the
+// one shown there, or another game would be loaded.
+bool Form1::writeLoadScript(const std::string& mod) {
+    const QListWidgetItem* selected = lst_solo_save->currentItem();
+    if (!selected) {
+        dialogs_.message(this, QStringLiteral("Please select a saved game"));
+        return false;
+    }
+    File1.setPath(ModPath(Dir1.path(), mod, kSaveFolder));
+    File1.setPattern(std::string(kSavePattern));
+    const std::vector<std::string> saves = File1.names();
+    const auto row = static_cast<std::size_t>(lst_solo_save->row(selected));
+    if (row >= saves.size() ||
+        saves[row] != selected->data(Qt::UserRole).toByteArray().toStdString()) {
+        dialogs_.message(this, QStringLiteral("The saved games have changed. Please select the "
+                                              "saved game again."));
+        lst_mods_solo_Click();  // the list shows the folder as it is now
+        lbl_load_Click();
+        return false;
+    }
+    const std::string script = ModPath(Dir1.path(), mod, kLoadScriptName);
+    if (!WriteFileAtomically(script, LoadScriptFor(saves[row]))) {
+        dialogs_.message(this, QStringLiteral("Can't write quorvant.cfg!"));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quorvant
