@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The game's console configuration files (game.cfg, listenserver.cfg, server.cfg, autoexec.cfg,
+// config.cfg) as this program sees them: one text searched for fixed letters (case-sensitive,
+// first occurrence, no word boundaries, comments not recognised) and edited in place, so that
+// everything outside the edited characters survives a save byte for byte.
+namespace quorvant {
+
+// The text of a file of the mod; the empty text when there is none.
+std::string ReadConfigText(const std::string& gameFolder, std::string_view mod,
+                           std::string_view fileName);
+
+// Writes the text back in one piece, with a final CR LF only when it lacks a line end.
+bool WriteConfigText(const std::string& gameFolder, std::string_view mod, std::string_view fileName,
+                     std::string_view text);
+
+// "name"<TAB><TAB>"value" pairs: the value between the two quotes after the quoted name.
+std::string GetQuotedSetting(std::string_view text, std::string_view name);
+void SetQuotedSetting(std::string& text, std::string_view name, std::string_view value);
+
+// "name value" lines; `name` includes its trailing blank. The value runs to the line's end.
+void SetCommandSetting(std::string& text, std::string_view name, std::string_view value);
+
+// key "value": the value between the first two quotes after the key's letters.
+std::optional<std::string> GetKeyedValue(std::string_view text, std::string_view key);
+void SetKeyedValue(std::string& text, std::string_view key, std::string_view value);
+
+// The "log on" line: at the very start of the text, or after a CR LF.
+bool HasLogLine(std::string_view text);
+void RemoveLogLine(std::string& text);
+
+}  // namespace quorvant
