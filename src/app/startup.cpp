@@ -12,14 +12,12 @@
 #include "app/system_folders.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
+#include "ui/selection.h"
+#include "ui/stored_settings.h"
 #include "ui/text_conversion.h"
 
 namespace quorvant {
 namespace {
-
-QString Setting(std::string_view name) { return FromBytes(ReadSetting(name)); }
-
-void Store(std::string_view name, const QString& value) { WriteSetting(name, ToBytes(value)); }
 
 // Discovery's questions go through the main window's boxes; each answer shows in txt_hl.
 class StartupDialogue : public DiscoveryDialogue {
@@ -48,7 +46,7 @@ class StartupDialogue : public DiscoveryDialogue {
 };
 
 void RestoreText(QLineEdit* field, std::string_view name) {
-    const QString value = Setting(name);
+    const QString value = StoredSetting(name);
     if (!value.isEmpty()) field->setText(value);
 }
 
@@ -59,8 +57,6 @@ void SetBlackBackground(QFrame* frame) {
     frame->setAutoFillBackground(true);
 }
 
-bool Shown(const QWidget* widget) { return !widget->isHidden(); }
-
 }  // namespace
 
 bool Form1::Form_Load() {
@@ -69,8 +65,8 @@ bool Form1::Form_Load() {
     }
     WindowsFolder = LoadWindowsFolder();
     CreateSettingsKey();
-    txt_hl->setText(Setting(settings::kHlPath));
-    txt_hlexe->setText(Setting(settings::kHlExe));
+    txt_hl->setText(StoredSetting(settings::kHlPath));
+    txt_hlexe->setText(StoredSetting(settings::kHlExe));
 
     StartupDialogue dialogue(dialogs_, splash_, txt_hl);
     const auto gameFolder =
@@ -118,7 +114,7 @@ void Form1::placeBackdrops() {
 }
 
 void Form1::restoreSettings() {
-    const QString mod = Setting(settings::kMod);
+    const QString mod = StoredSetting(settings::kMod);
     if (mod.isEmpty()) {
         if (lst_mods->count() > 0) lst_mods->setCurrentRow(0);
     } else {
@@ -131,7 +127,7 @@ void Form1::restoreSettings() {
         {settings::kNumericPing, &Form1::coche_ping_Click},
         {settings::kLowMemory, &Form1::coche_memoire_Click}};
     for (const auto& [name, click] : checkBoxes) {
-        if (Setting(name) == QLatin1String("1")) (this->*click)();
+        if (StoredSetting(name) == QLatin1String("1")) (this->*click)();
     }
 
     RestoreText(txt_memoire, settings::kHeap);
@@ -140,15 +136,15 @@ void Form1::restoreSettings() {
     RestoreText(txt_port_join, settings::kPortClient);
 
     for (std::size_t slot = 0; slot < addressHistory.size(); ++slot) {
-        const QString address = Setting(settings::kIpHistory[slot]);
+        const QString address = StoredSetting(settings::kIpHistory[slot]);
         if (address.isEmpty()) continue;
         addressHistory[slot] = address;
         txt_ip->addItem(address);
     }
-    const QString lastAddress = Setting(settings::kLastIp);
+    const QString lastAddress = StoredSetting(settings::kLastIp);
     if (!lastAddress.isEmpty()) SelectByText(txt_ip, lastAddress, SelectRule::Equal);
 
-    const QString lastTab = Setting(settings::kLastTab);
+    const QString lastTab = StoredSetting(settings::kLastTab);
     if (lastTab.isEmpty() || lastTab == QLatin1String("1")) {
         Frame_mplayer->show();
         Frame_server->show();
@@ -161,14 +157,14 @@ void Form1::restoreSettings() {
         Label17_Click();
     }
 
-    const QString lastMultiplayerMod = Setting(settings::kLastModMultiplayer);
+    const QString lastMultiplayerMod = StoredSetting(settings::kLastModMultiplayer);
     if (!lastMultiplayerMod.isEmpty()) {
         SelectByText(lst_mods, lastMultiplayerMod, SelectRule::AtLeast);
     }
-    const QString lastSingleMod = Setting(settings::kLastModSingle);
+    const QString lastSingleMod = StoredSetting(settings::kLastModSingle);
     if (!lastSingleMod.isEmpty()) SelectByText(lst_mods_solo, lastSingleMod, SelectRule::AtLeast);
 
-    if (Setting(settings::kLanguage) == QLatin1String("0")) {
+    if (StoredSetting(settings::kLanguage) == QLatin1String("0")) {
         Image2_Click();
     } else {
         Image1_Click();
@@ -183,7 +179,7 @@ void Form1::Form_Unload() {
     } else if (Shown(Frame_single)) {
         WriteSetting(settings::kLastTab, "3");
     }
-    Store(settings::kLanguage, Image1->tag());
+    StoreSetting(settings::kLanguage, Image1->tag());
 }
 
 }  // namespace quorvant

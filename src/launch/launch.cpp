@@ -18,32 +18,29 @@
 #include "ui/form1.h"
 #include "ui/selection.h"
 #include "ui/shape.h"
+#include "ui/stored_settings.h"
 #include "ui/text_conversion.h"
 
 namespace quorvant {
 namespace {
 
-void Store(std::string_view name, const QString& value) { WriteSetting(name, ToBytes(value)); }
-
 // A picture control counts as chosen when its state, read as a number, is 1.
 bool Chosen(const PictureBox* box) { return box->tag().toInt() == 1; }
-
-bool Shown(const QWidget* widget) { return !widget->isHidden(); }
 
 }  // namespace
 
 void Form1::storeLaunchSettings() {
-    Store(settings::kDev, coche_dev->tag());
-    Store(settings::kConsole, coche_console->tag());
-    Store(settings::kNumericPing, coche_ping->tag());
-    Store(settings::kLowMemory, coche_memoire->tag());
-    Store(settings::kHeap, txt_memoire->text());
-    Store(settings::kMaxPlayers, txt_max_players->text());
-    Store(settings::kPortServer, txt_port_server->text());
-    Store(settings::kPortClient, txt_port_join->text());
-    Store(settings::kDedicated, coche_dedicated->tag());
-    Store(settings::kHlExe, txt_hlexe->text());
-    Store(settings::kHlPath, txt_hl->text());
+    StoreSetting(settings::kDev, coche_dev->tag());
+    StoreSetting(settings::kConsole, coche_console->tag());
+    StoreSetting(settings::kNumericPing, coche_ping->tag());
+    StoreSetting(settings::kLowMemory, coche_memoire->tag());
+    StoreSetting(settings::kHeap, txt_memoire->text());
+    StoreSetting(settings::kMaxPlayers, txt_max_players->text());
+    StoreSetting(settings::kPortServer, txt_port_server->text());
+    StoreSetting(settings::kPortClient, txt_port_join->text());
+    StoreSetting(settings::kDedicated, coche_dedicated->tag());
+    StoreSetting(settings::kHlExe, txt_hlexe->text());
+    StoreSetting(settings::kHlPath, txt_hl->text());
 }
 
 void Form1::btn_go_Click() {
@@ -69,10 +66,10 @@ void Form1::btn_go_Click() {
         } else {
             choices.kind = LaunchKind::MultiplayerOther;
         }
-        Store(settings::kLastModMultiplayer, multiplayerMod);
+        StoreSetting(settings::kLastModMultiplayer, multiplayerMod);
     } else if (Shown(Frame_single)) {
         if (!prepareSinglePlayer(choices)) return;
-        Store(settings::kLastModSingle, SelectedText(lst_mods_solo));
+        StoreSetting(settings::kLastModSingle, SelectedText(lst_mods_solo));
     } else if (Shown(frame_config)) {
         return;  // the configuration panel only stores what was typed
     }
@@ -91,9 +88,9 @@ bool Form1::prepareJoin(LaunchChoices& choices) {
     choices.joinPort = ToBytes(txt_port_join->text());
     choices.password = ToBytes(txt_password->text());
     RememberAddress(addressHistory, address);
-    Store(settings::kLastIp, address);
+    StoreSetting(settings::kLastIp, address);
     for (std::size_t slot = 0; slot < addressHistory.size(); ++slot) {
-        Store(settings::kIpHistory[slot], addressHistory[slot]);
+        StoreSetting(settings::kIpHistory[slot], addressHistory[slot]);
     }
     return true;
 }
