@@ -6,3 +6,5 @@ quorvant_install_missing clang-format
 quorvant_build "$quorvant_root/build"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$quorvant_root/build" --output-on-failure --timeout 300
+# The core library and the registry store once more, as Windows programs under Wine.
+bash "$quorvant_root/scripts/test-windows.sh"

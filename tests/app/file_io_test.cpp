@@ -61,6 +61,9 @@ TEST(WriteFileAtomically, FailsWithoutTouchingAnythingWhenTheFileCannotBeReplace
 }
 
 TEST(WriteFileAtomically, WritesThroughALinkAndKeepsTheLink) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links need privileges on Windows";
+#endif
     TempFolder temp;
     WriteFile(temp / "real.cfg", "old");
     std::filesystem::create_symlink(temp / "real.cfg", temp / "link.cfg");

@@ -11,6 +11,7 @@ namespace quorvant {
 namespace {
 
 using ::quorvant::testing::GameFolder;
+using ::quorvant::testing::NamesSameFile;
 using ::quorvant::testing::TempFolder;
 using ::testing::ElementsAre;
 
@@ -63,6 +64,9 @@ TEST(ListFiles, ListsOrdinaryVisibleMatchingFilesSortedWithoutCase) {
 }
 
 TEST(ListFiles, SurvivesLinksThatLoopOrPointNowhere) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links need privileges on Windows";
+#endif
     TempFolder temp;
     GameFolder game(temp.path());
     game.addFile("mod/real.gam");
@@ -87,7 +91,8 @@ TEST(ResolveIgnoringCase, PrefersTheExactNameAndElseFindsAnyCase) {
     TempFolder temp;
     GameFolder game(temp.path());
     game.addFile("upper/LIBLIST.GAM").addFile("both/liblist.gam").addFile("both/LibList.gam");
-    EXPECT_EQ(ResolveIgnoringCase(game / "upper", "liblist.gam"), game / "upper/LIBLIST.GAM");
+    EXPECT_PRED2(NamesSameFile, ResolveIgnoringCase(game / "upper", "liblist.gam"),
+                 game / "upper/LIBLIST.GAM");
     EXPECT_EQ(ResolveIgnoringCase(game / "both", "liblist.gam"), game / "both/liblist.gam");
     EXPECT_EQ(ResolveIgnoringCase(game / "none", "liblist.gam"), game / "none/liblist.gam");
 }

@@ -23,7 +23,7 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::operator/(std::string_view relative) const {
-    return (path_ / fs::path(relative)).string();
+    return (path_ / fs::path(relative)).make_preferred().string();
 }
 
 void WriteFile(const fs::path& path, std::string_view bytes) {
@@ -38,10 +38,19 @@ std::string ReadFile(const fs::path& path) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+bool NamesSameFile(const std::string& actual, const std::string& expected) {
+#ifdef _WIN32
+    std::error_code error;
+    return fs::equivalent(actual, expected, error);
+#else
+    return actual == expected;
+#endif
+}
+
 GameFolder::GameFolder(fs::path root) : root_(std::move(root)) { fs::create_directories(root_); }
 
 std::string GameFolder::operator/(std::string_view relative) const {
-    return (root_ / fs::path(relative)).string();
+    return (root_ / fs::path(relative)).make_preferred().string();
 }
 
 GameFolder& GameFolder::addExecutable(std::string_view name) { return addFile(name, "MZ"); }

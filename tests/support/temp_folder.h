@@ -26,6 +26,10 @@ class TempFolder {
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadFile(const std::filesystem::path& path);
 
+// Whether two paths name the same existing file as the file system spells it: exactly equal where
+// names keep their case, and any spelling of one file on Windows, whose names ignore case.
+bool NamesSameFile(const std::string& actual, const std::string& expected);
+
 // A game folder with the executable in it and mods added by name.
 class GameFolder {
   public:

@@ -1,0 +1,14 @@
+# The core library's sources, shared by the native build and the Windows cross-build.
+set(QUORVANT_CORE_SOURCES
+    app/file_io.cpp
+    app/file_system.cpp
+    app/installation_discovery.cpp
+    app/mod_discovery.cpp
+    catalogue/bot_tables.cpp
+    catalogue/descriptor.cpp
+    catalogue/map_titles.cpp
+    catalogue/save_games.cpp
+    launch/command_line.cpp
+    serverconfig/config_lines.cpp
+)
+list(TRANSFORM QUORVANT_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

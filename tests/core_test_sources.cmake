@@ -1,0 +1,15 @@
+# The core library's tests, shared by the native build and the Windows cross-build.
+set(QUORVANT_CORE_TEST_SOURCES
+    app/file_io_test.cpp
+    app/file_system_test.cpp
+    app/installation_discovery_test.cpp
+    app/mod_discovery_test.cpp
+    catalogue/bot_tables_test.cpp
+    catalogue/descriptor_test.cpp
+    catalogue/map_titles_test.cpp
+    catalogue/save_games_test.cpp
+    launch/address_history_test.cpp
+    launch/command_line_test.cpp
+    serverconfig/config_lines_test.cpp
+)
+list(TRANSFORM QUORVANT_CORE_TEST_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
