@@ -7,8 +7,11 @@ set(QUORVANT_CORE_SOURCES
     catalogue/bot_tables.cpp
     catalogue/descriptor.cpp
     catalogue/map_titles.cpp
+    catalogue/mod_links.cpp
     catalogue/save_games.cpp
     launch/command_line.cpp
     serverconfig/config_lines.cpp
+    serverconfig/map_cycle.cpp
+    serverconfig/server_options.cpp
 )
 list(TRANSFORM QUORVANT_CORE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

@@ -7,9 +7,12 @@ set(QUORVANT_CORE_TEST_SOURCES
     catalogue/bot_tables_test.cpp
     catalogue/descriptor_test.cpp
     catalogue/map_titles_test.cpp
+    catalogue/mod_links_test.cpp
     catalogue/save_games_test.cpp
     launch/address_history_test.cpp
     launch/command_line_test.cpp
     serverconfig/config_lines_test.cpp
+    serverconfig/map_cycle_test.cpp
+    serverconfig/server_options_test.cpp
 )
 list(TRANSFORM QUORVANT_CORE_TEST_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/)

@@ -1,0 +1,22 @@
+#include "catalogue/mod_links.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvant {
+namespace {
+
+TEST(LinkAddress, PutsTheSchemeInFrontUnlessTheCaptionStartsWithIt) {
+    EXPECT_EQ(LinkAddress(""), "");
+    EXPECT_EQ(LinkAddress("http://www.example.com"), "http://www.example.com");
+    EXPECT_EQ(LinkAddress("https://www.example.com"), "https://www.example.com");
+    EXPECT_EQ(LinkAddress("HTTP://WWW.EXAMPLE.COM"), "http://HTTP://WWW.EXAMPLE.COM");
+    EXPECT_EQ(LinkAddress("www.example.com/mod"), "http://www.example.com/mod");
+}
+
+TEST(NotepadCommand, StartsNotepadFromTheWindowsFolderOnTheUnquotedPath) {
+    EXPECT_EQ(NotepadCommand("C:\\WINDOWS", "C:\\Sierra\\Half-Life\\cstrike\\motd.txt"),
+              "C:\\WINDOWS\\notepad.exe C:\\Sierra\\Half-Life\\cstrike\\motd.txt");
+}
+
+}  // namespace
+}  // namespace quorvant

@@ -1,0 +1,165 @@
+#include "serverconfig/server_options.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/temp_folder.h"
+
+namespace quorvant {
+namespace {
+
+using ::quorvant::testing::GameFolder;
+using ::quorvant::testing::ReadFile;
+using ::quorvant::testing::TempFolder;
+
+class ServerOptionsTest : public ::testing::Test {
+  protected:
+    TempFolder temp;
+    GameFolder game{temp.path()};
+    ServerOptions load() { return LoadServerOptions(game.str(), "cstrike"); }
+    std::string file(std::string_view name) {
+        return ReadFile(game / ("cstrike/" + std::string(name)));
+    }
+};
+
+TEST_F(ServerOptionsTest, MissingFilesLoadTheDefaults) {
+    game.addFolder("cstrike");
+    const ServerOptions options = load();
+    EXPECT_EQ(options.timeLimit, "");
+    EXPECT_EQ(options.fragLimit, "");
+    EXPECT_EQ(options.hostName, "");
+    EXPECT_FALSE(options.friendlyFire || options.footsteps || options.weaponsStay ||
+                 options.forceRespawn || options.flashlight || options.log || options.lan);
+    EXPECT_TRUE(options.upload);
+    EXPECT_TRUE(options.download);
+}
+
+TEST_F(ServerOptionsTest, LoadsEachSettingByItsOwnRule) {
+    game.addFile("cstrike/game.cfg",
+                 "\"mp_fraglimit\"\t\t\"30\"\r\n\"mp_friendlyfire\"\t\t\"1\"\r\n"
+                 "\"mp_footsteps\"\t\t\" 1\"\r\n\"mp_weaponstay\"\t\t\"2\"\r\n"
+                 "\"mp_forcerespawn\"\t\t\"1\"\r\n\"mp_flashlight\"\t\t\"1.0\"\r\n")
+        .addFile("cstrike/listenserver.cfg", "hostname \"First line\"\r\nhostname \"Mine\"\r\n")
+        .addFile("cstrike/server.cfg", "hostname \"Dedicated\"\r\n")
+        .addFile("cstrike/autoexec.cfg", "exec x.cfg\r\n log on\r\n")
+        .addFile("cstrike/config.cfg",
+                 "// cl_allowupload \"0\" was the old default\r\ncl_allowupload \"1\"\r\n"
+                 "cl_allowdownload \"0\"\r\nsv_lan \"1\"\r\n");
+    const ServerOptions options = load();
+    EXPECT_EQ(options.timeLimit, "");
+    EXPECT_EQ(options.fragLimit, "30");
+    EXPECT_TRUE(options.friendlyFire);
+    EXPECT_FALSE(options.footsteps);
+    EXPECT_FALSE(options.weaponsStay);
+    EXPECT_TRUE(options.forceRespawn);
+    EXPECT_FALSE(options.flashlight);
+    // The first line has no line break before it, so the second one counts.
+    EXPECT_EQ(options.hostName, "Mine");
+    EXPECT_FALSE(options.log);     // indented
+    EXPECT_FALSE(options.upload);  // the comment is found first
+    EXPECT_FALSE(options.download);
+    EXPECT_TRUE(options.lan);
+}
+
+TEST_F(ServerOptionsTest, HostNameOnTheFirstLineOnlyIsNotFound) {
+    game.addFile("cstrike/listenserver.cfg", "hostname \"Mine\"\r\n")
+        .addFile("cstrike/autoexec.cfg", "log on\r\n");
+    EXPECT_EQ(load().hostName, "");
+    EXPECT_TRUE(load().log);
+}
+
+TEST_F(ServerOptionsTest, SavesIntoNewFilesInTheirExactFormat) {
+    game.addFolder("cstrike");
+    ServerOptions options;
+    options.timeLimit = "20";
+    options.hostName = "LAN party";
+    options.friendlyFire = true;
+    options.upload = true;
+    options.download = true;
+    ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options), std::nullopt);
+    EXPECT_EQ(file("game.cfg"),
+              "\r\n\"mp_timelimit\"\t\t\"20\"\r\n\r\n\"mp_friendlyfire\"\t\t\"1\"\r\n"
+              "\r\n\"mp_footsteps\"\t\t\"0\"\r\n\r\n\"mp_weaponstay\"\t\t\"0\"\r\n"
+              "\r\n\"mp_forcerespawn\"\t\t\"0\"\r\n\r\n\"mp_flashlight\"\t\t\"0\"\r\n");
+    EXPECT_EQ(file("config.cfg"),
+              "\r\ncl_allowupload \"1\"\r\n\r\ncl_allowdownload \"1\"\r\n\r\nsv_lan \"0\"\r\n");
+    const std::string commands =
+        "\r\nmp_timelimit 20\r\n\r\nhostname \"LAN party\"\r\n\r\nmp_friendlyfire 1\r\n"
+        "\r\nmp_footsteps 0\r\n\r\nmp_weaponstay 0\r\n\r\nmp_forcerespawn 0\r\n"
+        "\r\nmp_flashlight 0\r\n";
+    EXPECT_EQ(file("server.cfg"), commands);
+    EXPECT_EQ(file("listenserver.cfg"), commands);
+    EXPECT_EQ(file("autoexec.cfg"), "\r\n");
+}
+
+TEST_F(ServerOptionsTest, LoadEditSaveChangesOnlyTheManagedCharacters) {
+    game.addFile("cstrike/game.cfg",
+                 "// rules\r\n\"mp_timelimit\"\t\"25\" // minutes\r\n\"mp_fraglimit\" \"0\"\r\n"
+                 "\"mp_friendlyfire\" \"0\"\r\n\"mp_footsteps\" \"1\"\r\n"
+                 "\"mp_weaponstay\" \"0\"\r\n\"mp_forcerespawn\" \"0\"\r\n"
+                 "\"mp_flashlight\" \"1\"\r\n\"sv_gravity\" \"800\"\r\n")
+        .addFile("cstrike/autoexec.cfg", "exec a.cfg\r\nlog on\r\nbind x y\r\nlog on\r\n")
+        .addFile("cstrike/server.cfg",
+                 "hostname \"Old\"\r\nmp_timelimit 25\r\nmp_fraglimit 0\r\n"
+                 "mp_friendlyfire 0\r\nmp_footsteps 1\r\nmp_weaponstay 0\r\n"
+                 "mp_forcerespawn 0\r\nmp_flashlight 1\r\nsv_aim 0")
+        .addFile("cstrike/listenserver.cfg", "exec banned.cfg\r\nhostname \"Old\"\r\n")
+        .addFile("cstrike/config.cfg", "name \"Player\"\r\ncl_allowupload \"1\"\r\n");
+    ServerOptions options = load();
+    EXPECT_EQ(options.hostName, "Old");
+    options.timeLimit = "30";
+    options.hostName = "New";
+    options.log = false;
+    options.footsteps = false;
+    ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options), std::nullopt);
+    EXPECT_EQ(file("game.cfg"),
+              "// rules\r\n\"mp_timelimit\"\t\"30\" // minutes\r\n\"mp_fraglimit\" \"0\"\r\n"
+              "\"mp_friendlyfire\" \"0\"\r\n\"mp_footsteps\" \"0\"\r\n"
+              "\"mp_weaponstay\" \"0\"\r\n\"mp_forcerespawn\" \"0\"\r\n"
+              "\"mp_flashlight\" \"1\"\r\n\"sv_gravity\" \"800\"\r\n");
+    // Only the first log line goes; the file does not grow an empty line.
+    EXPECT_EQ(file("autoexec.cfg"), "exec a.cfg\r\nbind x y\r\nlog on\r\n");
+    // A last line without a line end gets one, once.
+    EXPECT_EQ(file("server.cfg"),
+              "hostname \"New\"\r\nmp_timelimit 30\r\nmp_fraglimit 0\r\n"
+              "mp_friendlyfire 0\r\nmp_footsteps 0\r\nmp_weaponstay 0\r\n"
+              "mp_forcerespawn 0\r\nmp_flashlight 1\r\nsv_aim 0\r\n");
+    EXPECT_EQ(file("config.cfg"),
+              "name \"Player\"\r\ncl_allowupload \"1\"\r\n\r\ncl_allowdownload \"1\"\r\n"
+              "\r\nsv_lan \"0\"\r\n");
+
+    // Saving again what was loaded changes nothing at all.
+    const std::string before = file("game.cfg") + file("server.cfg") + file("listenserver.cfg") +
+                               file("config.cfg") + file("autoexec.cfg");
+    ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", load()), std::nullopt);
+    EXPECT_EQ(file("game.cfg") + file("server.cfg") + file("listenserver.cfg") +
+                  file("config.cfg") + file("autoexec.cfg"),
+              before);
+}
+
+TEST_F(ServerOptionsTest, EmptyHostNameKeepsTheOldLine) {
+    game.addFile("cstrike/server.cfg", "hostname \"Old\"\r\n");
+    ServerOptions options;
+    ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options), std::nullopt);
+    EXPECT_TRUE(file("server.cfg").starts_with("hostname \"Old\"\r\n"));
+    EXPECT_EQ(file("listenserver.cfg").find("hostname"), std::string::npos);
+}
+
+TEST_F(ServerOptionsTest, StopsAtTheFirstFileThatCannotBeWritten) {
+    game.addFile("cstrike/game.cfg", "\"mp_timelimit\" \"5\"\r\n")
+        .addFile("cstrike/autoexec.cfg", "log on\r\n")
+        .addFolder("cstrike/server.cfg");  // a folder where the file should be
+    ServerOptions options;
+    options.timeLimit = "9";
+    EXPECT_EQ(SaveServerOptions(game.str(), "cstrike", options), "server.cfg");
+    EXPECT_TRUE(file("game.cfg").starts_with("\"mp_timelimit\" \"9\"\r\n"));
+    EXPECT_EQ(file("autoexec.cfg"), "\r\n");
+    EXPECT_FALSE(std::filesystem::exists(game / "cstrike/listenserver.cfg"));
+    EXPECT_FALSE(std::filesystem::exists(game / "cstrike/config.cfg"));
+
+    EXPECT_EQ(SaveServerOptions(game.str(), "missing", options), "game.cfg");
+}
+
+}  // namespace
+}  // namespace quorvant
