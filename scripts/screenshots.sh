@@ -34,6 +34,11 @@ for language in en fr; do
     shoot() { import -window "$window" "$out/$language-$1.png"; }
     click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.4; }
     shoot create
+    # The two tool windows are modal: shoot the whole screen, then close them with Esc.
+    click 180 281 && sleep 0.6 && import -window root "$out/$language-server-options.png"
+    xdotool key Escape && sleep 0.4
+    click 180 301 && sleep 0.6 && import -window root "$out/$language-map-cycle.png"
+    xdotool key Escape && sleep 0.4
     click 270 65 && shoot join          # JOIN sub-tab
     click 65 102 && shoot single        # SINGLE PLAYER tab
     click 65 130 && shoot config        # CONFIGURATION tab

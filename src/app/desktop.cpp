@@ -1,8 +1,11 @@
 #include "app/desktop.h"
 
+#include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QUrl>
 #include <sstream>
 
 #ifdef Q_OS_WIN
@@ -54,6 +57,29 @@ void SystemDesktop::startGame(const ProgramStart& start) {
     process.setArguments(arguments);
 #endif
     process.startDetached();
+}
+
+void SystemDesktop::editTextFile(const std::string& windowsFolder, const std::string& file) {
+#ifdef Q_OS_WIN
+    // Notepad offers to create a file that is not there yet.
+    QProcess editor;
+    editor.setProgram(ToQString(windowsFolder + "\\notepad.exe"));
+    editor.setNativeArguments(ToQString(file));
+    editor.startDetached();
+#else
+    (void)windowsFolder;
+    // Desktop file handlers open only files that exist: start the editor on an empty one, as
+    // Notepad would. A file that is there is never touched.
+    const QString path = ToQString(file);
+    QFile created(path);
+    if (!QFileInfo::exists(path)) created.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    created.close();
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
+}
+
+void SystemDesktop::openAddress(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(ToQString(address)));
 }
 
 }  // namespace quorvant

@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-// What the program asks of the desktop: starting the game. Fire and forget: nothing waits for
-// the started program or looks at how it went. Tests put a recorder in its place.
+// What the program asks of the desktop: starting the game, opening a text file in an editor and
+// an address in the browser. Fire and forget: nothing waits for the started program or looks at
+// how it went. Tests put a recorder in its place.
 namespace quorvant {
 
 struct ProgramStart {
@@ -18,11 +19,17 @@ class Desktop {
     virtual ~Desktop() = default;
     // Starts the game detached, its window minimised, in `start.workingFolder`.
     virtual void startGame(const ProgramStart& start) = 0;
+    // Opens the file, which need not exist yet, in a text editor: on Windows Notepad from
+    // `windowsFolder`, elsewhere the desktop's own editor for text files.
+    virtual void editTextFile(const std::string& windowsFolder, const std::string& file) = 0;
+    virtual void openAddress(const std::string& address) = 0;
 };
 
 class SystemDesktop : public Desktop {
   public:
     void startGame(const ProgramStart& start) override;
+    void editTextFile(const std::string& windowsFolder, const std::string& file) override;
+    void openAddress(const std::string& address) override;
 };
 
 // How a game start runs on a system without Windows: the tail split at blanks, and a Windows

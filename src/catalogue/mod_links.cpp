@@ -14,8 +14,4 @@ std::string MessageOfTheDayPath(const std::string& gameFolder, std::string_view 
     return ModPath(gameFolder, mod, "motd.txt");
 }
 
-std::string NotepadCommand(std::string_view windowsFolder, std::string_view file) {
-    return std::string(windowsFolder) + "\\notepad.exe " + std::string(file);
-}
-
 }  // namespace quorvant

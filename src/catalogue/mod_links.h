@@ -13,7 +13,4 @@ std::string LinkAddress(std::string_view caption);
 // The mod's message of the day, shown to players joining its server.
 std::string MessageOfTheDayPath(const std::string& gameFolder, std::string_view mod);
 
-// The command that opens a text file in Notepad from the Windows folder; the path is not quoted.
-std::string NotepadCommand(std::string_view windowsFolder, std::string_view file);
-
 }  // namespace quorvant

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/pictures.h"
 #include "ui/shape.h"
@@ -18,27 +19,9 @@ namespace {
 constexpr QSize kWindowSize(609, 377);
 constexpr QRect kPanelArea(132, 52, 466, 278);
 constexpr QRect kSubPanelArea(0, 28, 466, 250);
-constexpr QSize kBoxSize(19, 19);
 
-const QColor kAccent(0xff, 0x9a, 0x2e);
-const QColor kHighlight(0xff, 0x9a, 0x2e, 0x48);
-const QColor kEdge(0x3b, 0x3f, 0x48);
-
-// Dark controls with light text and the accent colour for the selection.
+// The main window's own controls, over the shared look.
 const char kStyle[] = R"(
-QLabel { color: #d9dbe0; }
-QListWidget, QLineEdit, QComboBox {
-    background: #0e1013; color: #eceef2; border: 1px solid #3b3f48; border-radius: 3px;
-    selection-background-color: #ff9a2e; selection-color: #111214;
-}
-QLineEdit, QComboBox { padding: 1px 4px; }
-QListWidget:focus, QLineEdit:focus, QComboBox:focus { border-color: #ff9a2e; }
-QComboBox::drop-down { border: none; width: 16px; }
-QComboBox QAbstractItemView { background: #0e1013; color: #eceef2; border: 1px solid #3b3f48; }
-QScrollBar:vertical { background: #0e1013; width: 10px; margin: 0; }
-QScrollBar::handle:vertical { background: #3b3f48; border-radius: 4px; min-height: 18px; }
-QScrollBar::add-line, QScrollBar::sub-line { height: 0; }
-QToolTip { background: #1d2026; color: #eceef2; border: 1px solid #ff9a2e; }
 #btn_go {
     background: #ff9a2e; color: #15161a; border-radius: 4px; font-weight: bold;
     font-size: 17px;
@@ -50,56 +33,9 @@ QToolTip { background: #1d2026; color: #eceef2; border: 1px solid #ff9a2e; }
 #Label28, #Label19, #Label29 { font-size: 10px; }
 )";
 
-template <typename Control>
-Control* Make(QWidget* parent, const char* name, QRect geometry) {
-    auto* control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
-ClickLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, const char* caption) {
-    auto* label = Make<ClickLabel>(parent, name, geometry);
-    label->setText(QString::fromUtf8(caption));
-    return label;
-}
-
-ClickLabel* MakeLink(QWidget* parent, const char* name, QRect geometry) {
-    auto* link = MakeLabel(parent, name, geometry, "URL");
-    link->setStyleSheet(QStringLiteral("color: rgb(192, 192, 255); text-decoration: underline;"));
-    link->setCursor(Qt::PointingHandCursor);
-    return link;
-}
-
-PictureBox* MakeBox(QWidget* parent, const char* name, QPoint at) {
-    return Make<PictureBox>(parent, name, QRect(at, kBoxSize));
-}
-
-Shape* MakeShape(QWidget* parent, const char* name, QRect geometry, QColor border, QColor fill) {
-    auto* shape = Make<Shape>(parent, name, geometry);
-    shape->setColours(border, fill);
-    return shape;
-}
-
-Shape* MakeHighlight(QWidget* parent, const char* name, QRect geometry) {
-    return MakeShape(parent, name, geometry, Qt::transparent, kHighlight);
-}
-
-QFrame* MakeFrame(QWidget* parent, const char* name, QRect geometry) {
-    auto* frame = Make<QFrame>(parent, name, geometry);
-    frame->setFrameShape(QFrame::NoFrame);
-    return frame;
-}
-
 // The first child of a panel: the window's background, placed at start-up.
 PictureBox* MakeBackdrop(QFrame* frame, const char* name) {
-    return Make<PictureBox>(frame, name, QRect(QPoint(0, 0), kWindowSize));
-}
-
-QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry, const char* text = "") {
-    auto* field = Make<QLineEdit>(parent, name, geometry);
-    field->setText(QString::fromLatin1(text));
-    return field;
+    return MakeControl<PictureBox>(frame, name, QRect(QPoint(0, 0), kWindowSize));
 }
 
 }  // namespace
@@ -113,7 +49,7 @@ Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* splash)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     setFont(font);
-    setStyleSheet(QString::fromLatin1(kStyle));
+    setStyleSheet(ControlsStyleSheet() + QString::fromLatin1(kStyle));
     buildWindowControls();
     buildServerPanel();
     buildJoinPanel();
@@ -151,10 +87,10 @@ void Form1::buildWindowControls() {
     btn_go->setAlignment(Qt::AlignCenter);
     Label1 = MakeLabel(this, "Label1", QRect(428, 348, 60, 18), "Close");
     Label1->setAlignment(Qt::AlignCenter);
-    Image1 = Make<PictureBox>(this, "Image1", QRect(464, 14, 33, 17));
-    Image2 = Make<PictureBox>(this, "Image2", QRect(506, 14, 33, 17));
-    Image3 = Make<PictureBox>(this, "Image3", QRect(562, 15, 16, 14));
-    Image4 = Make<PictureBox>(this, "Image4", QRect(584, 15, 16, 14));
+    Image1 = MakeControl<PictureBox>(this, "Image1", QRect(464, 14, 33, 17));
+    Image2 = MakeControl<PictureBox>(this, "Image2", QRect(506, 14, 33, 17));
+    Image3 = MakeControl<PictureBox>(this, "Image3", QRect(562, 15, 16, 14));
+    Image4 = MakeControl<PictureBox>(this, "Image4", QRect(584, 15, 16, 14));
     Image1->setPicture(pictures::EnglishFlag());
     Image2->setPicture(pictures::FrenchFlag());
     Image3->setPicture(pictures::Minimise());
@@ -201,9 +137,9 @@ void Form1::buildServerPanel() {
     Frame_server = MakeFrame(Frame_mplayer, "Frame_server", kSubPanelArea);
     img_frame_server = MakeBackdrop(Frame_server, "img_frame_server");
     Label2 = MakeLabel(Frame_server, "Label2", QRect(8, 4, 140, 16), "Mods:");
-    lst_mods = Make<QListWidget>(Frame_server, "lst_mods", QRect(8, 22, 140, 92));
+    lst_mods = MakeControl<QListWidget>(Frame_server, "lst_mods", QRect(8, 22, 140, 92));
     Label12 = MakeLabel(Frame_server, "Label12", QRect(8, 118, 140, 16), "Bots:");
-    lst_bots = Make<QListWidget>(Frame_server, "lst_bots", QRect(8, 136, 140, 50));
+    lst_bots = MakeControl<QListWidget>(Frame_server, "lst_bots", QRect(8, 136, 140, 50));
 
     Label11 = MakeLabel(Frame_server, "Label11", QRect(160, 4, 300, 16), "Informations:");
     lbl_info_nom = MakeLabel(Frame_server, "lbl_info_nom", QRect(168, 22, 292, 16), "nom");
@@ -212,7 +148,7 @@ void Form1::buildServerPanel() {
     lbl_info_URL = MakeLink(Frame_server, "lbl_info_URL", QRect(168, 54, 292, 16));
 
     Label13 = MakeLabel(Frame_server, "Label13", QRect(160, 80, 150, 16), "Map:");
-    lst_maps = Make<QComboBox>(Frame_server, "lst_maps", QRect(160, 98, 188, 22));
+    lst_maps = MakeControl<QComboBox>(Frame_server, "lst_maps", QRect(160, 98, 188, 22));
     lbl_titre = MakeLabel(Frame_server, "lbl_titre", QRect(160, 124, 300, 16), "Map title");
     lbl_titre->setToolTip(QStringLiteral("Map title"));
 
@@ -243,7 +179,7 @@ void Form1::buildJoinPanel() {
     MakeShape(Frame_Join, "Shape_join_box", QRect(8, 8, 450, 132), kEdge, Qt::transparent);
     Label3 = MakeLabel(Frame_Join, "Label3", QRect(20, 16, 300, 18), "Connect to a server :");
     Label5 = MakeLabel(Frame_Join, "Label5", QRect(20, 46, 110, 22), "IP:");
-    txt_ip = Make<QComboBox>(Frame_Join, "txt_ip", QRect(136, 46, 220, 22));
+    txt_ip = MakeControl<QComboBox>(Frame_Join, "txt_ip", QRect(136, 46, 220, 22));
     txt_ip->setEditable(true);
     txt_ip->setInsertPolicy(QComboBox::NoInsert);
     Label27 = MakeLabel(Frame_Join, "Label27", QRect(20, 76, 110, 22), "Port:");
@@ -258,9 +194,10 @@ void Form1::buildSinglePanel() {
     Frame_single = MakeFrame(this, "Frame_single", kPanelArea);
     Img_frame_single = MakeBackdrop(Frame_single, "Img_frame_single");
     Label33 = MakeLabel(Frame_single, "Label33", QRect(8, 4, 140, 16), "Mods:");
-    lst_mods_solo = Make<QListWidget>(Frame_single, "lst_mods_solo", QRect(8, 22, 140, 124));
+    lst_mods_solo = MakeControl<QListWidget>(Frame_single, "lst_mods_solo", QRect(8, 22, 140, 124));
     Label34 = MakeLabel(Frame_single, "Label34", QRect(8, 152, 150, 16), "Saved games:");
-    lst_solo_save = Make<QListWidget>(Frame_single, "lst_solo_save", QRect(8, 170, 296, 100));
+    lst_solo_save =
+        MakeControl<QListWidget>(Frame_single, "lst_solo_save", QRect(8, 170, 296, 100));
 
     Label37 = MakeLabel(Frame_single, "Label37", QRect(160, 4, 300, 16), "Informations:");
     lbl_solo_nom = MakeLabel(Frame_single, "lbl_solo_nom", QRect(168, 22, 292, 16), "nom");

@@ -49,6 +49,17 @@ class Form1 : public QWidget {
     void ApplyBotChoice();
     void lst_mods_solo_Click();
 
+    // Actions on the selected mod
+    void Label29_Click();
+    void Label19_Click();
+    void Label28_Click();
+    void Label19_MouseDown();
+    void Label19_MouseUp();
+    void Label28_MouseDown();
+    void Label28_MouseUp();
+    void lbl_info_URL_Click();
+    void lbl_solo_url_Click();
+
     // Launch
     void btn_go_Click();
 

@@ -88,6 +88,16 @@ void Form1::connectHandlers() {
         {btn_go, doubleClick, &Form1::btn_go_MouseDown},
         {Label1, doubleClick, &Form1::Label1_MouseDown},
 
+        {Label29, click, &Form1::Label29_Click},
+        {Label19, click, &Form1::Label19_Click},
+        {Label28, click, &Form1::Label28_Click},
+        {Label19, press, &Form1::Label19_MouseDown},
+        {Label19, release, &Form1::Label19_MouseUp},
+        {Label28, press, &Form1::Label28_MouseDown},
+        {Label28, release, &Form1::Label28_MouseUp},
+        {lbl_info_URL, click, &Form1::lbl_info_URL_Click},
+        {lbl_solo_url, click, &Form1::lbl_solo_url_Click},
+
         {Image3, click, &Form1::Image3_Click},
         {Image4, click, &Form1::Image4_Click},
         {Label1, click, &Form1::Label1_Click},

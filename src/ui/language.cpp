@@ -1,13 +1,12 @@
 // Switching the main window between English and French; Image1's tag records the language.
+#include "ui/language.h"
+
 #include <QLabel>
 
 #include "ui/form1.h"
-#include "ui/language_texts.h"
 
 namespace quorvant {
 namespace {
-
-enum class Language { English, French };
 
 QString TextOf(const QWidget* control, TextKind kind) {
     if (!control) return QString();
@@ -24,8 +23,10 @@ void SetText(QWidget* control, TextKind kind, const QString& text) {
     }
 }
 
-void ApplyTexts(QWidget& window, Language language) {
-    for (const LanguageRow& row : LanguageRows()) {
+}  // namespace
+
+void ApplyLanguageRows(QWidget& window, std::span<const LanguageRow> rows, Language language) {
+    for (const LanguageRow& row : rows) {
         QWidget* control = window.findChild<QWidget*>(QLatin1String(row.control));
         if (!control) continue;
         const QString text =
@@ -36,16 +37,14 @@ void ApplyTexts(QWidget& window, Language language) {
     }
 }
 
-}  // namespace
-
 void Form1::Image1_Click() {
     Image1->setTag(QStringLiteral("1"));
-    ApplyTexts(*this, Language::English);
+    ApplyLanguageRows(*this, LanguageRows(), Language::English);
 }
 
 void Form1::Image2_Click() {
-    Image1->setTag(QStringLiteral("0"));
-    ApplyTexts(*this, Language::French);
+    Image1->setTag(QString::fromLatin1(kFrenchTag));
+    ApplyLanguageRows(*this, LanguageRows(), Language::French);
 }
 
 }  // namespace quorvant

@@ -1,4 +1,5 @@
 // The picture check boxes, the difficulty options and the single-player start choice.
+#include "ui/check_box.h"
 #include "ui/form1.h"
 #include "ui/shape.h"
 
@@ -10,12 +11,7 @@ const QString kOff = QStringLiteral("0");
 
 }  // namespace
 
-// The picture shown decides the next state, so a box never given a picture turns off first.
-void Form1::toggle(PictureBox* checkBox) {
-    const bool wasOff = checkBox->showsPictureOf(*HLCoche0);
-    checkBox->setPicture(wasOff ? HLCoche1->picture() : HLCoche0->picture());
-    checkBox->setTag(wasOff ? kOn : kOff);
-}
+void Form1::toggle(PictureBox* checkBox) { ToggleCheckBox(*checkBox, *HLCoche0, *HLCoche1); }
 
 void Form1::coche_dev_Click() { toggle(coche_dev); }
 void Form1::coche_console_Click() { toggle(coche_console); }

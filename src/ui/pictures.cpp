@@ -26,5 +26,8 @@ QPixmap EnglishFlag() { return Render("flag_en"); }
 QPixmap FrenchFlag() { return Render("flag_fr"); }
 QPixmap Minimise() { return Render("minimise"); }
 QPixmap Close() { return Render("close"); }
+QPixmap ArrowUp() { return Render("arrow_up"); }
+QPixmap ArrowDown() { return Render("arrow_down"); }
+QPixmap MapCycleEmblem() { return Render("map_cycle"); }
 
 }  // namespace quorvant::pictures

@@ -13,5 +13,8 @@ QPixmap EnglishFlag();
 QPixmap FrenchFlag();
 QPixmap Minimise();
 QPixmap Close();
+QPixmap ArrowUp();
+QPixmap ArrowDown();
+QPixmap MapCycleEmblem();
 
 }  // namespace quorvant::pictures

@@ -13,10 +13,5 @@ TEST(LinkAddress, PutsTheSchemeInFrontUnlessTheCaptionStartsWithIt) {
     EXPECT_EQ(LinkAddress("www.example.com/mod"), "http://www.example.com/mod");
 }
 
-TEST(NotepadCommand, StartsNotepadFromTheWindowsFolderOnTheUnquotedPath) {
-    EXPECT_EQ(NotepadCommand("C:\\WINDOWS", "C:\\Sierra\\Half-Life\\cstrike\\motd.txt"),
-              "C:\\WINDOWS\\notepad.exe C:\\Sierra\\Half-Life\\cstrike\\motd.txt");
-}
-
 }  // namespace
 }  // namespace quorvant

@@ -29,11 +29,17 @@ class FakeDialogs : public Dialogs {
                 const QString& defaultAnswer) override;
 };
 
-// Records what would have been started.
+// Records what would have been started or opened.
 class FakeDesktop : public Desktop {
   public:
     std::vector<ProgramStart> starts;
+    std::vector<std::string> editedFiles;  // each as the Windows folder, " | ", the file
+    std::vector<std::string> openedAddresses;
     void startGame(const ProgramStart& start) override { starts.push_back(start); }
+    void editTextFile(const std::string& windowsFolder, const std::string& file) override {
+        editedFiles.push_back(windowsFolder + " | " + file);
+    }
+    void openAddress(const std::string& address) override { openedAddresses.push_back(address); }
     // The command line of the only start; fails the test when there was not exactly one.
     std::string onlyCommandLine() const;
 };

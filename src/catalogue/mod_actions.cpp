@@ -1,0 +1,53 @@
+// The main window's actions on the selected mod: its message of the day, its map cycle and
+// server options windows, and the web addresses of the mods.
+#include <QListWidget>
+
+#include "app/desktop.h"
+#include "catalogue/mod_links.h"
+#include "serverconfig/frm_mapcycle.h"
+#include "serverconfig/frm_serveur.h"
+#include "ui/form1.h"
+#include "ui/selection.h"
+#include "ui/shape.h"
+#include "ui/text_conversion.h"
+
+namespace quorvant {
+
+// Without a mod there is no folder to act on: the mod actions do nothing rather than touch
+// files in the game folder itself.
+void Form1::Label29_Click() {
+    const QString mod = SelectedText(lst_mods);
+    if (mod.isEmpty()) return;
+    desktop_.editTextFile(WindowsFolder, MessageOfTheDayPath(Dir1.path(), ToBytes(mod)));
+}
+
+void Form1::Label19_Click() {
+    if (SelectedText(lst_mods).isEmpty()) return;
+    frm_mapcycle mapCycle(*this, dialogs_);
+    mapCycle.Form_Load();
+    mapCycle.exec();
+}
+
+void Form1::Label28_Click() {
+    if (SelectedText(lst_mods).isEmpty()) return;
+    frm_serveur serverOptions(*this, dialogs_);
+    serverOptions.Form_Load();
+    serverOptions.exec();
+}
+
+void Form1::Label19_MouseDown() { Shape9->setFilled(true); }
+void Form1::Label19_MouseUp() { Shape9->setFilled(false); }
+void Form1::Label28_MouseDown() { Shape14->setFilled(true); }
+void Form1::Label28_MouseUp() { Shape14->setFilled(false); }
+
+void Form1::lbl_info_URL_Click() {
+    const std::string address = LinkAddress(ToBytes(lbl_info_URL->text()));
+    if (!address.empty()) desktop_.openAddress(address);
+}
+
+void Form1::lbl_solo_url_Click() {
+    const std::string address = LinkAddress(ToBytes(lbl_solo_url->text()));
+    if (!address.empty()) desktop_.openAddress(address);
+}
+
+}  // namespace quorvant

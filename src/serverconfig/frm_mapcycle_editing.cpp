@@ -1,0 +1,106 @@
+// Loading, editing and saving the map cycle shown in its window.
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/file_io.h"
+#include "serverconfig/frm_mapcycle.h"
+#include "serverconfig/frm_mapcycle_texts.h"
+#include "serverconfig/map_cycle.h"
+#include "ui/dialogs.h"
+#include "ui/form1.h"
+#include "ui/language.h"
+#include "ui/selection.h"
+#include "ui/text_conversion.h"
+
+namespace quorvant {
+namespace {
+
+// Entries show the name and keep its bytes, so names in any code page are saved as they were.
+void AppendMap(QListWidget* list, const std::string& map) {
+    auto* item = new QListWidgetItem(FromBytes(map), list);
+    item->setData(Qt::UserRole, QByteArray::fromStdString(map));
+}
+
+std::string MapOf(const QListWidgetItem* item) {
+    return item->data(Qt::UserRole).toByteArray().toStdString();
+}
+
+int SelectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+void SelectRow(QListWidget* list, int row) {
+    if (row >= 0 && row < list->count()) {
+        list->setCurrentRow(row);
+    } else {
+        list->setCurrentItem(nullptr);
+        list->clearSelection();
+    }
+}
+
+}  // namespace
+
+std::string frm_mapcycle::mapCyclePath() const {
+    return MapCyclePath(mainWindow_.Dir1.path(), ToBytes(SelectedText(mainWindow_.lst_mods)));
+}
+
+void frm_mapcycle::Form_Load() {
+    if (mainWindow_.Image1->tag() == QLatin1String(kFrenchTag)) {
+        ApplyLanguageRows(*this, MapCycleTexts(), Language::French);
+        lbl_nbr_maps->setTag(QString::fromLatin1(kFrenchMapUnit));
+    }
+    // A missing or unreadable file is an empty cycle, which saving creates.
+    const MapCycle cycle = ParseMapCycle(ReadWholeFile(mapCyclePath()).value_or(std::string()));
+    txt_commentaires = cycle.comments;
+    for (const std::string& map : cycle.maps) AppendMap(lst_maps, map);
+    SelectRow(lst_maps, 0);
+    showCount();
+}
+
+void frm_mapcycle::showCount() {
+    lbl_nbr_maps->setText(QString::number(lst_maps->count()) + lbl_nbr_maps->tag());
+}
+
+void frm_mapcycle::Label1_Click() {
+    if (txt_ajout->text().isEmpty()) return;
+    AppendMap(lst_maps, ToBytes(txt_ajout->text()));
+    txt_ajout->clear();
+    showCount();
+}
+
+void frm_mapcycle::Label2_Click() {
+    const int row = SelectedRow(lst_maps);
+    if (row >= 0) {
+        delete lst_maps->takeItem(row);
+        SelectRow(lst_maps, row);
+    }
+    showCount();
+}
+
+void frm_mapcycle::moveSelected(int step) {
+    const int row = SelectedRow(lst_maps);
+    const int target = row + step;
+    if (row < 0 || target < 0 || target >= lst_maps->count()) return;
+    lst_maps->insertItem(target, lst_maps->takeItem(row));
+    SelectRow(lst_maps, target);
+}
+
+void frm_mapcycle::Image1_Click() { moveSelected(-1); }
+void frm_mapcycle::Image2_Click() { moveSelected(+1); }
+// The click of a double click has moved the map once already; the double click moves it again.
+void frm_mapcycle::Image1_DblClick() { Image1_Click(); }
+void frm_mapcycle::Image2_DblClick() { Image2_Click(); }
+
+void frm_mapcycle::Label3_Click() {
+    MapCycle cycle{txt_commentaires, {}};
+    for (int row = 0; row < lst_maps->count(); ++row)
+        cycle.maps.push_back(MapOf(lst_maps->item(row)));
+    if (!WriteFileAtomically(mapCyclePath(), FormatMapCycle(cycle))) {
+        dialogs_.message(this, QStringLiteral("Can't write mapcycle!"));
+        return;
+    }
+    accept();
+}
+
+}  // namespace quorvant

@@ -1,0 +1,89 @@
+// Loading the server options window from the mod's files, and saving it back.
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "serverconfig/frm_serveur.h"
+#include "serverconfig/frm_serveur_texts.h"
+#include "ui/check_box.h"
+#include "ui/dialogs.h"
+#include "ui/form1.h"
+#include "ui/language.h"
+#include "ui/selection.h"
+#include "ui/text_conversion.h"
+
+namespace quorvant {
+
+void frm_serveur::Form_Load() {
+    for (PictureBox* box :
+         {coche_friendly_fire, coche_footsteps, coche_weapons_stay, coche_force_respawn,
+          coche_flashlight, coche_log, coche_upload, coche_download, coche_lan}) {
+        box->setPicture(mainWindow_.HLCoche0->picture());
+        box->setTag(QStringLiteral("0"));
+    }
+    if (mainWindow_.Image1->tag() == QLatin1String(kFrenchTag)) {
+        ApplyLanguageRows(*this, ServerOptionsTexts(), Language::French);
+    }
+    // Box and caption show the same help; the transfer switches carry it on their captions.
+    lbl_friendly_fire->setToolTip(coche_friendly_fire->toolTip());
+    lbl_footsteps->setToolTip(coche_footsteps->toolTip());
+    lbl_weapons_stay->setToolTip(coche_weapons_stay->toolTip());
+    lbl_force_respawn->setToolTip(coche_force_respawn->toolTip());
+    Label7->setToolTip(coche_flashlight->toolTip());
+    lbl_log->setToolTip(coche_log->toolTip());
+    coche_upload->setToolTip(lbl_upload->toolTip());
+    coche_download->setToolTip(Label34->toolTip());
+    lbl_lan->setToolTip(coche_lan->toolTip());
+
+    showOptions(
+        LoadServerOptions(mainWindow_.Dir1.path(), ToBytes(SelectedText(mainWindow_.lst_mods))));
+}
+
+void frm_serveur::showOptions(const ServerOptions& options) {
+    txt_timelimit->setText(FromBytes(options.timeLimit));
+    txt_fraglimit->setText(FromBytes(options.fragLimit));
+    if (!options.hostName.empty()) txt_hostname->setText(FromBytes(options.hostName));
+    const std::pair<bool, PictureBox*> switches[] = {
+        {options.friendlyFire, coche_friendly_fire},
+        {options.footsteps, coche_footsteps},
+        {options.weaponsStay, coche_weapons_stay},
+        {options.forceRespawn, coche_force_respawn},
+        {options.flashlight, coche_flashlight},
+        {options.log, coche_log},
+        {options.upload, coche_upload},
+        {options.download, coche_download},
+        {options.lan, coche_lan},
+    };
+    for (const auto& [checked, box] : switches) {
+        if (checked) toggle(box);
+    }
+}
+
+ServerOptions frm_serveur::shownOptions() const {
+    ServerOptions options;
+    options.timeLimit = ToBytes(txt_timelimit->text());
+    options.fragLimit = ToBytes(txt_fraglimit->text());
+    options.hostName = ToBytes(txt_hostname->text());
+    options.friendlyFire = IsChecked(*coche_friendly_fire);
+    options.footsteps = IsChecked(*coche_footsteps);
+    options.weaponsStay = IsChecked(*coche_weapons_stay);
+    options.forceRespawn = IsChecked(*coche_force_respawn);
+    options.flashlight = IsChecked(*coche_flashlight);
+    options.log = IsChecked(*coche_log);
+    options.upload = IsChecked(*coche_upload);
+    options.download = IsChecked(*coche_download);
+    options.lan = IsChecked(*coche_lan);
+    return options;
+}
+
+void frm_serveur::Label4_Click() {
+    const auto failed = SaveServerOptions(
+        mainWindow_.Dir1.path(), ToBytes(SelectedText(mainWindow_.lst_mods)), shownOptions());
+    if (failed) {
+        // The user keeps the values and can free the file and save again.
+        dialogs_.message(this, QStringLiteral("Can't write %1!").arg(FromBytes(*failed)));
+        return;
+    }
+    accept();
+}
+
+}  // namespace quorvant

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include "ui/click_label.h"
+
+class QFrame;
+class QLineEdit;
+
+// Creating the windows' controls in the program's look, each with its name as object name.
+namespace quorvant {
+
+class Shape;
+
+inline constexpr QSize kBoxSize(19, 19);
+
+inline const QColor kAccent(0xff, 0x9a, 0x2e);
+inline const QColor kHighlight(0xff, 0x9a, 0x2e, 0x48);
+inline const QColor kEdge(0x3b, 0x3f, 0x48);
+
+// Dark controls with light text and the accent colour for the selection.
+QString ControlsStyleSheet();
+
+template <typename Control>
+Control* MakeControl(QWidget* parent, const char* name, QRect geometry) {
+    auto* control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+ClickLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, const char* caption);
+// A label that reads as a button: centred, with the hand pointer.
+ClickLabel* MakeButtonLabel(QWidget* parent, const char* name, QRect geometry, const char* caption);
+ClickLabel* MakeLink(QWidget* parent, const char* name, QRect geometry);
+PictureBox* MakeBox(QWidget* parent, const char* name, QPoint at);
+Shape* MakeShape(QWidget* parent, const char* name, QRect geometry, QColor border, QColor fill);
+// A rectangle that shows while its control is pressed or chosen.
+Shape* MakeHighlight(QWidget* parent, const char* name, QRect geometry);
+// A thin filled rectangle drawn as a line.
+Shape* MakeLine(QWidget* parent, const char* name, QRect geometry);
+QFrame* MakeFrame(QWidget* parent, const char* name, QRect geometry);
+QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry, const char* text = "");
+
+}  // namespace quorvant

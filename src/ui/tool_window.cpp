@@ -1,0 +1,43 @@
+#include "ui/tool_window.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QWindow>
+
+#include "ui/controls.h"
+
+namespace quorvant {
+
+ToolWindow::ToolWindow(QWidget* owner, const char* name, const char* caption, QSize size)
+    : owner_(owner) {
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(QString::fromUtf8(caption));
+    setFixedSize(size);
+    setWindowModality(Qt::ApplicationModal);
+    if (owner) setFont(owner->font());
+    setStyleSheet(ControlsStyleSheet());
+}
+
+void ToolWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QLinearGradient backdrop(0, 0, width() * 0.35, height());
+    backdrop.setColorAt(0, QColor(0x23, 0x26, 0x2d));
+    backdrop.setColorAt(1, QColor(0x0c, 0x0d, 0x10));
+    painter.fillRect(rect(), backdrop);
+    painter.fillRect(QRect(0, 0, width(), 2), kAccent);
+}
+
+void ToolWindow::showEvent(QShowEvent* event) {
+    if (owner_) {
+        // Keeps the window manager treating it as the owner's dialog: above it, no task bar entry.
+        winId();
+        if (QWindow* ownerWindow = owner_->window()->windowHandle())
+            windowHandle()->setTransientParent(ownerWindow);
+        QRect placed(QPoint(), size());
+        placed.moveCenter(owner_->window()->geometry().center());
+        setGeometry(placed);
+    }
+    QDialog::showEvent(event);
+}
+
+}  // namespace quorvant

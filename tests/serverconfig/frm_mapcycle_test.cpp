@@ -1,0 +1,174 @@
+#include "serverconfig/frm_mapcycle.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "support/ui_fixture.h"
+#include "ui/shape.h"
+
+namespace quorvant {
+namespace {
+
+using ::quorvant::testing::ReadFile;
+using ::quorvant::testing::WindowTest;
+
+class MapCycleWindowTest : public WindowTest {
+  protected:
+    Form1* form = nullptr;
+    std::unique_ptr<frm_mapcycle> cycle;
+
+    MapCycleWindowTest() {
+        game.addExecutable()
+            .addMod("tfc", "game \"TFC\"\r\n")
+            .addFile("tfc/mapcycle.txt", "// rotation\r\narena\r\n\r\n// night maps\r\ncanyon\r\n");
+        storeSetting("hl_path", game.str());
+        form = &loadMainWindow();
+    }
+
+    frm_mapcycle& open() {
+        cycle = std::make_unique<frm_mapcycle>(*form, dialogs);
+        cycle->show();
+        cycle->Form_Load();
+        return *cycle;
+    }
+
+    QStringList maps() const {
+        QStringList entries;
+        for (int row = 0; row < cycle->lst_maps->count(); ++row) {
+            entries << cycle->lst_maps->item(row)->text();
+        }
+        return entries;
+    }
+
+    int selectedRow() const {
+        const auto selected = cycle->lst_maps->selectedItems();
+        return selected.isEmpty() ? -1 : cycle->lst_maps->row(selected.first());
+    }
+
+    void add(const char* map) {
+        cycle->txt_ajout->setText(QString::fromUtf8(map));
+        cycle->Label1_Click();
+    }
+};
+
+TEST_F(MapCycleWindowTest, LoadsMapsAndCommentsAndSavesThemInItsFormat) {
+    frm_mapcycle& window = open();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Mapcycle"));
+    EXPECT_EQ(maps(), (QStringList{"arena", "canyon"}));
+    EXPECT_EQ(window.txt_commentaires, "// rotation\r\n// night maps\r\n");
+    EXPECT_EQ(selectedRow(), 0);
+    EXPECT_EQ(window.lbl_nbr_maps->text(), QStringLiteral("2 maps"));
+    QTest::mouseClick(window.Label3, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"),
+              "// rotation\r\n// night maps\r\narena\r\ncanyon\r\n\r\n");
+
+    // Saved once, the file loads back to the same cycle and saves unchanged.
+    open().Label3_Click();
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"),
+              "// rotation\r\n// night maps\r\narena\r\ncanyon\r\n\r\n");
+}
+
+TEST_F(MapCycleWindowTest, AddsRemovesAndMovesMaps) {
+    frm_mapcycle& window = open();
+    add("2fort");
+    add("2fort");
+    EXPECT_EQ(maps(), (QStringList{"arena", "canyon", "2fort", "2fort"}));
+    EXPECT_EQ(window.lbl_nbr_maps->text(), QStringLiteral("4 maps"));
+    EXPECT_EQ(window.txt_ajout->text(), QString());
+    EXPECT_EQ(selectedRow(), 0);
+    add("");
+    EXPECT_EQ(maps().size(), 4);
+
+    window.Image2_Click();
+    EXPECT_EQ(maps(), (QStringList{"canyon", "arena", "2fort", "2fort"}));
+    EXPECT_EQ(selectedRow(), 1);
+    // A double click moves twice: its click, then the double click itself.
+    window.lst_maps->setCurrentRow(3);
+    QTest::mouseClick(window.Image1, Qt::LeftButton);
+    QTest::mouseDClick(window.Image1, Qt::LeftButton);
+    QTest::mouseRelease(window.Image1, Qt::LeftButton);
+    EXPECT_EQ(maps(), (QStringList{"canyon", "2fort", "arena", "2fort"}));
+    EXPECT_EQ(selectedRow(), 1);
+    EXPECT_FALSE(window.Shape3->isFilled());
+
+    window.lst_maps->setCurrentRow(3);
+    window.Label2_Click();
+    EXPECT_EQ(maps(), (QStringList{"canyon", "2fort", "arena"}));
+    EXPECT_EQ(selectedRow(), -1);
+    window.Image1_Click();
+    window.Image2_Click();
+    EXPECT_EQ(maps(), (QStringList{"canyon", "2fort", "arena"}));
+    window.Label2_Click();
+    EXPECT_EQ(maps().size(), 3);
+
+    window.lst_maps->setCurrentRow(0);
+    window.Label2_Click();
+    EXPECT_EQ(selectedRow(), 0);
+    EXPECT_EQ(maps(), (QStringList{"2fort", "arena"}));
+    EXPECT_EQ(window.lbl_nbr_maps->text(), QStringLiteral("2 maps"));
+}
+
+TEST_F(MapCycleWindowTest, KeysAddRemoveAndClose) {
+    frm_mapcycle& window = open();
+    window.txt_ajout->setFocus();
+    QTest::keyClicks(window.txt_ajout, QStringLiteral("well"));
+    QTest::keyClick(window.txt_ajout, Qt::Key_Return);
+    EXPECT_EQ(maps(), (QStringList{"arena", "canyon", "well"}));
+    QTest::keyClick(window.txt_ajout, Qt::Key_Return);
+    EXPECT_EQ(maps().size(), 3);
+
+    window.lst_maps->setFocus();
+    window.lst_maps->setCurrentRow(1);
+    QTest::keyClick(window.lst_maps, Qt::Key_Delete);
+    EXPECT_EQ(maps(), (QStringList{"arena", "well"}));
+    EXPECT_EQ(window.txt_ajout->text(), QString());  // no stray blank typed after a removal
+
+    QTest::keyClick(window.lst_maps, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"),
+              "// rotation\r\narena\r\n\r\n// night maps\r\ncanyon\r\n");
+}
+
+TEST_F(MapCycleWindowTest, FrenchCountOnAMissingFileAndTheSaveCreatesIt) {
+    std::filesystem::remove(game / "tfc/mapcycle.txt");
+    form->Image2_Click();
+    frm_mapcycle& window = open();
+    EXPECT_EQ(window.lbl_nbr_maps->text(), QStringLiteral("0 cartes"));
+    EXPECT_EQ(window.Label1->text(), QStringLiteral("AJOUTER"));
+    EXPECT_EQ(window.Image2->toolTip(),
+              QStringLiteral("Déplacer vers le bas la carte sélectionnée"));
+    EXPECT_EQ(window.lst_maps->toolTip(), QStringLiteral("Liste des cartes"));
+    add("caf\xc3\xa9");
+    EXPECT_EQ(window.lbl_nbr_maps->text(), QStringLiteral("1 cartes"));
+    window.Label3_Click();
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"), "caf\xc3\xa9\r\n\r\n");
+}
+
+TEST_F(MapCycleWindowTest, KeepsNamesByteForByteWhateverTheirCodePage) {
+    game.addFile("tfc/mapcycle.txt", "// \xe9t\xe9\r\ncaf\xe9\r\nlast");
+    frm_mapcycle& window = open();
+    EXPECT_EQ(maps().size(), 2);
+    window.Label3_Click();
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"), "// \xe9t\xe9\r\ncaf\xe9\r\nlast\r\n\r\n");
+}
+
+TEST_F(MapCycleWindowTest, AFailedSaveSaysSoAndKeepsTheWindow) {
+    std::filesystem::remove(game / "tfc/mapcycle.txt");
+    game.addFolder("tfc/mapcycle.txt");
+    frm_mapcycle& window = open();
+    add("dustbowl");
+    QTest::mousePress(window.Label3, Qt::LeftButton);
+    EXPECT_TRUE(window.Shape6->isFilled());
+    QTest::mouseRelease(window.Label3, Qt::LeftButton);
+    EXPECT_FALSE(window.Shape6->isFilled());
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Can't write mapcycle!")});
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(maps(), QStringList{"dustbowl"});
+}
+
+}  // namespace
+}  // namespace quorvant
