@@ -8,3 +8,5 @@ export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$quorvant_root/build" --output-on-failure --timeout 300
 # The core library and the registry store once more, as Windows programs under Wine.
 bash "$quorvant_root/scripts/test-windows.sh"
+# A short bounded fuzzing run of every parser and editor, under the sanitizers.
+bash "$quorvant_root/scripts/fuzz.sh"

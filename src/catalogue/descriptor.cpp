@@ -24,9 +24,17 @@ std::optional<ValueSpan> FindValue(std::string_view text, std::string_view key) 
     return ValueSpan{open, close};
 }
 
-// A value naming a file inside a folder keeps its folder prefix; a bare file name has none.
-bool HasFolderPrefix(std::string_view value) {
-    return value.find_first_of("\\/") != std::string_view::npos;
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// Where the library's file name starts inside the gamedll value. The usual value has the
+// five-character folder prefix "dlls\" (in any spelling), kept as it stands. Any other value
+// must never end up mixing the old and the new name: a name after a folder of another length
+// starts after the last separator, and a bare file name is the whole value.
+std::size_t GameDllNameStart(std::string_view value) {
+    if (value.size() >= kGameDllPrefixLength && IsSeparator(value[kGameDllPrefixLength - 1]))
+        return kGameDllPrefixLength;
+    const std::size_t separator = value.find_last_of("\\/");
+    return separator == std::string_view::npos ? 0 : separator + 1;
 }
 
 }  // namespace
@@ -56,16 +64,14 @@ std::optional<std::string> GetDescriptorValue(std::string_view text, std::string
 
 std::string GetGameDllName(std::string_view text) {
     const std::string value = GetDescriptorValue(text, kGameDllKey).value_or(std::string());
-    if (!HasFolderPrefix(value)) return value;
-    return value.size() > kGameDllPrefixLength ? value.substr(kGameDllPrefixLength) : std::string();
+    return value.substr(GameDllNameStart(value));
 }
 
 std::optional<std::string> WithGameDll(std::string_view text, std::string_view fileName) {
     const auto span = FindValue(text, kGameDllKey);
     if (!span || span->length() < kGameDllPrefixLength) return std::nullopt;
     const std::string_view value = text.substr(span->begin(), span->length());
-    const std::size_t kept = HasFolderPrefix(value) ? kGameDllPrefixLength : 0;
-    std::string edited(text.substr(0, span->begin() + kept));
+    std::string edited(text.substr(0, span->begin() + GameDllNameStart(value)));
     edited += fileName;
     edited += text.substr(span->close);
     return edited;

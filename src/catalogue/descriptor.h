@@ -35,8 +35,9 @@ bool DescriptorHasKey(std::string_view text, std::string_view key);
 // has the empty value.
 std::optional<std::string> GetDescriptorValue(std::string_view text, std::string_view key);
 
-// The current game library's file name: the gamedll value without its folder prefix, or the
-// whole value when it names a bare file without any folder.
+// The current game library's file name: the gamedll value without its five-character folder
+// prefix; for a value without that prefix, what follows its last folder separator, or the whole
+// value when it names a bare file.
 std::string GetGameDllName(std::string_view text);
 
 // The text with the game library's file name replaced by `fileName`, everything else unchanged;

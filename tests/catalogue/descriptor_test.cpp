@@ -63,6 +63,7 @@ TEST(GetGameDllName, DropsTheFolderPrefixAsItStands) {
     EXPECT_EQ(GetGameDllName("gamedll \"DLLS\\mp.dll\""), "mp.dll");
     EXPECT_EQ(GetGameDllName("gamedll \"mp.dll\""), "mp.dll");
     EXPECT_EQ(GetGameDllName("gamedll \"dlls\\\""), "");
+    EXPECT_EQ(GetGameDllName("gamedll \"bin/podbot\\podbot.dll\""), "podbot.dll");
     EXPECT_EQ(GetGameDllName("no library"), "");
 }
 
@@ -73,6 +74,9 @@ TEST(WithGameDll, ReplacesOnlyTheFileNameAfterThePrefix) {
     // A bare file name is replaced whole, never mixed with the new one.
     EXPECT_EQ(WithGameDll("gamedll \"mp.dll\"", "HPB_bot.dll"), "gamedll \"HPB_bot.dll\"");
     EXPECT_EQ(WithGameDll("gamedll \"dlls\\mp.dll\"", ""), "gamedll \"dlls\\\"");
+    // Found by fuzzing: a folder that is not five characters long kept part of the old name.
+    EXPECT_EQ(WithGameDll("gamedll \"dlm.spl\\ldl\"", "mp.dll"), "gamedll \"dlm.spl\\mp.dll\"");
+    EXPECT_EQ(WithGameDll("gamedll \"bots/x.dll\"", "mp.dll"), "gamedll \"bots/mp.dll\"");
 }
 
 TEST(WithGameDll, RefusesValuesItCannotEditSafely) {

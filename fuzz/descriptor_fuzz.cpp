@@ -1,0 +1,60 @@
+// The mod descriptor's values, the game library edit, the final line end rule and map titles.
+#include "app/file_io.h"
+#include "catalogue/descriptor.h"
+#include "catalogue/map_titles.h"
+#include "fuzz_input.h"
+
+namespace quorvant::fuzz {
+namespace {
+
+constexpr std::string_view kKeys[] = {kGameKey,     kVersionKey,     kUrlKey,      kGameDllKey,
+                                      kStartMapKey, kTrainingMapKey, kTrainMapKey, "type"};
+constexpr std::string_view kLibraries[] = {"mp.dll", "podbot.dll", "tfc.dll", "realbot.dll", ""};
+
+void CheckValues(std::string_view text) {
+    for (std::string_view key : kKeys) {
+        const auto value = GetDescriptorValue(text, key);
+        Require(value.has_value() == DescriptorHasKey(text, key), "a value exactly for a key");
+        if (value) Require(text.find(*value) != std::string_view::npos, "the value is in the text");
+    }
+    const std::string name = GetGameDllName(text);
+    Require(name.size() <= text.size(), "the library name is part of the text");
+}
+
+// The edit changes the library's file name and nothing else, and reads back as written.
+void CheckGameDllEdit(std::string_view text, std::string_view library) {
+    const auto edited = WithGameDll(text, library);
+    if (!edited) return;
+    const std::size_t open = text.find('"', text.find(kGameDllKey));
+    const std::size_t close = text.find('"', open + 1);
+    Require(edited->compare(0, open + 1, text.substr(0, open + 1)) == 0, "the head is kept");
+    Require(std::string_view(*edited).ends_with(text.substr(close)), "the tail is kept");
+    Require(GetGameDllName(*edited) == library, "the new library reads back");
+    if (library.size() >= kGameDllPrefixLength)
+        Require(WithGameDll(*edited, library) == *edited, "a second edit changes nothing");
+}
+
+void CheckFinalLineEnd(const std::string& text) {
+    const std::string ended = WithFinalLineEnd(text);
+    Require(ended.starts_with(text), "the text is kept");
+    Require(ended.ends_with('\r') || ended.ends_with('\n'), "the text ends a line");
+    Require(ended.size() <= text.size() + 2, "at most one line end is added");
+    Require(WithFinalLineEnd(ended) == ended, "an ended text stays as it is");
+}
+
+}  // namespace
+}  // namespace quorvant::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace quorvant;
+    using namespace quorvant::fuzz;
+    FuzzInput input(data, size);
+    const std::string_view library = input.pick(kLibraries);
+    const std::string text = input.rest();
+    CheckValues(text);
+    CheckGameDllEdit(text, library);
+    CheckFinalLineEnd(text);
+    const std::string title = MapTitleFrom(text);
+    Require(text.starts_with(title) && !HasAny(title, "\r"), "the title is the first line");
+    return 0;
+}
