@@ -9,8 +9,13 @@ namespace quorvant {
 
 void Form1::ModScan() {
     const InstalledMods mods = DiscoverMods(Dir1.path());
-    for (const std::string& mod : mods.multiplayer) lst_mods->addItem(FromBytes(mod));
-    for (const std::string& mod : mods.singlePlayer) lst_mods_solo->addItem(FromBytes(mod));
+    // Folder order, as found; each entry keeps the folder's name byte for byte.
+    const auto add = [](QListWidget* list, const std::string& mod) {
+        auto* entry = new QListWidgetItem(FromBytes(mod), list);
+        entry->setData(Qt::UserRole, QByteArray::fromStdString(mod));
+    };
+    for (const std::string& mod : mods.multiplayer) add(lst_mods, mod);
+    for (const std::string& mod : mods.singlePlayer) add(lst_mods_solo, mod);
 }
 
 }  // namespace quorvant

@@ -9,10 +9,9 @@
 namespace quorvant {
 
 void Form1::ApplyBotChoice() {
-    const QString entry = SelectedText(lst_bots);
-    const QString mod = SelectedText(lst_mods);
-    const auto library = LibraryForBotEntry(ToBytes(mod), ToBytes(entry));
-    if (library) SetGameDll(mod, FromBytes(*library));
+    const std::string mod = SelectedBytes(lst_mods);
+    const auto library = LibraryForBotEntry(mod, ToBytes(SelectedText(lst_bots)));
+    if (library) SetGameDll(mod, *library);
 }
 
 }  // namespace quorvant

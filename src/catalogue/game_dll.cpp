@@ -6,9 +6,8 @@
 
 namespace quorvant {
 
-void Form1::SetGameDll(const QString& mod, const QString& fileName) {
-    if (quorvant::SetGameDll(Dir1.path(), ToBytes(mod), ToBytes(fileName)) !=
-        GameDllWrite::Written) {
+void Form1::SetGameDll(const std::string& mod, const std::string& fileName) {
+    if (quorvant::SetGameDll(Dir1.path(), mod, fileName) != GameDllWrite::Written) {
         dialogs_.message(this, QStringLiteral("Can't write DLL!"));
     }
 }

@@ -14,7 +14,7 @@ std::string MapTitlePath(const std::string& gameFolder, std::string_view mod,
 }
 
 std::string MapTitleFrom(std::string_view text) {
-    const std::size_t end = text.find('\r');
+    const std::size_t end = text.find_first_of("\r\n");
     return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end));
 }
 

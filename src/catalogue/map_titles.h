@@ -13,7 +13,8 @@ inline constexpr char kMapPattern[] = "*.bsp";
 std::string MapTitlePath(const std::string& gameFolder, std::string_view mod,
                          std::string_view mapFile);
 
-// A title file's first line, up to its first carriage return; none without one.
+// A title file's first line, up to its first CR (or LF, for a file from another system); none
+// without one.
 std::string MapTitleFrom(std::string_view text);
 
 }  // namespace quorvant

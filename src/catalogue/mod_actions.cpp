@@ -16,9 +16,9 @@ namespace quorvant {
 // Without a mod there is no folder to act on: the mod actions do nothing rather than touch
 // files in the game folder itself.
 void Form1::Label29_Click() {
-    const QString mod = SelectedText(lst_mods);
-    if (mod.isEmpty()) return;
-    desktop_.editTextFile(WindowsFolder, MessageOfTheDayPath(Dir1.path(), ToBytes(mod)));
+    const std::string mod = SelectedBytes(lst_mods);
+    if (mod.empty()) return;
+    desktop_.editTextFile(WindowsFolder, MessageOfTheDayPath(Dir1.path(), mod));
 }
 
 void Form1::Label19_Click() {

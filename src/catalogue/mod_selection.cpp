@@ -30,7 +30,7 @@ int RowOf(const QListWidget* list, const QString& target) {
 }  // namespace
 
 void Form1::lst_mods_Click() {
-    const std::string mod = ToBytes(SelectedText(lst_mods));
+    const std::string mod = SelectedBytes(lst_mods);
     const std::string descriptor =
         mod.empty() ? std::string() : ReadModDescriptor(Dir1.path(), mod);
     lbl_info_nom->setText(ValueOf(descriptor, kGameKey));
@@ -55,7 +55,7 @@ void Form1::lst_mods_Click() {
     AddSortedEntry(lst_maps, QString::fromLatin1(kNoMapEntry));
     File1.setPath(ModPath(Dir1.path(), mod, "maps"));
     File1.setPattern(kMapPattern);
-    for (const std::string& map : File1.names()) AddSortedEntry(lst_maps, FromBytes(map));
+    for (const std::string& map : File1.names()) AddSortedName(lst_maps, map);
     lst_maps->setCurrentIndex(0);
 }
 
@@ -66,7 +66,7 @@ void Form1::lst_maps_Click() {
         return;
     }
     const auto text =
-        ReadWholeFile(MapTitlePath(Dir1.path(), ToBytes(SelectedText(lst_mods)), ToBytes(map)));
+        ReadWholeFile(MapTitlePath(Dir1.path(), SelectedBytes(lst_mods), CurrentBytes(lst_maps)));
     lbl_titre->setText(FromBytes(MapTitleFrom(text.value_or(std::string()))));
 }
 

@@ -22,7 +22,7 @@ void ShowMapChoice(ClickLabel* label, const std::optional<std::string>& map) {
 }  // namespace
 
 void Form1::lst_mods_solo_Click() {
-    const std::string mod = ToBytes(SelectedText(lst_mods_solo));
+    const std::string mod = SelectedBytes(lst_mods_solo);
     coche_skip_intro->setVisible(mod == kIntroMod);
     lbl_skip_intro->setVisible(mod == kIntroMod);
     Shape_game->setFilled(false);

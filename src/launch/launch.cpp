@@ -46,7 +46,7 @@ void Form1::storeLaunchSettings() {
 void Form1::btn_go_Click() {
     storeLaunchSettings();
     const QString multiplayerMod = SelectedText(lst_mods);
-    if (ModHasBots(ToBytes(multiplayerMod))) ApplyBotChoice();
+    if (ModHasBots(SelectedBytes(lst_mods))) ApplyBotChoice();
 
     LaunchChoices choices;
     choices.gameFolder = Dir1.path();
@@ -97,15 +97,15 @@ bool Form1::prepareJoin(LaunchChoices& choices) {
 
 void Form1::prepareCreate(LaunchChoices& choices) {
     choices.kind = LaunchKind::Create;
-    choices.mod = ToBytes(SelectedText(lst_mods));
+    choices.mod = SelectedBytes(lst_mods);
     choices.serverPort = ToBytes(txt_port_server->text());
-    choices.map = ToBytes(lst_maps->currentText());
+    choices.map = CurrentBytes(lst_maps);
     choices.maxPlayers = ToBytes(txt_max_players->text());
 }
 
 bool Form1::prepareSinglePlayer(LaunchChoices& choices) {
     choices.kind = LaunchKind::SinglePlayer;
-    choices.singlePlayerMod = ToBytes(SelectedText(lst_mods_solo));
+    choices.singlePlayerMod = SelectedBytes(lst_mods_solo);
     if (Shape_game->isFilled()) {
         choices.start = SinglePlayerStart::NewGame;
         choices.skipIntro = Chosen(coche_skip_intro) && Shown(coche_skip_intro);

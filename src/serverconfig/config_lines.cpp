@@ -68,7 +68,8 @@ void SetCommandSetting(std::string& text, std::string_view name, std::string_vie
     if (at != npos) {
         if (value == kEmptyQuotes) return;
         const std::size_t begin = at + name.size();
-        const std::size_t end = text.find(kLineEnd, begin);
+        // A file written with LF or CR line ends keeps its following lines too.
+        const std::size_t end = text.find_first_of(kLineEnd, begin);
         text.replace(begin, (end == npos ? text.size() : end) - begin, value);
     } else if (!value.empty() && value != kEmptyQuotes) {
         AppendLine(text, std::string(name) + std::string(value));

@@ -22,7 +22,8 @@ bool WriteConfigText(const std::string& gameFolder, std::string_view mod, std::s
 std::string GetQuotedSetting(std::string_view text, std::string_view name);
 void SetQuotedSetting(std::string& text, std::string_view name, std::string_view value);
 
-// "name value" lines; `name` includes its trailing blank. The value runs to the line's end.
+// "name value" lines; `name` includes its trailing blank. The value runs to the line's end: the
+// next CR or LF.
 void SetCommandSetting(std::string& text, std::string_view name, std::string_view value);
 
 // key "value": the value between the first two quotes after the key's letters.

@@ -42,7 +42,7 @@ void SelectRow(QListWidget* list, int row) {
 }  // namespace
 
 std::string frm_mapcycle::mapCyclePath() const {
-    return MapCyclePath(mainWindow_.Dir1.path(), ToBytes(SelectedText(mainWindow_.lst_mods)));
+    return MapCyclePath(mainWindow_.Dir1.path(), SelectedBytes(mainWindow_.lst_mods));
 }
 
 void frm_mapcycle::Form_Load() {

@@ -34,8 +34,7 @@ void frm_serveur::Form_Load() {
     coche_download->setToolTip(Label34->toolTip());
     lbl_lan->setToolTip(coche_lan->toolTip());
 
-    showOptions(
-        LoadServerOptions(mainWindow_.Dir1.path(), ToBytes(SelectedText(mainWindow_.lst_mods))));
+    showOptions(LoadServerOptions(mainWindow_.Dir1.path(), SelectedBytes(mainWindow_.lst_mods)));
 }
 
 void frm_serveur::showOptions(const ServerOptions& options) {
@@ -76,8 +75,8 @@ ServerOptions frm_serveur::shownOptions() const {
 }
 
 void frm_serveur::Label4_Click() {
-    const auto failed = SaveServerOptions(
-        mainWindow_.Dir1.path(), ToBytes(SelectedText(mainWindow_.lst_mods)), shownOptions());
+    const auto failed = SaveServerOptions(mainWindow_.Dir1.path(),
+                                          SelectedBytes(mainWindow_.lst_mods), shownOptions());
     if (failed) {
         // The user keeps the values and can free the file and save again.
         dialogs_.message(this, QStringLiteral("Can't write %1!").arg(FromBytes(*failed)));

@@ -14,16 +14,18 @@ MapCycle ParseMapCycle(std::string_view text) {
     MapCycle cycle;
     std::size_t begin = 0;
     while (begin < text.size()) {
-        std::size_t end = text.find(kLineEnd, begin);
+        // Lines end with CR LF; a file from another system may end them with LF or CR alone.
+        std::size_t end = text.find_first_of(kLineEnd, begin);
         if (end == std::string_view::npos) end = text.size();
         const std::string_view line = text.substr(begin, end - begin);
+        if (text.substr(end).starts_with(kLineEnd)) ++end;
         if (line.starts_with(kCommentStart)) {
             cycle.comments += line;
             cycle.comments += kLineEnd;
         } else if (!line.empty()) {
             cycle.maps.emplace_back(line);
         }
-        begin = end + kLineEnd.size();
+        begin = end + 1;
     }
     return cycle;
 }

@@ -43,7 +43,7 @@ class Form1 : public QWidget {
 
     // Mods
     void ModScan();
-    void SetGameDll(const QString& mod, const QString& fileName);
+    void SetGameDll(const std::string& mod, const std::string& fileName);
     void lst_mods_Click();
     void lst_maps_Click();
     void ApplyBotChoice();

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QString>
+#include <string>
+
+#include "ui/text_conversion.h"
 
 // Reading the state a handler works from out of the controls.
 namespace quorvant {
@@ -10,6 +14,22 @@ namespace quorvant {
 inline QString SelectedText(const QListWidget* list) {
     const QListWidgetItem* item = list->currentItem();
     return item ? item->text() : QString();
+}
+
+// The bytes an entry stands for: the file or folder name it was made from, which a name that is
+// not valid in the system's encoding does not survive being shown. Entries typed or made from
+// text give their text's bytes.
+inline std::string EntryBytes(const QVariant& data, const QString& text) {
+    return data.isValid() ? data.toByteArray().toStdString() : ToBytes(text);
+}
+
+inline std::string SelectedBytes(const QListWidget* list) {
+    const QListWidgetItem* item = list->currentItem();
+    return item ? EntryBytes(item->data(Qt::UserRole), item->text()) : std::string();
+}
+
+inline std::string CurrentBytes(const QComboBox* list) {
+    return EntryBytes(list->currentData(), list->currentText());
 }
 
 // Whether a control is set to show, whatever its window does: panels inside a hidden panel

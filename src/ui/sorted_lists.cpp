@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include "ui/text_conversion.h"
+
 namespace quorvant {
 namespace {
 
@@ -26,17 +28,35 @@ int InsertionPoint(int count, const QString& text, TextAt textAt) {
     return low;
 }
 
+int InsertionPoint(const QListWidget* list, const QString& text) {
+    return InsertionPoint(list->count(), text, [list](int row) { return list->item(row)->text(); });
+}
+
+int InsertionPoint(const QComboBox* list, const QString& text) {
+    return InsertionPoint(list->count(), text, [list](int row) { return list->itemText(row); });
+}
+
 }  // namespace
 
 void AddSortedEntry(QListWidget* list, const QString& text) {
-    list->insertItem(
-        InsertionPoint(list->count(), text, [list](int row) { return list->item(row)->text(); }),
-        text);
+    list->insertItem(InsertionPoint(list, text), text);
 }
 
 void AddSortedEntry(QComboBox* list, const QString& text) {
-    list->insertItem(
-        InsertionPoint(list->count(), text, [list](int row) { return list->itemText(row); }), text);
+    list->insertItem(InsertionPoint(list, text), text);
+}
+
+void AddSortedName(QListWidget* list, std::string_view name) {
+    const QString text = FromBytes(name);
+    const int row = InsertionPoint(list, text);
+    list->insertItem(row, text);
+    list->item(row)->setData(Qt::UserRole, QByteArray(name.data(), qsizetype(name.size())));
+}
+
+void AddSortedName(QComboBox* list, std::string_view name) {
+    const QString text = FromBytes(name);
+    list->insertItem(InsertionPoint(list, text), text,
+                     QByteArray(name.data(), qsizetype(name.size())));
 }
 
 }  // namespace quorvant

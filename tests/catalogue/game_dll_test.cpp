@@ -20,14 +20,14 @@ class GameDllTest : public WindowTest {
 
 TEST_F(GameDllTest, RewritesTheLibraryOfTheNamedModSilently) {
     Form1& form = loadMainWindow();
-    form.SetGameDll(QStringLiteral("cstrike"), QStringLiteral("HPB_bot.dll"));
+    form.SetGameDll("cstrike", "HPB_bot.dll");
     EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), "gamedll \"dlls\\HPB_bot.dll\"\r\n");
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(GameDllTest, TellsTheUserWhenTheDescriptorHasNoLibraryAndLeavesIt) {
     Form1& form = loadMainWindow();
-    form.SetGameDll(QStringLiteral("valve"), QStringLiteral("mp.dll"));
+    form.SetGameDll("valve", "mp.dll");
     EXPECT_EQ(dialogs.messages, QStringList({"Can't write DLL!"}));
     EXPECT_EQ(ReadFile(game / "valve/liblist.gam"), "game \"Half-Life\"\r\n");
 }

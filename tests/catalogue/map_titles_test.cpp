@@ -8,10 +8,11 @@
 namespace quorvant {
 namespace {
 
-TEST(MapTitleFrom, TakesTheFirstLineEndedByACarriageReturn) {
+TEST(MapTitleFrom, TakesTheFirstEndedLine) {
     EXPECT_EQ(MapTitleFrom("Dust\r\nA desert town\r\n"), "Dust");
     EXPECT_EQ(MapTitleFrom("One line only"), "");
-    EXPECT_EQ(MapTitleFrom("Unix ends\nsecond\n"), "");
+    EXPECT_EQ(MapTitleFrom("Unix ends\nsecond\n"), "Unix ends");
+    EXPECT_EQ(MapTitleFrom("Old Mac ends\rsecond\r"), "Old Mac ends");
     EXPECT_EQ(MapTitleFrom("\r\n"), "");
 }
 

@@ -50,6 +50,15 @@ TEST(CommandSetting, ReplacesTheRestOfTheFirstMatchingLine) {
     EXPECT_EQ(last, "a 1\r\nmp_fraglimit ");
 }
 
+TEST(CommandSetting, KeepsTheLinesAfterItInFilesWithLfOrCrEnds) {
+    std::string unix = "hostname \"old\"\nsv_lan 0\nmp_timelimit 20\n";
+    SetCommandSetting(unix, "hostname ", "\"new\"");
+    EXPECT_EQ(unix, "hostname \"new\"\nsv_lan 0\nmp_timelimit 20\n");
+    std::string mac = "mp_timelimit 20\rmp_fraglimit 5\r";
+    SetCommandSetting(mac, "mp_timelimit ", "30");
+    EXPECT_EQ(mac, "mp_timelimit 30\rmp_fraglimit 5\r");
+}
+
 TEST(CommandSetting, AppendsWhatItCannotFindExceptEmptyValues) {
     std::string tab = "mp_timelimit\t20\r\n";
     SetCommandSetting(tab, "mp_timelimit ", "30");

@@ -20,9 +20,18 @@ TEST(MapCycle, KeepsCommentsApartAndDropsBlankLines) {
 }
 
 TEST(MapCycle, TakesLinesWholeAndTheLastLineWithoutLineEnd) {
-    const MapCycle cycle = ParseMapCycle(" // not a comment\r\nde dust \r\nc1a0\n\r\nlast");
-    EXPECT_THAT(cycle.maps, ElementsAre(" // not a comment", "de dust ", "c1a0\n", "last"));
+    const MapCycle cycle = ParseMapCycle(" // not a comment\r\nde dust \r\nlast");
+    EXPECT_THAT(cycle.maps, ElementsAre(" // not a comment", "de dust ", "last"));
     EXPECT_EQ(ParseMapCycle("//end").comments, "//end\r\n");
+}
+
+TEST(MapCycle, ReadsLinesEndedByLfOrCrAloneAndSavesThemWithCrLf) {
+    const MapCycle unix = ParseMapCycle("// server\nde_dust\n\ncs_office\n");
+    EXPECT_THAT(unix.maps, ElementsAre("de_dust", "cs_office"));
+    EXPECT_EQ(unix.comments, "// server\r\n");
+    EXPECT_EQ(FormatMapCycle(unix), "// server\r\nde_dust\r\ncs_office\r\n\r\n");
+    EXPECT_THAT(ParseMapCycle("de_dust\rcs_office\r\r\n\rlast").maps,
+                ElementsAre("de_dust", "cs_office", "last"));
 }
 
 TEST(MapCycle, EmptyCycles) {

@@ -172,7 +172,7 @@ TEST_F(LanguageTest, TextsOutsideTheTablesStayAsTheyAre) {
 
 TEST_F(LanguageTest, MessagesStayInEnglish) {
     form->Image2_Click();
-    form->SetGameDll(QStringLiteral("missing"), QStringLiteral("mp.dll"));
+    form->SetGameDll("missing", "mp.dll");
     EXPECT_EQ(dialogs.messages, QStringList({"Can't write DLL!"}));
 }
 
