@@ -59,6 +59,13 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return content;
 }
 
+std::optional<std::string> ReadFileForEdit(const std::string& path) {
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(fs::path(path), error);
+    if (status.type() == fs::file_type::not_found) return std::string();
+    return ReadWholeFile(path);
+}
+
 std::optional<std::string> ReadFilePart(const std::string& path, std::uint64_t offset,
                                         std::size_t count) {
     std::error_code error;

@@ -12,6 +12,10 @@ namespace quorvant {
 // The whole content of the file, or nothing when it is missing, not a file, or unreadable.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
+// The content of a file about to be edited and written back: the empty text when there is no
+// file yet, nothing when a file is there that cannot be read (writing it would lose its content).
+std::optional<std::string> ReadFileForEdit(const std::string& path);
+
 // Up to `count` bytes starting at byte `offset`; fewer when the file ends sooner, nothing when
 // it cannot be read.
 std::optional<std::string> ReadFilePart(const std::string& path, std::uint64_t offset,

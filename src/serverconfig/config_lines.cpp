@@ -36,6 +36,11 @@ std::string ReadConfigText(const std::string& gameFolder, std::string_view mod,
     return ReadWholeFile(ModPath(gameFolder, mod, fileName)).value_or(std::string());
 }
 
+std::optional<std::string> ReadConfigTextForEdit(const std::string& gameFolder,
+                                                 std::string_view mod, std::string_view fileName) {
+    return ReadFileForEdit(ModPath(gameFolder, mod, fileName));
+}
+
 bool WriteConfigText(const std::string& gameFolder, std::string_view mod, std::string_view fileName,
                      std::string_view text) {
     return WriteFileAtomically(ModPath(gameFolder, mod, fileName),

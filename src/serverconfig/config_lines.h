@@ -14,6 +14,11 @@ namespace quorvant {
 std::string ReadConfigText(const std::string& gameFolder, std::string_view mod,
                            std::string_view fileName);
 
+// The text of a file of the mod to be edited: empty when there is none, nothing when it is there
+// but cannot be read.
+std::optional<std::string> ReadConfigTextForEdit(const std::string& gameFolder,
+                                                 std::string_view mod, std::string_view fileName);
+
 // Writes the text back in one piece, with a final CR LF only when it lacks a line end.
 bool WriteConfigText(const std::string& gameFolder, std::string_view mod, std::string_view fileName,
                      std::string_view text);

@@ -87,6 +87,7 @@ class frm_mapcycle : public ToolWindow {
 
     Form1& mainWindow_;
     Dialogs& dialogs_;
+    bool fileReadable_ = true;
 };
 
 }  // namespace quorvant

@@ -50,8 +50,11 @@ void frm_mapcycle::Form_Load() {
         ApplyLanguageRows(*this, MapCycleTexts(), Language::French);
         lbl_nbr_maps->setTag(QString::fromLatin1(kFrenchMapUnit));
     }
-    // A missing or unreadable file is an empty cycle, which saving creates.
-    const MapCycle cycle = ParseMapCycle(ReadWholeFile(mapCyclePath()).value_or(std::string()));
+    // A missing file is an empty cycle, which saving creates; one that cannot be read shows
+    // empty too, but is never saved over.
+    const std::optional<std::string> text = ReadFileForEdit(mapCyclePath());
+    fileReadable_ = text.has_value();
+    const MapCycle cycle = ParseMapCycle(text.value_or(std::string()));
     txt_commentaires = cycle.comments;
     for (const std::string& map : cycle.maps) AppendMap(lst_maps, map);
     SelectRow(lst_maps, 0);
@@ -96,7 +99,7 @@ void frm_mapcycle::Label3_Click() {
     MapCycle cycle{txt_commentaires, {}};
     for (int row = 0; row < lst_maps->count(); ++row)
         cycle.maps.push_back(MapOf(lst_maps->item(row)));
-    if (!WriteFileAtomically(mapCyclePath(), FormatMapCycle(cycle))) {
+    if (!fileReadable_ || !WriteFileAtomically(mapCyclePath(), FormatMapCycle(cycle))) {
         dialogs_.message(this, QStringLiteral("Can't write mapcycle!"));
         return;
     }

@@ -93,9 +93,11 @@ std::optional<std::string> SaveServerOptions(const std::string& gameFolder, std:
         {kClientSettings, SetClientSettings},
     };
     for (const auto& [file, edit] : files) {
-        std::string text = ReadConfigText(gameFolder, mod, file);
-        edit(text, options);
-        if (!WriteConfigText(gameFolder, mod, file, text)) return file;
+        // A file that is there but cannot be read is not replaced by the settings alone.
+        std::optional<std::string> text = ReadConfigTextForEdit(gameFolder, mod, file);
+        if (!text) return file;
+        edit(*text, options);
+        if (!WriteConfigText(gameFolder, mod, file, *text)) return file;
     }
     return std::nullopt;
 }

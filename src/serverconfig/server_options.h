@@ -26,7 +26,7 @@ struct ServerOptions {
 
 ServerOptions LoadServerOptions(const std::string& gameFolder, std::string_view mod);
 
-// Writes the files in turn and stops at the first that cannot be written, whose name it
+// Writes the files in turn and stops at the first that cannot be read or written, whose name it
 // returns; the files before it stay written. Nothing when all five are saved.
 std::optional<std::string> SaveServerOptions(const std::string& gameFolder, std::string_view mod,
                                              const ServerOptions& options);

@@ -4,11 +4,14 @@
 
 #include <filesystem>
 
+#include "support/ordinary_user.h"
 #include "support/temp_folder.h"
 
 namespace quorvant {
 namespace {
 
+using ::quorvant::testing::AsOrdinaryUser;
+using ::quorvant::testing::CanTryPermissions;
 using ::quorvant::testing::ReadFile;
 using ::quorvant::testing::TempFolder;
 using ::quorvant::testing::WriteFile;
@@ -28,6 +31,18 @@ TEST(ReadWholeFile, ReadsEveryByteAndNothingForFoldersOrMissingFiles) {
     EXPECT_EQ(ReadWholeFile(temp / "file.bin"), bytes);
     EXPECT_EQ(ReadWholeFile(temp / "missing"), std::nullopt);
     EXPECT_EQ(ReadWholeFile(temp.str()), std::nullopt);
+}
+
+TEST(ReadFileForEdit, TellsAMissingFileFromOneThatCannotBeRead) {
+    TempFolder temp;
+    WriteFile(temp / "file.cfg", "x\r\n");
+    EXPECT_EQ(ReadFileForEdit(temp / "file.cfg"), "x\r\n");
+    EXPECT_EQ(ReadFileForEdit(temp / "missing.cfg"), "");
+    EXPECT_EQ(ReadFileForEdit(temp.str()), std::nullopt);  // a folder in the file's place
+    if (!CanTryPermissions()) return;
+    std::filesystem::permissions(temp / "file.cfg", std::filesystem::perms::others_write);
+    std::filesystem::permissions(temp.path(), std::filesystem::perms::all);
+    EXPECT_TRUE(AsOrdinaryUser([&] { return !ReadFileForEdit(temp / "file.cfg").has_value(); }));
 }
 
 TEST(ReadFilePart, GivesWhatExistsOfTheRange) {

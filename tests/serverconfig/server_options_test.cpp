@@ -4,11 +4,15 @@
 
 #include <filesystem>
 
+#include "support/ordinary_user.h"
 #include "support/temp_folder.h"
 
 namespace quorvant {
 namespace {
 
+namespace fs = std::filesystem;
+using ::quorvant::testing::AsOrdinaryUser;
+using ::quorvant::testing::CanTryPermissions;
 using ::quorvant::testing::GameFolder;
 using ::quorvant::testing::ReadFile;
 using ::quorvant::testing::TempFolder;
@@ -159,6 +163,40 @@ TEST_F(ServerOptionsTest, StopsAtTheFirstFileThatCannotBeWritten) {
     EXPECT_FALSE(std::filesystem::exists(game / "cstrike/config.cfg"));
 
     EXPECT_EQ(SaveServerOptions(game.str(), "missing", options), "game.cfg");
+}
+
+TEST_F(ServerOptionsTest, NeverReplacesAFileItCouldNotRead) {
+    if (!CanTryPermissions()) GTEST_SKIP() << "no permission modes here";
+    const std::string rules = "\"mp_timelimit\" \"5\"\r\nsv_gravity 800\r\n";
+    game.addFile("cstrike/game.cfg", rules);
+    // Others may write the file and its folder, but not read the file.
+    fs::permissions(game / "cstrike", fs::perms::all);
+    fs::permissions(game / "cstrike/game.cfg", fs::perms::owner_write | fs::perms::others_write);
+    ServerOptions options;
+    options.timeLimit = "9";
+    EXPECT_TRUE(AsOrdinaryUser([&] {
+        return SaveServerOptions(game.str(), "cstrike", options) == "game.cfg" &&
+               LoadServerOptions(game.str(), "cstrike").timeLimit.empty();
+    }));
+    EXPECT_EQ(file("game.cfg"), rules);
+}
+
+TEST_F(ServerOptionsTest, AReadOnlyModFolderSaysWhichFileAndChangesNothing) {
+    if (!CanTryPermissions()) GTEST_SKIP() << "no permission modes here";
+    const std::string rules = "\"mp_timelimit\" \"5\"\r\n";
+    game.addFile("cstrike/game.cfg", rules);
+    fs::permissions(game / "cstrike",
+                    fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(game / "cstrike/game.cfg", fs::perms::all);  // the file alone is writable
+    ServerOptions options;
+    options.timeLimit = "9";
+    EXPECT_TRUE(AsOrdinaryUser([&] {
+        return LoadServerOptions(game.str(), "cstrike").timeLimit == "5" &&
+               SaveServerOptions(game.str(), "cstrike", options) == "game.cfg";
+    }));
+    EXPECT_EQ(file("game.cfg"), rules);
+    EXPECT_EQ(std::distance(fs::directory_iterator(game / "cstrike"), fs::directory_iterator()), 1)
+        << "no temporary file is left behind";
 }
 
 }  // namespace
