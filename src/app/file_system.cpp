@@ -6,6 +6,9 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <dirent.h>
+#include <sys/stat.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -17,16 +20,13 @@ char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 
 
 std::string NameOf(const fs::path& path) { return path.filename().string(); }
 
-bool IsHidden(const fs::directory_entry& entry) {
 #ifdef _WIN32
+bool IsHidden(const fs::directory_entry& entry) {
     const DWORD attributes = GetFileAttributesW(entry.path().c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
            (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
-#else
-    const std::string name = NameOf(entry.path());
-    return !name.empty() && name.front() == '.';
-#endif
 }
+#endif
 
 // Every entry of `folder` that `keep` accepts; errors (missing folder, no permission, a link
 // that points nowhere or at itself) make entries or the whole listing disappear, never throw.
@@ -42,6 +42,50 @@ std::vector<fs::directory_entry> Entries(const std::string& folder, Keep keep) {
     }
     return kept;
 }
+
+enum class EntryKind { Folder, File };
+
+#ifdef _WIN32
+
+// The names of the entries of `folder` of the given kind, links followed, hidden ones left out.
+std::vector<std::string> NamesOf(const std::string& folder, EntryKind kind) {
+    std::vector<std::string> names;
+    for (const auto& entry : Entries(folder, [kind](const fs::directory_entry& e) {
+             std::error_code error;
+             return kind == EntryKind::Folder ? e.is_directory(error)
+                                              : e.is_regular_file(error) && !IsHidden(e);
+         })) {
+        names.push_back(NameOf(entry.path()));
+    }
+    return names;
+}
+
+#else
+
+// The same from the directory's own entry types: large map and save folders are listed without
+// a file status call per entry, except for links and file systems that give no type.
+std::vector<std::string> NamesOf(const std::string& folder, EntryKind kind) {
+    std::vector<std::string> names;
+    if (folder.empty()) return names;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return names;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        if (kind == EntryKind::File && name.front() == '.') continue;
+        unsigned char type = entry->d_type;
+        if (type == DT_LNK || type == DT_UNKNOWN) {
+            struct stat status {};
+            if (stat(JoinPath(folder, name).c_str(), &status) != 0) continue;
+            type = S_ISDIR(status.st_mode) ? DT_DIR : S_ISREG(status.st_mode) ? DT_REG : DT_UNKNOWN;
+        }
+        if (type == (kind == EntryKind::Folder ? DT_DIR : DT_REG)) names.emplace_back(name);
+    }
+    closedir(dir);
+    return names;
+}
+
+#endif
 
 void SortByName(std::vector<std::string>& names) {
     std::sort(names.begin(), names.end(),
@@ -102,27 +146,16 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
 }
 
 std::vector<std::string> ListSubfolders(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : Entries(folder, [](const fs::directory_entry& e) {
-             std::error_code error;
-             return e.is_directory(error);
-         })) {
-        names.push_back(NameOf(entry.path()));
-    }
+    std::vector<std::string> names = NamesOf(folder, EntryKind::Folder);
     SortByName(names);
     for (auto& name : names) name = JoinPath(folder, name);
     return names;
 }
 
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view pattern) {
-    std::vector<std::string> names;
-    for (const auto& entry : Entries(folder, [pattern](const fs::directory_entry& e) {
-             std::error_code error;
-             return e.is_regular_file(error) && !IsHidden(e) &&
-                    WildcardMatch(pattern, NameOf(e.path()));
-         })) {
-        names.push_back(NameOf(entry.path()));
-    }
+    std::vector<std::string> names = NamesOf(folder, EntryKind::File);
+    std::erase_if(names,
+                  [pattern](const std::string& name) { return !WildcardMatch(pattern, name); });
     SortByName(names);
     return names;
 }

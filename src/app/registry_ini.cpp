@@ -73,7 +73,11 @@ Status WriteValueToKey(OpenedKey& key, std::string_view valueName, int valueType
         return 0;
     }
     QSettings& settings = *key.handle().settings;
-    settings.setValue(ToQString(valueName), text);
+    const QString name = ToQString(valueName);
+    // The launch stores every setting at each press: a value already stored as it is costs no
+    // rewrite of the file.
+    if (settings.contains(name) && settings.value(name).toString() == text) return kSuccess;
+    settings.setValue(name, text);
     settings.sync();
     return settings.status() == QSettings::NoError ? kSuccess : kAccessDenied;
 }

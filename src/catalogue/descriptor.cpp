@@ -84,7 +84,10 @@ GameDllWrite SetGameDll(const std::string& gameFolder, std::string_view mod,
     if (!text) return GameDllWrite::NotEditable;
     const auto edited = WithGameDll(*text, fileName);
     if (!edited) return GameDllWrite::NotEditable;
-    if (!WriteFileAtomically(path, WithFinalLineEnd(*edited))) return GameDllWrite::WriteFailed;
+    // A launch applies the bot choice at every press: a descriptor that already says so stays.
+    const std::string written = WithFinalLineEnd(*edited);
+    if (written == *text) return GameDllWrite::Written;
+    if (!WriteFileAtomically(path, written)) return GameDllWrite::WriteFailed;
     return GameDllWrite::Written;
 }
 

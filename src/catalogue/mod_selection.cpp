@@ -55,7 +55,7 @@ void Form1::lst_mods_Click() {
     AddSortedEntry(lst_maps, QString::fromLatin1(kNoMapEntry));
     File1.setPath(ModPath(Dir1.path(), mod, "maps"));
     File1.setPattern(kMapPattern);
-    for (const std::string& map : File1.names()) AddSortedName(lst_maps, map);
+    AddSortedNames(lst_maps, File1.names());
     lst_maps->setCurrentIndex(0);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <string_view>
+#include <string>
+#include <vector>
 
 class QComboBox;
 class QListWidget;
@@ -13,8 +14,8 @@ namespace quorvant {
 void AddSortedEntry(QListWidget* list, const QString& text);
 void AddSortedEntry(QComboBox* list, const QString& text);
 
-// An entry for a file or folder name: shown as text, its bytes kept with it.
-void AddSortedName(QListWidget* list, std::string_view name);
-void AddSortedName(QComboBox* list, std::string_view name);
+// Entries for a whole folder's names, each shown as text with its bytes kept, added in one change
+// of the list per place they go to: one by one, a large map folder would cost a rebuild for each.
+void AddSortedNames(QComboBox* list, const std::vector<std::string>& names);
 
 }  // namespace quorvant

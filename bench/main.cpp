@@ -1,0 +1,245 @@
+// Speed of the main paths on a large generated installation, each beside its physical floor:
+// the same folders listed and files read with plain system calls, in the same run.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "app/desktop.h"
+#include "app/settings.h"
+#include "floors.h"
+#include "installation.h"
+#include "serverconfig/frm_serveur.h"
+#include "ui/dialogs.h"
+#include "ui/form1.h"
+
+namespace quorvant::bench {
+namespace {
+
+class SilentDialogs : public Dialogs {
+  public:
+    void message(QWidget*, const QString& text) override {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    QString ask(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+};
+
+class RecordingDesktop : public Desktop {
+  public:
+    std::size_t starts = 0;
+    void startGame(const ProgramStart&) override { ++starts; }
+    void editTextFile(const std::string&, const std::string&) override {}
+    void openAddress(const std::string&) override {}
+};
+
+// The generated installation and the settings of an earlier run that chose its largest mod.
+struct Machine {
+    QTemporaryDir folder;
+    std::string game;
+    SilentDialogs dialogs;
+    RecordingDesktop desktop;
+    std::unique_ptr<Form1> mainWindow;  // closed before the application ends
+
+    explicit Machine(const InstallationSize& size) {
+        game = folder.filePath(QStringLiteral("Half-Life")).toStdString();
+        qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toUtf8());
+        qputenv("WINEPREFIX", folder.filePath(QStringLiteral("wine")).toUtf8());
+        QDir().mkpath(QString::fromStdString(game));
+        const auto start = std::chrono::steady_clock::now();
+        GenerateInstallation(game, size);
+        std::fprintf(
+            stderr, "Generated %d mods of %d maps and %d saves in %.1f s\n", size.mods,
+            size.mapsPerMod, size.savesPerMod,
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        CreateSettingsKey();
+        WriteSetting("hl_path", game);
+        WriteSetting("Last_Mod_Mplayer", kLargestMod);
+        WriteSetting("Last_Mod_Single", kLargestMod);
+    }
+
+    std::unique_ptr<Form1> startUp() {
+        auto form = std::make_unique<Form1>(dialogs, desktop);
+        if (!form->Form_Load()) std::abort();
+        QCoreApplication::processEvents();
+        return form;
+    }
+};
+
+Machine* machine = nullptr;
+
+// The main window as the selection benchmarks find it: started up on the largest mod.
+Form1& MainWindow() {
+    if (!machine->mainWindow) machine->mainWindow = machine->startUp();
+    return *machine->mainWindow;
+}
+
+void BM_StartUp(benchmark::State& state) {
+    for (auto _ : state) {
+        auto form = machine->startUp();
+        state.PauseTiming();
+        form.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_StartUpFloor(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(StartUpFloor(machine->game, kLargestMod));
+}
+
+void BM_ModSelection(benchmark::State& state) {
+    Form1& form = MainWindow();
+    for (auto _ : state) form.lst_mods_Click();
+    if (form.lst_maps->count() < 2) state.SkipWithError("no maps listed");
+}
+
+void BM_ModSelectionFloor(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(ModSelectionFloor(machine->game, kLargestMod));
+}
+
+void BM_SinglePlayerSelection(benchmark::State& state) {
+    Form1& form = MainWindow();
+    for (auto _ : state) form.lst_mods_solo_Click();
+    if (form.lst_solo_save->count() < 1) state.SkipWithError("no saves listed");
+}
+
+void BM_SinglePlayerSelectionFloor(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SinglePlayerSelectionFloor(machine->game, kLargestMod));
+}
+
+void BM_LaunchClick(benchmark::State& state) {
+    Form1& form = MainWindow();
+    form.lst_mods_Click();
+    form.lst_bots->setCurrentItem(form.lst_bots->findItems("HPB Bot", Qt::MatchExactly).value(0));
+    form.lst_maps->setCurrentIndex(1);
+    const std::size_t before = machine->desktop.starts;
+    for (auto _ : state) form.btn_go_Click();
+    if (machine->desktop.starts == before) state.SkipWithError("nothing started");
+}
+
+void BM_LaunchClickFloor(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(LaunchFloor(machine->game, kLargestMod));
+}
+
+void BM_ServerOptionsLoad(benchmark::State& state) {
+    frm_serveur window(MainWindow(), machine->dialogs);
+    for (auto _ : state) window.Form_Load();
+}
+
+void BM_ServerOptionsLoadFloor(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ServerOptionsLoadFloor(machine->game, kLargestMod));
+}
+
+void BM_ServerOptionsSave(benchmark::State& state) {
+    frm_serveur window(MainWindow(), machine->dialogs);
+    window.Form_Load();
+    for (auto _ : state) window.Label4_Click();
+}
+
+void BM_ServerOptionsSaveFloor(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ServerOptionsSaveFloor(machine->game, kLargestMod));
+}
+
+// Keeps each run's time, so that every operation can be set beside its floor at the end.
+class FloorReporter : public benchmark::ConsoleReporter {
+  public:
+    std::map<std::string, double> milliseconds;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+struct Goal {
+    const char* operation;
+    double maxRatio;         // 0: measured only
+    double maxMilliseconds;  // 0: none
+};
+
+bool ReportAgainstFloors(const FloorReporter& reporter) {
+    constexpr Goal kGoals[] = {
+        {"BM_StartUp", 3, 0},
+        {"BM_ModSelection", 2, 50},
+        {"BM_SinglePlayerSelection", 2, 50},
+        {"BM_LaunchClick", 0, 0},
+        {"BM_ServerOptionsLoad", 0, 0},
+        {"BM_ServerOptionsSave", 0, 0},
+    };
+    bool met = true;
+    std::printf("\n%-26s %10s %10s %7s  %s\n", "operation", "ms", "floor ms", "ratio", "goal");
+    for (const Goal& goal : kGoals) {
+        const auto time = reporter.milliseconds.find(goal.operation);
+        const auto floor = reporter.milliseconds.find(std::string(goal.operation) + "Floor");
+        if (time == reporter.milliseconds.end() || floor == reporter.milliseconds.end()) continue;
+        const double ratio = time->second / floor->second;
+        const bool ok = (goal.maxRatio == 0 || ratio <= goal.maxRatio) &&
+                        (goal.maxMilliseconds == 0 || time->second < goal.maxMilliseconds);
+        met = met && ok;
+        char target[64] = "measured";
+        if (goal.maxRatio > 0)
+            std::snprintf(
+                target, sizeof target, "<= %.0fx%s%s %s", goal.maxRatio,
+                goal.maxMilliseconds > 0 ? ", < " : "",
+                goal.maxMilliseconds > 0 ? std::to_string(int(goal.maxMilliseconds)).c_str() : "",
+                ok ? "met" : "MISSED");
+        std::printf("%-26s %10.3f %10.3f %7.2f  %s\n", goal.operation, time->second, floor->second,
+                    ratio, target);
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const double peakMiB = double(usage.ru_maxrss) / 1024.0;
+    const bool memoryMet = peakMiB < 60;
+    std::printf("%-26s %10.1f MiB resident at most  goal < 60 MiB %s\n", "peak memory", peakMiB,
+                memoryMet ? "met" : "MISSED");
+    return met && memoryMet;
+}
+
+}  // namespace
+}  // namespace quorvant::bench
+
+using namespace quorvant::bench;
+
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUpFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ModSelection)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ModSelectionFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SinglePlayerSelection)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SinglePlayerSelectionFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LaunchClick)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LaunchClickFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ServerOptionsLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ServerOptionsLoadFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ServerOptionsSave)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ServerOptionsSaveFloor)->Unit(benchmark::kMillisecond);
+
+// Usage: quorvant_bench [--quick] [benchmark options]. Fails when a goal is missed. --quick uses
+// a small installation, to check that the program runs rather than to measure.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    InstallationSize size;
+    bool quick = false;
+    for (int i = 1; i < argc; ++i) quick = quick || std::strcmp(argv[i], "--quick") == 0;
+    if (quick) size = {30, 200, 20};
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Machine generated(size);
+    machine = &generated;
+    FloorReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const bool met = ReportAgainstFloors(reporter);
+    benchmark::Shutdown();
+    return met || quick ? 0 : 1;
+}
