@@ -64,11 +64,20 @@ void AddSortedNames(QComboBox* list, const std::vector<std::string>& names) {
     std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
         return LessIgnoringCase(a.first, b.first);
     });
-    // From the last run backwards, so that the places found for earlier runs stay right.
+    // The places are found among the entries already there, once for each new one; the runs go
+    // in from the last backwards, so that the places of earlier runs stay right.
+    QStringList existing;
+    for (int row = 0; row < list->count(); ++row) existing.append(list->itemText(row));
+    const auto placeOf = [&existing](const QString& text) {
+        return InsertionPoint(int(existing.size()), text,
+                              [&existing](int row) { return existing[row]; });
+    };
+    std::vector<int> places;
+    places.reserve(entries.size());
+    for (const auto& entry : entries) places.push_back(placeOf(entry.first));
     for (std::size_t end = entries.size(); end > 0;) {
-        const int at = InsertionPoint(list, entries[end - 1].first);
         std::size_t begin = end - 1;
-        while (begin > 0 && InsertionPoint(list, entries[begin - 1].first) == at) --begin;
+        while (begin > 0 && places[begin - 1] == places[end - 1]) --begin;
         QList<QStandardItem*> rows;
         rows.reserve(qsizetype(end - begin));
         for (std::size_t i = begin; i < end; ++i) {
@@ -77,7 +86,7 @@ void AddSortedNames(QComboBox* list, const std::vector<std::string>& names) {
             row->setData(QByteArray(name.data(), qsizetype(name.size())), Qt::UserRole);
             rows.append(row);
         }
-        model->invisibleRootItem()->insertRows(at, rows);
+        model->invisibleRootItem()->insertRows(places[end - 1], rows);
         end = begin;
     }
 }
