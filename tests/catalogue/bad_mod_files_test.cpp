@@ -50,13 +50,13 @@ TEST_F(BadModFilesTest, JunkAndNulBytesInADescriptorAreReadAndEditedByteForByte)
     const std::string junk = Junk(4096);
     game.addMod("junk", junk);
     const std::string withNul = "game \"N\0L\"\r\ngamedll \"dlls\\mp.dll\"\0tail\r\n"s;
-    game.addMod("nul", withNul);
-    EXPECT_THAT(DiscoverMods(game.str()).multiplayer, ElementsAre("junk", "nul"));
+    game.addMod("nulbytes", withNul);
+    EXPECT_THAT(DiscoverMods(game.str()).multiplayer, ElementsAre("junk", "nulbytes"));
     EXPECT_EQ(ReadModDescriptor(game.str(), "junk"), junk);
     EXPECT_EQ(GetDescriptorValue(withNul, kGameKey), "N\0L"s);
 
-    ASSERT_EQ(SetGameDll(game.str(), "nul", "podbot.dll"), GameDllWrite::Written);
-    EXPECT_EQ(ReadFile(game / "nul/liblist.gam"),
+    ASSERT_EQ(SetGameDll(game.str(), "nulbytes", "podbot.dll"), GameDllWrite::Written);
+    EXPECT_EQ(ReadFile(game / "nulbytes/liblist.gam"),
               "game \"N\0L\"\r\ngamedll \"dlls\\podbot.dll\"\0tail\r\n"s);
 }
 
