@@ -76,7 +76,8 @@ void GenerateMod(const std::string& root, const std::string& mod, const Installa
 void GenerateInstallation(const std::string& root, const InstallationSize& size) {
     MakeFile(root + "/hl.exe", "MZ");
     GenerateMod(root, kLargestMod, size);
-    for (int mod = 1; mod < size.mods; ++mod) GenerateMod(root, Numbered("mod", mod), size);
+    // The other mods sort before it, so that start-up walks the whole list to find it.
+    for (int mod = 1; mod < size.mods; ++mod) GenerateMod(root, Numbered("addon", mod), size);
 }
 
 }  // namespace quorvant::bench

@@ -6,28 +6,31 @@
 namespace quorvant {
 namespace {
 
+// The first entry matching the rule is selected, once: selecting each entry on the way would run
+// the list's selection handler for every one of them, which for a late mod in a large
+// installation lists hundreds of map folders. Without a match the selection stays.
 template <typename List, typename Select, typename TextAt>
-void SelectMatching(List* list, int before, const QString& saved, SelectRule rule, Select select,
+void SelectMatching(List* list, const QString& saved, SelectRule rule, Select select,
                     TextAt textAt) {
     for (int index = 0; index < list->count(); ++index) {
-        select(index);
-        if (MatchesRule(textAt(index), saved, rule)) return;
+        if (MatchesRule(textAt(index), saved, rule)) {
+            select(index);
+            return;
+        }
     }
-    select(before);
 }
 
 }  // namespace
 
 void SelectByText(QListWidget* list, const QString& saved, SelectRule rule) {
     SelectMatching(
-        list, list->currentRow(), saved, rule, [list](int index) { list->setCurrentRow(index); },
+        list, saved, rule, [list](int index) { list->setCurrentRow(index); },
         [list](int index) { return list->item(index)->text(); });
 }
 
 void SelectByText(QComboBox* list, const QString& saved, SelectRule rule) {
     SelectMatching(
-        list, list->currentIndex(), saved, rule,
-        [list](int index) { list->setCurrentIndex(index); },
+        list, saved, rule, [list](int index) { list->setCurrentIndex(index); },
         [list](int index) { return list->itemText(index); });
 }
 

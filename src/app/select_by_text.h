@@ -9,9 +9,8 @@ class QListWidget;
 
 namespace quorvant {
 
-// Restores a stored choice: selects the entries from the top, one after the other, each running
-// the list's selection handler, until one matches `saved` by `rule`. When none matches, the
-// selection goes back to where it was before the search.
+// Restores a stored choice: selects the first entry from the top that matches `saved` by `rule`,
+// running the list's selection handler once. When none matches, the selection stays as it was.
 void SelectByText(QListWidget* list, const QString& saved, SelectRule rule);
 void SelectByText(QComboBox* list, const QString& saved, SelectRule rule);
 
