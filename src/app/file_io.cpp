@@ -51,6 +51,32 @@ fs::path TemporaryPathBeside(const fs::path& target) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
+#ifndef _WIN32
+    // Start-up reads every mod's descriptor: one descriptor and a read of the known size.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat status {};
+    std::optional<std::string> content;
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        content.emplace(static_cast<std::size_t>(status.st_size), '\0');
+        std::size_t filled = 0;
+        for (;;) {
+            if (filled == content->size()) content->resize(filled + 4096);  // it grew meanwhile
+            const ssize_t got = read(fd, content->data() + filled, content->size() - filled);
+            if (got < 0) {
+                content.reset();
+                break;
+            }
+            if (got == 0) {
+                content->resize(filled);
+                break;
+            }
+            filled += static_cast<std::size_t>(got);
+        }
+    }
+    close(fd);
+    return content;
+#else
     std::error_code error;
     if (!fs::is_regular_file(fs::path(path), error)) return std::nullopt;
     std::ifstream in(fs::path(path), std::ios::binary);
@@ -58,6 +84,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return std::nullopt;
     return content;
+#endif
 }
 
 std::optional<std::string> ReadFileForEdit(const std::string& path) {

@@ -38,6 +38,11 @@ int InsertionPoint(const QComboBox* list, const QString& text) {
     return InsertionPoint(list->count(), text, [list](int row) { return list->itemText(row); });
 }
 
+bool IsAscii(const std::string& name) {
+    return std::all_of(name.begin(), name.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 void AddSortedEntry(QListWidget* list, const QString& text) {
@@ -61,9 +66,12 @@ void AddSortedNames(QComboBox* list, const std::vector<std::string>& names) {
     std::vector<std::pair<QString, const std::string*>> entries;
     entries.reserve(names.size());
     for (const std::string& name : names) entries.emplace_back(FromBytes(name), &name);
-    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+    const auto less = [](const auto& a, const auto& b) {
         return LessIgnoringCase(a.first, b.first);
-    });
+    };
+    // Folder listings come sorted already, but their order may differ outside ASCII.
+    if (!std::is_sorted(entries.begin(), entries.end(), less))
+        std::stable_sort(entries.begin(), entries.end(), less);
     // The places are found among the entries already there, once for each new one; the runs go
     // in from the last backwards, so that the places of earlier runs stay right.
     QStringList existing;
@@ -82,8 +90,10 @@ void AddSortedNames(QComboBox* list, const std::vector<std::string>& names) {
         rows.reserve(qsizetype(end - begin));
         for (std::size_t i = begin; i < end; ++i) {
             auto* row = new QStandardItem(entries[i].first);
+            // An ASCII name comes back from its text unchanged: only other names keep bytes.
             const std::string& name = *entries[i].second;
-            row->setData(QByteArray(name.data(), qsizetype(name.size())), Qt::UserRole);
+            if (!IsAscii(name))
+                row->setData(QByteArray(name.data(), qsizetype(name.size())), Qt::UserRole);
             rows.append(row);
         }
         model->invisibleRootItem()->insertRows(places[end - 1], rows);
