@@ -46,13 +46,19 @@ void Form1::lst_mods_solo_Click() {
     if (!mod.empty()) {
         File1.setPath(ModPath(Dir1.path(), mod, kSaveFolder));
         File1.setPattern(std::string(kSavePattern));
-        for (const std::string& save : File1.names()) {
+        const std::vector<std::string> saves = File1.names();
+        QStringList entries;
+        entries.reserve(qsizetype(saves.size()));
+        for (const std::string& save : saves) {
             const std::string field = ReadDescriptionField(JoinPath(File1.path(), save));
-            auto* entry = new QListWidgetItem(FromBytes(SaveEntryText(mod, save, field)));
-            // The file stays with its entry, so that a launch can tell when the folder changed.
-            entry->setData(Qt::UserRole, QByteArray::fromStdString(save));
-            lst_solo_save->addItem(entry);
+            entries.append(FromBytes(SaveEntryText(mod, save, field)));
         }
+        // All entries in one change of the list; each keeps its file, so that a launch can tell
+        // when the folder changed.
+        lst_solo_save->addItems(entries);
+        for (int row = 0; row < lst_solo_save->count(); ++row)
+            lst_solo_save->item(row)->setData(Qt::UserRole,
+                                              QByteArray::fromStdString(saves[std::size_t(row)]));
     }
     lbl_load->setVisible(lst_solo_save->count() > 0);
 }

@@ -10,6 +10,7 @@
 
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/name_list_model.h"
 #include "ui/pictures.h"
 #include "ui/shape.h"
 
@@ -149,6 +150,7 @@ void Form1::buildServerPanel() {
 
     Label13 = MakeLabel(Frame_server, "Label13", QRect(160, 80, 150, 16), "Map:");
     lst_maps = MakeControl<QComboBox>(Frame_server, "lst_maps", QRect(160, 98, 188, 22));
+    lst_maps->setModel(new NameListModel(lst_maps));
     lbl_titre = MakeLabel(Frame_server, "lbl_titre", QRect(160, 124, 300, 16), "Map title");
     lbl_titre->setToolTip(QStringLiteral("Map title"));
 

@@ -2,9 +2,9 @@
 
 #include <QComboBox>
 #include <QListWidget>
-#include <QStandardItemModel>
 #include <algorithm>
 
+#include "ui/name_list_model.h"
 #include "ui/text_conversion.h"
 
 namespace quorvant {
@@ -43,6 +43,12 @@ bool IsAscii(const std::string& name) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+// An ASCII name comes back from its text unchanged: only other names keep their bytes.
+NameListModel::Entry EntryFor(const std::pair<QString, const std::string*>& entry) {
+    const std::string& name = *entry.second;
+    return {entry.first, IsAscii(name) ? QByteArray() : QByteArray::fromStdString(name)};
+}
+
 }  // namespace
 
 void AddSortedEntry(QListWidget* list, const QString& text) {
@@ -54,15 +60,6 @@ void AddSortedEntry(QComboBox* list, const QString& text) {
 }
 
 void AddSortedNames(QComboBox* list, const std::vector<std::string>& names) {
-    // A combo box's own model; one given another model gets its entries one by one.
-    auto* model = qobject_cast<QStandardItemModel*>(list->model());
-    if (!model) {
-        for (const std::string& name : names) {
-            const QString text = FromBytes(name);
-            list->insertItem(InsertionPoint(list, text), text, QByteArray::fromStdString(name));
-        }
-        return;
-    }
     std::vector<std::pair<QString, const std::string*>> entries;
     entries.reserve(names.size());
     for (const std::string& name : names) entries.emplace_back(FromBytes(name), &name);
@@ -72,31 +69,34 @@ void AddSortedNames(QComboBox* list, const std::vector<std::string>& names) {
     // Folder listings come sorted already, but their order may differ outside ASCII.
     if (!std::is_sorted(entries.begin(), entries.end(), less))
         std::stable_sort(entries.begin(), entries.end(), less);
+
     // The places are found among the entries already there, once for each new one; the runs go
     // in from the last backwards, so that the places of earlier runs stay right.
     QStringList existing;
     for (int row = 0; row < list->count(); ++row) existing.append(list->itemText(row));
-    const auto placeOf = [&existing](const QString& text) {
-        return InsertionPoint(int(existing.size()), text,
-                              [&existing](int row) { return existing[row]; });
-    };
     std::vector<int> places;
     places.reserve(entries.size());
-    for (const auto& entry : entries) places.push_back(placeOf(entry.first));
+    for (const auto& entry : entries) {
+        places.push_back(InsertionPoint(int(existing.size()), entry.first,
+                                        [&existing](int row) { return existing[row]; }));
+    }
+    auto* model = qobject_cast<NameListModel*>(list->model());
     for (std::size_t end = entries.size(); end > 0;) {
         std::size_t begin = end - 1;
         while (begin > 0 && places[begin - 1] == places[end - 1]) --begin;
-        QList<QStandardItem*> rows;
-        rows.reserve(qsizetype(end - begin));
-        for (std::size_t i = begin; i < end; ++i) {
-            auto* row = new QStandardItem(entries[i].first);
-            // An ASCII name comes back from its text unchanged: only other names keep bytes.
-            const std::string& name = *entries[i].second;
-            if (!IsAscii(name))
-                row->setData(QByteArray(name.data(), qsizetype(name.size())), Qt::UserRole);
-            rows.append(row);
+        const int at = places[end - 1];
+        if (model) {
+            std::vector<NameListModel::Entry> run;
+            run.reserve(end - begin);
+            for (std::size_t i = begin; i < end; ++i) run.push_back(EntryFor(entries[i]));
+            model->insertEntries(at, std::move(run));
+        } else {
+            for (std::size_t i = end; i-- > begin;) {
+                const NameListModel::Entry entry = EntryFor(entries[i]);
+                list->insertItem(at, entry.text,
+                                 entry.bytes.isEmpty() ? QVariant() : QVariant(entry.bytes));
+            }
         }
-        model->invisibleRootItem()->insertRows(places[end - 1], rows);
         end = begin;
     }
 }

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "support/temp_folder.h"
@@ -61,6 +62,30 @@ TEST(ListFiles, ListsOrdinaryVisibleMatchingFilesSortedWithoutCase) {
     EXPECT_THAT(ListFiles(game / "save", "*.sav"), ElementsAre("A.SAV", "b.sav", "c.sav"));
     EXPECT_THAT(ListFiles(game / "save", "*.txt"), ElementsAre("notes.txt"));
     EXPECT_TRUE(ListFiles(game / "nowhere", "*.sav").empty());
+}
+
+TEST(ListFiles, SortsLargeFoldersInTheOrderOfLessIgnoringCase) {
+    TempFolder temp;
+    GameFolder game(temp.path());
+    // Long common beginnings, names that are beginnings of others, case and bytes above ASCII.
+    std::vector<std::string> names = {"map_0001.bsp",
+                                      "MAP_0001.bsp",
+                                      "map_00010.bsp",
+                                      "map_0001",
+                                      "map_000",
+                                      "Map_0002.bsp",
+                                      "m",
+                                      "_under",
+                                      "\xe9t\xe9",
+                                      "ZZZZZZZZZ9",
+                                      "zzzzzzzzz1",
+                                      "zzzzzzzz"};
+    for (int i = 0; i < 300; ++i) names.push_back("de_" + std::to_string(i * 7919 % 1000));
+    for (const std::string& name : names) game.addFile("maps/" + name);
+    std::vector<std::string> expected = names;
+    std::sort(expected.begin(), expected.end(),
+              [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); });
+    EXPECT_EQ(ListFiles(game / "maps", "*"), expected);
 }
 
 TEST(ListFiles, SurvivesLinksThatLoopOrPointNowhere) {

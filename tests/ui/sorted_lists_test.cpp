@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include "ui/name_list_model.h"
+
 namespace quorvant {
 namespace {
 
@@ -27,8 +29,12 @@ TEST(AddSortedEntry, KeepsADropDownListInOrderWithoutRegardToCase) {
     EXPECT_EQ(entries, kSorted);
 }
 
-TEST(AddSortedNames, PutsAWholeFolderAmongTheEntriesThereAndKeepsEachNamesBytes) {
+class AddSortedNamesTest : public ::testing::TestWithParam<bool> {};
+
+// Both with the combo box's own model and with the plain one the map list uses.
+TEST_P(AddSortedNamesTest, PutsAWholeFolderAmongTheEntriesThereAndKeepsEachNamesBytes) {
     QComboBox list;
+    if (GetParam()) list.setModel(new NameListModel(&list));
     AddSortedEntry(&list, QStringLiteral("(None)"));
     AddSortedEntry(&list, QStringLiteral("m middle"));
     const std::vector<std::string> names = {"zeta.bsp",    "!first.bsp", "Alpha.bsp",
@@ -41,7 +47,17 @@ TEST(AddSortedNames, PutsAWholeFolderAmongTheEntriesThereAndKeepsEachNamesBytes)
                                     "zeta.bsp"}));
     EXPECT_EQ(list.itemData(4).toByteArray(), QByteArray("caf\xe9.bsp"));
     EXPECT_FALSE(list.itemData(1).isValid());  // a typed entry has no bytes of its own
+    EXPECT_FALSE(list.itemData(2).isValid());  // nor an ASCII name, whose text gives it back
+
+    list.removeItem(1);
+    list.setItemData(0, QByteArray("first"), Qt::UserRole);
+    EXPECT_EQ(list.itemText(1), QStringLiteral("Alpha.bsp"));
+    EXPECT_EQ(list.itemData(0).toByteArray(), QByteArray("first"));
+    list.clear();
+    EXPECT_EQ(list.count(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Models, AddSortedNamesTest, ::testing::Bool());
 
 }  // namespace
 }  // namespace quorvant
