@@ -9,13 +9,22 @@ namespace quorvant {
 
 void Form1::ModScan() {
     const InstalledMods mods = DiscoverMods(Dir1.path());
-    // Folder order, as found; each entry keeps the folder's name byte for byte.
-    const auto add = [](QListWidget* list, const std::string& mod) {
-        auto* entry = new QListWidgetItem(FromBytes(mod), list);
-        entry->setData(Qt::UserRole, QByteArray::fromStdString(mod));
+    // Folder order, as found, each list filled in one change; a name that its shown text does not
+    // give back keeps its bytes with its entry.
+    const auto fill = [](QListWidget* list, const std::vector<std::string>& names) {
+        QStringList texts;
+        texts.reserve(qsizetype(names.size()));
+        for (const std::string& name : names) texts.append(FromBytes(name));
+        const int first = list->count();
+        list->addItems(texts);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            if (ToBytes(texts[qsizetype(i)]) != names[i])
+                list->item(first + int(i))
+                    ->setData(Qt::UserRole, QByteArray::fromStdString(names[i]));
+        }
     };
-    for (const std::string& mod : mods.multiplayer) add(lst_mods, mod);
-    for (const std::string& mod : mods.singlePlayer) add(lst_mods_solo, mod);
+    fill(lst_mods, mods.multiplayer);
+    fill(lst_mods_solo, mods.singlePlayer);
 }
 
 }  // namespace quorvant

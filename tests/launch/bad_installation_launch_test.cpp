@@ -10,6 +10,7 @@
 #include "serverconfig/frm_serveur.h"
 #include "support/ordinary_user.h"
 #include "support/ui_fixture.h"
+#include "ui/selection.h"
 
 namespace quorvant {
 namespace {
@@ -46,7 +47,8 @@ class BadInstallationLaunchTest : public WindowTest {
 
     void selectMod(const std::string& mod) {
         for (int row = 0; row < form->lst_mods->count(); ++row) {
-            if (form->lst_mods->item(row)->data(Qt::UserRole).toByteArray().toStdString() == mod)
+            const QListWidgetItem* item = form->lst_mods->item(row);
+            if (EntryBytes(item->data(Qt::UserRole), item->text()) == mod)
                 form->lst_mods->setCurrentRow(row);
         }
     }
