@@ -67,19 +67,14 @@ TEST(ListFiles, ListsOrdinaryVisibleMatchingFilesSortedWithoutCase) {
 TEST(ListFiles, SortsLargeFoldersInTheOrderOfLessIgnoringCase) {
     TempFolder temp;
     GameFolder game(temp.path());
-    // Long common beginnings, names that are beginnings of others, case and bytes above ASCII.
-    std::vector<std::string> names = {"map_0001.bsp",
-                                      "MAP_0001.bsp",
-                                      "map_00010.bsp",
-                                      "map_0001",
-                                      "map_000",
-                                      "Map_0002.bsp",
-                                      "m",
-                                      "_under",
-                                      "\xe9t\xe9",
-                                      "ZZZZZZZZZ9",
-                                      "zzzzzzzzz1",
-                                      "zzzzzzzz"};
+    // Long common beginnings, names that are beginnings of others, case and bytes above ASCII;
+    // no two alike but for case, which Windows holds as one file.
+    std::vector<std::string> names = {
+        "map_0001.bsp", "MAP_0003.bsp", "map_00010.bsp", "map_0001", "map_000", "Map_0002.bsp", "m",
+        "_under",       "ZZZZZZZZZ9",   "zzzzzzzzz1",    "zzzzzzzz"};
+#ifndef _WIN32
+    names.push_back("\xe9t\xe9");
+#endif
     for (int i = 0; i < 300; ++i) names.push_back("de_" + std::to_string(i * 7919 % 1000));
     for (const std::string& name : names) game.addFile("maps/" + name);
     std::vector<std::string> expected = names;
