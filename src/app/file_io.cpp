@@ -52,7 +52,7 @@ fs::path TemporaryPathBeside(const fs::path& target) {
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
 #ifndef _WIN32
-    // Start-up reads every mod's descriptor: one descriptor and a read of the known size.
+    // Start-up reads every mod's descriptor: one open and a read of the file's known size.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat status {};
