@@ -27,6 +27,21 @@ bool MayWrite(const fs::path& path) {
 #endif
 }
 
+#ifndef _WIN32
+// A descriptor open for reading on an ordinary file, with its size, or -1: folders and devices
+// are not read.
+int OpenOrdinaryFile(const std::string& path, std::size_t& size) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status {};
+    if (fd >= 0 && (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
+        close(fd);
+        return -1;
+    }
+    size = static_cast<std::size_t>(status.st_size);
+    return fd;
+}
+#endif
+
 // Pushes the temporary file's bytes to the disk before the rename makes them the file.
 bool FlushToDisk(const fs::path& path) {
 #ifdef _WIN32
@@ -53,26 +68,23 @@ fs::path TemporaryPathBeside(const fs::path& target) {
 std::optional<std::string> ReadWholeFile(const std::string& path) {
 #ifndef _WIN32
     // Start-up reads every mod's descriptor: one open and a read of the file's known size.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    std::size_t size = 0;
+    const int fd = OpenOrdinaryFile(path, size);
     if (fd < 0) return std::nullopt;
-    struct stat status {};
-    std::optional<std::string> content;
-    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        content.emplace(static_cast<std::size_t>(status.st_size), '\0');
-        std::size_t filled = 0;
-        for (;;) {
-            if (filled == content->size()) content->resize(filled + 4096);  // it grew meanwhile
-            const ssize_t got = read(fd, content->data() + filled, content->size() - filled);
-            if (got < 0) {
-                content.reset();
-                break;
-            }
-            if (got == 0) {
-                content->resize(filled);
-                break;
-            }
-            filled += static_cast<std::size_t>(got);
+    std::optional<std::string> content(std::in_place, size, '\0');
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == content->size()) content->resize(filled + 4096);  // it grew meanwhile
+        const ssize_t got = read(fd, content->data() + filled, content->size() - filled);
+        if (got < 0) {
+            content.reset();
+            break;
         }
+        if (got == 0) {
+            content->resize(filled);
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
     }
     close(fd);
     return content;
@@ -98,13 +110,11 @@ std::optional<std::string> ReadFilePart(const std::string& path, std::uint64_t o
                                         std::size_t count) {
 #ifndef _WIN32
     // One small read per saved game: a plain descriptor costs far less than a stream.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    std::size_t size = 0;
+    const int fd = OpenOrdinaryFile(path, size);
     if (fd < 0) return std::nullopt;
-    struct stat status {};
     std::string part(count, '\0');
-    ssize_t got = -1;
-    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
-        got = pread(fd, part.data(), count, static_cast<off_t>(offset));
+    const ssize_t got = pread(fd, part.data(), count, static_cast<off_t>(offset));
     close(fd);
     if (got < 0) return std::nullopt;
     part.resize(static_cast<std::size_t>(got));
