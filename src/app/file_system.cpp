@@ -200,18 +200,25 @@ bool FileSearchMatches(const std::string& path) {
     return !ListFiles(asPath.parent_path().string(), NameOf(asPath)).empty();
 }
 
+const std::string* FindIgnoringCase(const std::vector<std::string>& names, std::string_view name) {
+    const auto exact = std::find(names.begin(), names.end(), name);
+    if (exact != names.end()) return &*exact;
+    const auto anyCase = std::find_if(names.begin(), names.end(), [name](const std::string& entry) {
+        return EqualIgnoringCase(entry, name);
+    });
+    return anyCase != names.end() ? &*anyCase : nullptr;
+}
+
 std::string ResolveIgnoringCase(const std::string& folder, std::string_view name) {
     std::string exact = JoinPath(folder, name);
     std::error_code error;
     if (fs::exists(fs::path(exact), error)) return exact;
-    std::vector<std::string> sameName;
-    for (const auto& entry : Entries(folder, [name](const fs::directory_entry& e) {
-             return EqualIgnoringCase(NameOf(e.path()), name);
-         })) {
-        sameName.push_back(NameOf(entry.path()));
-    }
-    SortByName(sameName);
-    return sameName.empty() ? exact : JoinPath(folder, sameName.front());
+    std::vector<std::string> names;
+    for (const auto& entry : Entries(folder, [](const fs::directory_entry&) { return true; }))
+        names.push_back(NameOf(entry.path()));
+    SortByName(names);
+    const std::string* found = FindIgnoringCase(names, name);
+    return found ? JoinPath(folder, *found) : exact;
 }
 
 }  // namespace quorvant

@@ -38,6 +38,10 @@ std::vector<std::string> ListFiles(const std::string& folder, std::string_view p
 // Whether an ordinary file matches `path`, whose last component may hold wildcards.
 bool FileSearchMatches(const std::string& path);
 
+// Of names listed from one folder in name order, the one that stands for `name`: `name` itself,
+// else the first equal to it in any case; nothing when none is.
+const std::string* FindIgnoringCase(const std::vector<std::string>& names, std::string_view name);
+
 // The path of `name` inside `folder`: the entry whose name equals `name` in any case when no
 // entry has exactly that name, so that "LIBLIST.GAM" is found for "liblist.gam".
 std::string ResolveIgnoringCase(const std::string& folder, std::string_view name);

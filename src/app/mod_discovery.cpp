@@ -1,6 +1,5 @@
 #include "app/mod_discovery.h"
 
-#include <algorithm>
 #include <filesystem>
 
 #include "app/file_io.h"
@@ -15,19 +14,12 @@ InstalledMods DiscoverMods(const std::string& gameFolder) {
         const std::vector<std::string> gameFiles = ListFiles(folder, "*.gam");
         if (gameFiles.empty()) continue;
         std::string name = std::filesystem::path(folder).filename().string();
-        // The descriptor is among the files just listed, in any case, the exact name first: no
-        // second look into each of hundreds of folders. An unreadable or missing descriptor
-        // reads as empty: the mod stays, for multiplayer only.
-        const auto descriptor =
-            std::find_if(gameFiles.begin(), gameFiles.end(),
-                         [](const std::string& file) { return file == kDescriptorFileName; });
-        const auto anyCase = std::find_if(
-            gameFiles.begin(), gameFiles.end(),
-            [](const std::string& file) { return EqualIgnoringCase(file, kDescriptorFileName); });
-        const auto found = descriptor != gameFiles.end() ? descriptor : anyCase;
-        const std::string text = found == gameFiles.end()
-                                     ? std::string()
-                                     : ReadWholeFile(JoinPath(folder, *found)).value_or("");
+        // The descriptor is among the files just listed: no second look into each of hundreds of
+        // folders. An unreadable or missing descriptor reads as empty: the mod stays, for
+        // multiplayer only.
+        const std::string* descriptor = FindIgnoringCase(gameFiles, kDescriptorFileName);
+        const std::string text =
+            descriptor ? ReadWholeFile(JoinPath(folder, *descriptor)).value_or("") : std::string();
         if (DescriptorHasKey(text, kStartMapKey)) mods.singlePlayer.push_back(name);
         mods.multiplayer.push_back(std::move(name));
     }
