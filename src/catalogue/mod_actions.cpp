@@ -1,5 +1,6 @@
 // The main window's actions on the selected mod: its message of the day, its map cycle and
 // server options windows, and the web addresses of the mods.
+#include <QLabel>
 #include <QListWidget>
 
 #include "app/desktop.h"
@@ -12,6 +13,15 @@
 #include "ui/text_conversion.h"
 
 namespace quorvant {
+namespace {
+
+// A mod's link label opens the address its caption stands for, when it stands for one.
+void OpenLink(Desktop& desktop, const QLabel& link) {
+    const std::string address = LinkAddress(ToBytes(link.text()));
+    if (!address.empty()) desktop.openAddress(address);
+}
+
+}  // namespace
 
 // Without a mod there is no folder to act on: the mod actions do nothing rather than touch
 // files in the game folder itself.
@@ -40,14 +50,7 @@ void Form1::Label19_MouseUp() { Shape9->setFilled(false); }
 void Form1::Label28_MouseDown() { Shape14->setFilled(true); }
 void Form1::Label28_MouseUp() { Shape14->setFilled(false); }
 
-void Form1::lbl_info_URL_Click() {
-    const std::string address = LinkAddress(ToBytes(lbl_info_URL->text()));
-    if (!address.empty()) desktop_.openAddress(address);
-}
-
-void Form1::lbl_solo_url_Click() {
-    const std::string address = LinkAddress(ToBytes(lbl_solo_url->text()));
-    if (!address.empty()) desktop_.openAddress(address);
-}
+void Form1::lbl_info_URL_Click() { OpenLink(desktop_, *lbl_info_URL); }
+void Form1::lbl_solo_url_Click() { OpenLink(desktop_, *lbl_solo_url); }
 
 }  // namespace quorvant
