@@ -18,9 +18,8 @@ void Form1::ModScan() {
         const int first = list->count();
         list->addItems(texts);
         for (std::size_t i = 0; i < names.size(); ++i) {
-            if (ToBytes(texts[qsizetype(i)]) != names[i])
-                list->item(first + int(i))
-                    ->setData(Qt::UserRole, QByteArray::fromStdString(names[i]));
+            const QByteArray bytes = BytesToKeep(names[i], texts[qsizetype(i)]);
+            if (!bytes.isEmpty()) list->item(first + int(i))->setData(Qt::UserRole, bytes);
         }
     };
     fill(lst_mods, mods.multiplayer);

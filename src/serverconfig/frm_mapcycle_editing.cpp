@@ -15,14 +15,16 @@
 namespace quorvant {
 namespace {
 
-// Entries show the name and keep its bytes, so names in any code page are saved as they were.
+// Entries show the name and keep what they need of its bytes, so names in any code page are
+// saved as they were.
 void AppendMap(QListWidget* list, const std::string& map) {
     auto* item = new QListWidgetItem(FromBytes(map), list);
-    item->setData(Qt::UserRole, QByteArray::fromStdString(map));
+    const QByteArray bytes = BytesToKeep(map, item->text());
+    if (!bytes.isEmpty()) item->setData(Qt::UserRole, bytes);
 }
 
 std::string MapOf(const QListWidgetItem* item) {
-    return item->data(Qt::UserRole).toByteArray().toStdString();
+    return EntryBytes(item->data(Qt::UserRole), item->text());
 }
 
 int SelectedRow(const QListWidget* list) {

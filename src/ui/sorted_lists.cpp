@@ -38,15 +38,8 @@ int InsertionPoint(const QComboBox* list, const QString& text) {
     return InsertionPoint(list->count(), text, [list](int row) { return list->itemText(row); });
 }
 
-bool IsAscii(const std::string& name) {
-    return std::all_of(name.begin(), name.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// An ASCII name comes back from its text unchanged: only other names keep their bytes.
 NameListModel::Entry EntryFor(const std::pair<QString, const std::string*>& entry) {
-    const std::string& name = *entry.second;
-    return {entry.first, IsAscii(name) ? QByteArray() : QByteArray::fromStdString(name)};
+    return {entry.first, BytesToKeep(*entry.second, entry.first)};
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -13,5 +15,14 @@ inline QString FromBytes(std::string_view bytes) {
 }
 
 inline std::string ToBytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+// What a list entry made from a file or folder name keeps beside its shown `text`: nothing when
+// the text gives the name back, as it always does for ASCII; else the name's own bytes.
+inline QByteArray BytesToKeep(std::string_view name, const QString& text) {
+    const bool ascii = std::all_of(name.begin(), name.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii || ToBytes(text) == name) return {};
+    return QByteArray(name.data(), qsizetype(name.size()));
+}
 
 }  // namespace quorvant
