@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 
 #include "app/installation_discovery.h"
 #include "app/select_by_text.h"
@@ -113,13 +114,27 @@ void Form1::placeBackdrops() {
     }
 }
 
-void Form1::restoreSettings() {
-    const QString mod = StoredSetting(settings::kMod);
-    if (mod.isEmpty()) {
-        if (lst_mods->count() > 0) lst_mods->setCurrentRow(0);
-    } else {
-        SelectByText(lst_mods, mod, SelectRule::Equal);
+// The stored mod, then the last one played over it. lst_mods_Click reads the mod's folders and
+// only sets controls, so it runs once, for the entry that stays selected, not for each step.
+void Form1::restoreModSelection() {
+    {
+        const QSignalBlocker oneRefresh(lst_mods);
+        const QString mod = StoredSetting(settings::kMod);
+        if (mod.isEmpty()) {
+            if (lst_mods->count() > 0) lst_mods->setCurrentRow(0);
+        } else {
+            SelectByText(lst_mods, mod, SelectRule::Equal);
+        }
+        const QString lastMultiplayerMod = StoredSetting(settings::kLastModMultiplayer);
+        if (!lastMultiplayerMod.isEmpty()) {
+            SelectByText(lst_mods, lastMultiplayerMod, SelectRule::AtLeast);
+        }
     }
+    if (lst_mods->currentRow() >= 0) lst_mods_Click();
+}
+
+void Form1::restoreSettings() {
+    restoreModSelection();
 
     const std::pair<std::string_view, void (Form1::*)()> checkBoxes[] = {
         {settings::kDev, &Form1::coche_dev_Click},
@@ -157,10 +172,6 @@ void Form1::restoreSettings() {
         Label17_Click();
     }
 
-    const QString lastMultiplayerMod = StoredSetting(settings::kLastModMultiplayer);
-    if (!lastMultiplayerMod.isEmpty()) {
-        SelectByText(lst_mods, lastMultiplayerMod, SelectRule::AtLeast);
-    }
     const QString lastSingleMod = StoredSetting(settings::kLastModSingle);
     if (!lastSingleMod.isEmpty()) SelectByText(lst_mods_solo, lastSingleMod, SelectRule::AtLeast);
 

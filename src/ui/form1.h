@@ -284,6 +284,7 @@ class Form1 : public QWidget {
     void buildConfigPanel();
     void connectHandlers();
     void placeBackdrops();
+    void restoreModSelection();
     void restoreSettings();
     void setPanelsVisible(bool multiplayer, bool single, bool config);
     void storeLaunchSettings();

@@ -4,8 +4,10 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include "app/frm_main.h"
@@ -155,6 +157,21 @@ TEST_F(StartupTest, StoredModsThatAreGoneFallBackWithoutLooping) {
     EXPECT_EQ(form.lst_mods->currentItem()->text(), QStringLiteral("gearbox"));
     EXPECT_EQ(form.lst_mods_solo->currentRow(), -1);
     EXPECT_EQ(form.txt_ip->currentIndex(), -1);
+}
+
+TEST_F(StartupTest, TheMapListIsFilledOnceForTheModThatStaysSelected) {
+    game.addFile("cstrike/maps/de_dust.bsp").addFile("tfc/maps/2fort.bsp");
+    storeSetting(names::kHlPath, game.str());
+    storeSetting(names::kMod, "cstrike");
+    storeSetting(names::kLastModMultiplayer, "tfc");
+    window = std::make_unique<Form1>(dialogs, desktop);
+    QSignalSpy removed(window->lst_maps->model(), &QAbstractItemModel::rowsRemoved);
+    ASSERT_TRUE(window->Form_Load());
+    EXPECT_EQ(window->lst_mods->currentItem()->text(), QStringLiteral("tfc"));
+    EXPECT_EQ(window->lbl_info_nom->text(), QStringLiteral("TFC"));
+    ASSERT_EQ(window->lst_maps->count(), 2);
+    EXPECT_EQ(window->lst_maps->itemText(1), QStringLiteral("2fort.bsp"));
+    EXPECT_EQ(removed.count(), 0) << "the maps of the stored mod were listed and thrown away";
 }
 
 TEST_F(StartupTest, AStoredFolderWithoutTheGameIsAskedForAgainUntilRight) {
