@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <chrono>
@@ -48,10 +50,26 @@ struct Machine {
     RecordingDesktop desktop;
     std::unique_ptr<Form1> mainWindow;  // closed before the application ends
 
-    explicit Machine(const InstallationSize& size) {
-        game = folder.filePath(QStringLiteral("Half-Life")).toStdString();
+    // `kept`: a folder that keeps the game folder between runs, generated once; else a
+    // temporary one.
+    Machine(const InstallationSize& size, const QString& kept) {
+        const QString gameFolder =
+            kept.isEmpty() ? folder.filePath(QStringLiteral("Half-Life")) : kept;
+        game = QDir(gameFolder).absolutePath().toStdString();
         qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toUtf8());
         qputenv("WINEPREFIX", folder.filePath(QStringLiteral("wine")).toUtf8());
+        if (QFileInfo::exists(gameFolder + QStringLiteral("/hl.exe"))) {
+            std::fprintf(stderr, "Using the game folder generated earlier in %s\n", game.c_str());
+        } else {
+            generate(size);
+        }
+        CreateSettingsKey();
+        WriteSetting("hl_path", game);
+        WriteSetting("Last_Mod_Mplayer", kLargestMod);
+        WriteSetting("Last_Mod_Single", kLargestMod);
+    }
+
+    void generate(const InstallationSize& size) {
         QDir().mkpath(QString::fromStdString(game));
         const auto start = std::chrono::steady_clock::now();
         GenerateInstallation(game, size);
@@ -59,10 +77,6 @@ struct Machine {
             stderr, "Generated %d mods of %d maps and %d saves in %.1f s\n", size.mods,
             size.mapsPerMod, size.savesPerMod,
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-        CreateSettingsKey();
-        WriteSetting("hl_path", game);
-        WriteSetting("Last_Mod_Mplayer", kLargestMod);
-        WriteSetting("Last_Mod_Single", kLargestMod);
     }
 
     std::unique_ptr<Form1> startUp() {
@@ -225,17 +239,22 @@ BENCHMARK(BM_ServerOptionsLoadFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ServerOptionsSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ServerOptionsSaveFloor)->Unit(benchmark::kMillisecond);
 
-// Usage: quorvant_bench [--quick] [benchmark options]. Fails when a goal is missed. --quick uses
-// a small installation, to check that the program runs rather than to measure.
+// Usage: quorvant_bench [--quick] [--keep=FOLDER] [benchmark options]. Fails when a goal is
+// missed. --quick uses a small installation, to check that the program runs rather than to
+// measure; --keep generates the game folder into FOLDER once and uses it in later runs.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     InstallationSize size;
     bool quick = false;
-    for (int i = 1; i < argc; ++i) quick = quick || std::strcmp(argv[i], "--quick") == 0;
+    QString kept;
+    for (int i = 1; i < argc; ++i) {
+        quick = quick || std::strcmp(argv[i], "--quick") == 0;
+        if (std::strncmp(argv[i], "--keep=", 7) == 0) kept = QString::fromLocal8Bit(argv[i] + 7);
+    }
     if (quick) size = {30, 200, 20};
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    Machine generated(size);
+    Machine generated(size, kept);
     machine = &generated;
     FloorReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
