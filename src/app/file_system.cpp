@@ -48,11 +48,14 @@ enum class EntryKind { Folder, File };
 
 #ifdef _WIN32
 
-// The names of the entries of `folder` of the given kind, links followed, hidden ones left out.
-std::vector<std::string> NamesOf(const std::string& folder, EntryKind kind) {
+// The names of the entries of `folder` of the given kind that match `pattern`, links followed,
+// hidden ones left out.
+std::vector<std::string> NamesOf(const std::string& folder, EntryKind kind,
+                                 std::string_view pattern) {
     std::vector<std::string> names;
-    for (const auto& entry : Entries(folder, [kind](const fs::directory_entry& e) {
+    for (const auto& entry : Entries(folder, [kind, pattern](const fs::directory_entry& e) {
              std::error_code error;
+             if (!WildcardMatch(pattern, NameOf(e.path()))) return false;
              return kind == EntryKind::Folder ? e.is_directory(error)
                                               : e.is_regular_file(error) && !IsHidden(e);
          })) {
@@ -64,8 +67,10 @@ std::vector<std::string> NamesOf(const std::string& folder, EntryKind kind) {
 #else
 
 // The same from the directory's own entry types: large map and save folders are listed without
-// a file status call per entry, except for links and file systems that give no type.
-std::vector<std::string> NamesOf(const std::string& folder, EntryKind kind) {
+// a file status call per entry (links and file systems that give no type excepted), and without
+// a string for an entry the pattern leaves out.
+std::vector<std::string> NamesOf(const std::string& folder, EntryKind kind,
+                                 std::string_view pattern) {
     std::vector<std::string> names;
     if (folder.empty()) return names;
     DIR* dir = opendir(folder.c_str());
@@ -74,6 +79,7 @@ std::vector<std::string> NamesOf(const std::string& folder, EntryKind kind) {
         const std::string_view name = entry->d_name;
         if (name == "." || name == "..") continue;
         if (kind == EntryKind::File && name.front() == '.') continue;
+        if (!WildcardMatch(pattern, name)) continue;
         unsigned char type = entry->d_type;
         if (type == DT_LNK || type == DT_UNKNOWN) {
             struct stat status {};
@@ -88,36 +94,27 @@ std::vector<std::string> NamesOf(const std::string& folder, EntryKind kind) {
 
 #endif
 
-// The order of LessIgnoringCase, which is that of (folded name, name) pairs. Folding each name
-// once into one buffer, and sorting small keys rather than names, keeps a large folder cheap.
+// The order of LessIgnoringCase. The first eight folded bytes of each name, as one number in
+// byte order, settle most comparisons of a large folder without looking at the names.
 void SortByName(std::vector<std::string>& names) {
-    std::size_t total = 0;
-    for (const std::string& name : names) total += name.size();
-    std::string folded;
-    folded.reserve(total);
-    for (const std::string& name : names)
-        for (char c : name) folded += LowerAscii(c);
-    // The first eight folded bytes as one number, in byte order, settle most comparisons.
     struct Key {
         std::uint64_t head;
-        std::string_view folded;
         std::uint32_t index;
     };
     std::vector<Key> keys;
     keys.reserve(names.size());
-    std::size_t at = 0;
     for (std::uint32_t i = 0; i < names.size(); ++i) {
-        const std::string_view key = std::string_view(folded).substr(at, names[i].size());
+        const std::string& name = names[i];
         std::uint64_t head = 0;
-        for (std::size_t b = 0; b < 8; ++b)
-            head = (head << 8) | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
-        keys.push_back({head, key, i});
-        at += names[i].size();
+        for (std::size_t b = 0; b < 8; ++b) {
+            const char c = b < name.size() ? LowerAscii(name[b]) : '\0';
+            head = (head << 8) | static_cast<unsigned char>(c);
+        }
+        keys.push_back({head, i});
     }
     std::sort(keys.begin(), keys.end(), [&names](const Key& a, const Key& b) {
         if (a.head != b.head) return a.head < b.head;
-        const int byFolded = a.folded.compare(b.folded);
-        return byFolded != 0 ? byFolded < 0 : names[a.index] < names[b.index];
+        return LessIgnoringCase(names[a.index], names[b.index]);
     });
     std::vector<std::string> sorted;
     sorted.reserve(names.size());
@@ -181,16 +178,14 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
 }
 
 std::vector<std::string> ListSubfolders(const std::string& folder) {
-    std::vector<std::string> names = NamesOf(folder, EntryKind::Folder);
+    std::vector<std::string> names = NamesOf(folder, EntryKind::Folder, "*");
     SortByName(names);
     for (auto& name : names) name = JoinPath(folder, name);
     return names;
 }
 
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view pattern) {
-    std::vector<std::string> names = NamesOf(folder, EntryKind::File);
-    std::erase_if(names,
-                  [pattern](const std::string& name) { return !WildcardMatch(pattern, name); });
+    std::vector<std::string> names = NamesOf(folder, EntryKind::File, pattern);
     SortByName(names);
     return names;
 }

@@ -1,8 +1,44 @@
 #include "ui/name_list_model.h"
 
+#include <algorithm>
 #include <iterator>
 
+#include "ui/text_conversion.h"
+
 namespace quorvant {
+
+NameListModel::Entry NameListModel::Entry::ForName(std::string name) {
+    Entry entry;
+    entry.ascii_ = std::all_of(name.begin(), name.end(),
+                               [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (entry.ascii_) {
+        entry.name_ = std::move(name);
+    } else {
+        entry.text_ = FromBytes(name);
+        entry.name_ = BytesToKeep(name, entry.text_).toStdString();
+    }
+    return entry;
+}
+
+QString NameListModel::Entry::text() const {
+    return ascii_ ? QString::fromLatin1(name_.data(), qsizetype(name_.size())) : text_;
+}
+
+QByteArray NameListModel::Entry::keptBytes() const {
+    return ascii_ ? QByteArray() : QByteArray(name_.data(), qsizetype(name_.size()));
+}
+
+void NameListModel::Entry::setText(const QString& text) {
+    text_ = text;
+    if (ascii_) name_.clear();
+    ascii_ = false;
+}
+
+void NameListModel::Entry::setKeptBytes(const QByteArray& bytes) {
+    if (ascii_) text_ = text();
+    ascii_ = false;
+    name_ = bytes.toStdString();
+}
 
 int NameListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(entries_.size());
@@ -11,8 +47,11 @@ int NameListModel::rowCount(const QModelIndex& parent) const {
 QVariant NameListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const Entry& entry = entries_[std::size_t(index.row())];
-    if (role == Qt::DisplayRole || role == Qt::EditRole) return entry.text;
-    if (role == Qt::UserRole && !entry.bytes.isEmpty()) return entry.bytes;
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return entry.text();
+    if (role == Qt::UserRole) {
+        const QByteArray bytes = entry.keptBytes();
+        if (!bytes.isEmpty()) return bytes;
+    }
     return {};
 }
 
@@ -20,9 +59,9 @@ bool NameListModel::setData(const QModelIndex& index, const QVariant& value, int
     if (!index.isValid() || index.row() >= rowCount()) return false;
     Entry& entry = entries_[std::size_t(index.row())];
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
-        entry.text = value.toString();
+        entry.setText(value.toString());
     } else if (role == Qt::UserRole) {
-        entry.bytes = value.toByteArray();
+        entry.setKeptBytes(value.toByteArray());
     } else {
         return false;
     }

@@ -9,16 +9,33 @@
 namespace quorvant {
 
 // The entries of a drop-down list of file names, held plainly: a map folder of thousands of
-// names fills it in one change, without an item object for each name. An entry shows its text;
-// a name outside ASCII also keeps its bytes, as Qt::UserRole.
+// names fills it in one change, without an item object or a text for each name. An entry shows
+// its text; a name outside ASCII also keeps its bytes, as Qt::UserRole.
 class NameListModel : public QAbstractListModel {
     Q_OBJECT
   public:
     using QAbstractListModel::QAbstractListModel;
 
-    struct Entry {
-        QString text;
-        QByteArray bytes;  // empty when the text gives the name back
+    class Entry {
+      public:
+        Entry() = default;
+        // An entry for a file or folder name. An ASCII name is its own text, made only when
+        // asked: most names are never shown.
+        static Entry ForName(std::string name);
+
+        QString text() const;
+        // The bytes a name keeps beside its text: none when the text gives the name back.
+        QByteArray keptBytes() const;
+        // A name in ASCII, the same bytes as its text.
+        const std::string* asciiName() const { return ascii_ ? &name_ : nullptr; }
+
+        void setText(const QString& text);
+        void setKeptBytes(const QByteArray& bytes);
+
+      private:
+        QString text_;      // unused for an ASCII name
+        std::string name_;  // the ASCII name, or the kept bytes
+        bool ascii_ = false;
     };
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -27,7 +44,6 @@ class NameListModel : public QAbstractListModel {
     bool insertRows(int row, int count, const QModelIndex& parent = {}) override;
     bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
 
-    const QString& textAt(int row) const { return entries_[std::size_t(row)].text; }
     // Puts `entries` in before `row`, in one change.
     void insertEntries(int row, std::vector<Entry> entries);
 

@@ -16,6 +16,6 @@ void AddSortedEntry(QComboBox* list, const QString& text);
 
 // Entries for a whole folder's names, each shown as text with its bytes kept, added in one change
 // of the list per place they go to: one by one, a large map folder would cost a rebuild for each.
-void AddSortedNames(QComboBox* list, const std::vector<std::string>& names);
+void AddSortedNames(QComboBox* list, std::vector<std::string> names);
 
 }  // namespace quorvant

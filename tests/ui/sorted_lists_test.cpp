@@ -37,15 +37,15 @@ TEST_P(AddSortedNamesTest, PutsAWholeFolderAmongTheEntriesThereAndKeepsEachNames
     if (GetParam()) list.setModel(new NameListModel(&list));
     AddSortedEntry(&list, QStringLiteral("(None)"));
     AddSortedEntry(&list, QStringLiteral("m middle"));
-    const std::vector<std::string> names = {"zeta.bsp",    "!first.bsp", "Alpha.bsp",
-                                            "caf\xe9.bsp", "beta.bsp",   "omega.bsp"};
+    const std::vector<std::string> names = {"zeta.bsp", "!first.bsp", "Alpha.bsp", "caf\xe9.bsp",
+                                            "beta.bsp", "Beta.bsp",   "omega.bsp"};
     AddSortedNames(&list, names);
     QStringList entries;
     for (int row = 0; row < list.count(); ++row) entries << list.itemText(row);
-    EXPECT_EQ(entries, QStringList({"!first.bsp", "(None)", "Alpha.bsp", "beta.bsp",
+    EXPECT_EQ(entries, QStringList({"!first.bsp", "(None)", "Alpha.bsp", "Beta.bsp", "beta.bsp",
                                     QString::fromLocal8Bit("caf\xe9.bsp"), "m middle", "omega.bsp",
                                     "zeta.bsp"}));
-    EXPECT_EQ(list.itemData(4).toByteArray(), QByteArray("caf\xe9.bsp"));
+    EXPECT_EQ(list.itemData(5).toByteArray(), QByteArray("caf\xe9.bsp"));
     EXPECT_FALSE(list.itemData(1).isValid());  // a typed entry has no bytes of its own
     EXPECT_FALSE(list.itemData(2).isValid());  // nor an ASCII name, whose text gives it back
 
@@ -53,6 +53,10 @@ TEST_P(AddSortedNamesTest, PutsAWholeFolderAmongTheEntriesThereAndKeepsEachNames
     list.setItemData(0, QByteArray("first"), Qt::UserRole);
     EXPECT_EQ(list.itemText(1), QStringLiteral("Alpha.bsp"));
     EXPECT_EQ(list.itemData(0).toByteArray(), QByteArray("first"));
+    EXPECT_EQ(list.itemText(0), QStringLiteral("!first.bsp"));
+    list.setItemText(1, QStringLiteral("Typed"));
+    EXPECT_EQ(list.itemText(1), QStringLiteral("Typed"));
+    EXPECT_FALSE(list.itemData(1).isValid());
     list.clear();
     EXPECT_EQ(list.count(), 0);
 }
