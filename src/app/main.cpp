@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStyleFactory>
 
 #include "app/desktop.h"
 #include "app/frm_main.h"
@@ -6,6 +7,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // One look on every system: the windows' palettes are made for this style.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     quorvant::QtDialogs dialogs;
     quorvant::SystemDesktop desktop;
     quorvant::frm_main splash(dialogs, desktop, [] { QCoreApplication::exit(0); });

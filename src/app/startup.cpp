@@ -104,12 +104,12 @@ void Form1::placeBackdrops() {
     for (auto [frame, backdrop] :
          {std::pair{frame_config, img_frame_config}, std::pair{Frame_mplayer, Img_frame_mplayer},
           std::pair{Frame_single, Img_frame_single}}) {
-        backdrop->setPicture(background_);
+        backdrop->setPicture(background_.picture());
         backdrop->move(-frame->pos());
     }
     for (auto [frame, backdrop] :
          {std::pair{Frame_server, img_frame_server}, std::pair{Frame_Join, img_frame_join}}) {
-        backdrop->setPicture(background_);
+        backdrop->setPicture(background_.picture());
         backdrop->move(-Frame_mplayer->pos() - frame->pos());
     }
 }

@@ -44,7 +44,7 @@ void frm_mapcycle::buildControls() {
     Image2->setPicture(pictures::ArrowDown());
     for (PictureBox* arrow : {Image1, Image2}) arrow->setCursor(Qt::PointingHandCursor);
     lbl_nbr_maps = MakeLabel(this, "lbl_nbr_maps", QRect(18, 224, 186, 18), "xx maps");
-    lbl_nbr_maps->setStyleSheet(QStringLiteral("color: #80858f;"));
+    SetTextColour(lbl_nbr_maps, kQuietText);
 
     Line1 = MakeLine(this, "Line1", QRect(10, 256, 316, 1));
     Shape5 = MakeShape(this, "Shape5", QRect(10, 264, 238, 28), kEdge, Qt::transparent);

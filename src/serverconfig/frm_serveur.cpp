@@ -79,7 +79,7 @@ void frm_serveur::buildSwitches() {
 
     Shape4 = MakeBoxFrame(this, "Shape4", QRect(12, 234, 436, 34));
     Label8 = MakeLabel(this, "Label8", QRect(22, 241, 56, 19), "");
-    Label8->setStyleSheet(QStringLiteral("color: #ff9a2e;"));
+    SetTextColour(Label8, kAccent);
     coche_upload = MakeBox(this, "coche_upload", QPoint(82, 241));
     lbl_upload = MakeLabel(this, "lbl_upload", QRect(106, 241, 150, 19), "");
     coche_download = MakeBox(this, "coche_download", QPoint(264, 241));

@@ -1,6 +1,7 @@
 #include "ui/click_label.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace quorvant {
 
@@ -24,6 +25,22 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     pressedInside_ = false;
     emit doubleClicked();
     event->accept();
+}
+
+void ClickLabel::setFace(QColor colour) {
+    face_ = colour;
+    update();
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    if (face_.isValid()) {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(face_);
+        painter.drawRoundedRect(rect(), 4, 4);
+    }
+    QLabel::paintEvent(event);
 }
 
 PictureBox::PictureBox(QWidget* parent) : ClickLabel(parent) {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 #include <QString>
 
@@ -15,6 +16,8 @@ class ClickLabel : public QLabel {
 
     const QString& tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }
+    // A rounded face of this colour under the text, for a label that reads as a big button.
+    void setFace(QColor colour);
 
   signals:
     void pressed();
@@ -26,9 +29,11 @@ class ClickLabel : public QLabel {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     QString tag_;
+    QColor face_;
     bool pressedInside_ = false;
 };
 

@@ -7,22 +7,41 @@
 
 namespace quorvant {
 
-QString ControlsStyleSheet() {
-    return QStringLiteral(R"(
-QLabel { color: #d9dbe0; }
-QListWidget, QLineEdit, QComboBox {
-    background: #0e1013; color: #eceef2; border: 1px solid #3b3f48; border-radius: 3px;
-    selection-background-color: #ff9a2e; selection-color: #111214;
+QPalette ControlsPalette() {
+    QPalette palette;
+    const QColor field(0x0e, 0x10, 0x13), text(0xec, 0xee, 0xf2);
+    // The style draws field edges a shade darker than the window colour: this one gives kEdge.
+    palette.setColor(QPalette::Window, QColor(0x52, 0x58, 0x65));
+    palette.setColor(QPalette::WindowText, QColor(0xd9, 0xdb, 0xe0));
+    palette.setColor(QPalette::Base, field);
+    palette.setColor(QPalette::AlternateBase, field);
+    palette.setColor(QPalette::Button, field);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::PlaceholderText, kQuietText);
+    palette.setColor(QPalette::Highlight, kAccent);
+    palette.setColor(QPalette::HighlightedText, QColor(0x11, 0x12, 0x14));
+    palette.setColor(QPalette::ToolTipBase, QColor(0x1d, 0x20, 0x26));
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::Light, kEdge);
+    palette.setColor(QPalette::Midlight, kEdge);
+    palette.setColor(QPalette::Mid, kEdge);
+    palette.setColor(QPalette::Dark, QColor(0x0a, 0x0b, 0x0d));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    return palette;
 }
-QLineEdit, QComboBox { padding: 1px 4px; }
-QListWidget:focus, QLineEdit:focus, QComboBox:focus { border-color: #ff9a2e; }
-QComboBox::drop-down { border: none; width: 16px; }
-QComboBox QAbstractItemView { background: #0e1013; color: #eceef2; border: 1px solid #3b3f48; }
-QScrollBar:vertical { background: #0e1013; width: 10px; margin: 0; }
-QScrollBar::handle:vertical { background: #3b3f48; border-radius: 4px; min-height: 18px; }
-QScrollBar::add-line, QScrollBar::sub-line { height: 0; }
-QToolTip { background: #1d2026; color: #eceef2; border: 1px solid #ff9a2e; }
-)");
+
+void SetTextColour(QWidget* control, QColor colour) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    control->setPalette(palette);
+}
+
+void SetFontSize(QWidget* control, int pixels, QFont::Weight weight) {
+    QFont font = control->font();
+    font.setPixelSize(pixels);
+    font.setWeight(weight);
+    control->setFont(font);
 }
 
 ClickLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, const char* caption) {
@@ -41,7 +60,10 @@ ClickLabel* MakeButtonLabel(QWidget* parent, const char* name, QRect geometry,
 
 ClickLabel* MakeLink(QWidget* parent, const char* name, QRect geometry) {
     auto* link = MakeLabel(parent, name, geometry, "URL");
-    link->setStyleSheet(QStringLiteral("color: rgb(192, 192, 255); text-decoration: underline;"));
+    SetTextColour(link, QColor(192, 192, 255));
+    QFont underlined = link->font();
+    underlined.setUnderline(true);
+    link->setFont(underlined);
     link->setCursor(Qt::PointingHandCursor);
     return link;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -19,9 +21,13 @@ inline constexpr QSize kBoxSize(19, 19);
 inline const QColor kAccent(0xff, 0x9a, 0x2e);
 inline const QColor kHighlight(0xff, 0x9a, 0x2e, 0x48);
 inline const QColor kEdge(0x3b, 0x3f, 0x48);
+inline const QColor kQuietText(0x80, 0x85, 0x8f);
 
-// Dark controls with light text and the accent colour for the selection.
-QString ControlsStyleSheet();
+// Dark controls with light text and the accent colour for the selection, for a whole window.
+// Palettes and fonts rather than style sheets: those cost milliseconds at every start.
+QPalette ControlsPalette();
+void SetTextColour(QWidget* control, QColor colour);
+void SetFontSize(QWidget* control, int pixels, QFont::Weight weight = QFont::Normal);
 
 template <typename Control>
 Control* MakeControl(QWidget* parent, const char* name, QRect geometry) {

@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -7,6 +8,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -20,19 +22,6 @@ namespace {
 constexpr QSize kWindowSize(609, 377);
 constexpr QRect kPanelArea(132, 52, 466, 278);
 constexpr QRect kSubPanelArea(0, 28, 466, 250);
-
-// The main window's own controls, over the shared look.
-const char kStyle[] = R"(
-#btn_go {
-    background: #ff9a2e; color: #15161a; border-radius: 4px; font-weight: bold;
-    font-size: 17px;
-}
-#Label4 { color: #f4f4f4; font-size: 19px; font-weight: bold; letter-spacing: 2px; }
-#Label20, #Label21 { color: #80858f; font-size: 10px; }
-#Label1 { color: #b8bcc6; }
-#Label3, #Label11, #Label37, #Label35 { color: #ff9a2e; }
-#Label28, #Label19, #Label29 { font-size: 10px; }
-)";
 
 // The first child of a panel: the window's background, placed at start-up.
 PictureBox* MakeBackdrop(QFrame* frame, const char* name) {
@@ -50,7 +39,8 @@ Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* splash)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     setFont(font);
-    setStyleSheet(ControlsStyleSheet() + QString::fromLatin1(kStyle));
+    setPalette(ControlsPalette());
+    QToolTip::setPalette(ControlsPalette());
     buildWindowControls();
     buildServerPanel();
     buildJoinPanel();
@@ -60,10 +50,35 @@ Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* splash)
                             coche_skip_intro, coche_skill1, coche_skill2, coche_skill3}) {
         box->setTag(QStringLiteral("0"));
     }
+    styleOwnControls();
     connectHandlers();
 }
 
 Form1::~Form1() = default;
+
+// The main window's own controls, over the shared look.
+void Form1::styleOwnControls() {
+    // The fields keep their own colours when the panels around them are made black at start-up.
+    const QPalette fields = ControlsPalette();
+    for (QWidget* field : findChildren<QAbstractItemView*>()) field->setPalette(fields);
+    for (QWidget* field : findChildren<QLineEdit*>()) field->setPalette(fields);
+    for (QWidget* field : findChildren<QComboBox*>()) field->setPalette(fields);
+    btn_go->setFace(kAccent);
+    SetTextColour(btn_go, QColor(0x15, 0x16, 0x1a));
+    SetFontSize(btn_go, 17, QFont::Bold);
+    SetTextColour(Label4, QColor(0xf4, 0xf4, 0xf4));
+    SetFontSize(Label4, 19, QFont::Bold);
+    QFont spaced = Label4->font();
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    Label4->setFont(spaced);
+    for (QWidget* label : {Label20, Label21}) {
+        SetTextColour(label, kQuietText);
+        SetFontSize(label, 10);
+    }
+    SetTextColour(Label1, QColor(0xb8, 0xbc, 0xc6));
+    for (QWidget* heading : {Label3, Label11, Label37, Label35}) SetTextColour(heading, kAccent);
+    for (QWidget* action : {Label28, Label19, Label29}) SetFontSize(action, 10);
+}
 
 void Form1::buildWindowControls() {
     Label4 = MakeLabel(this, "Label4", QRect(16, 8, 220, 28), "QUORVANT");
@@ -255,7 +270,7 @@ void Form1::buildConfigPanel() {
 
 void Form1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
+    painter.drawPixmap(0, 0, background_.picture());
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) { Form_MouseDown(event->position().toPoint()); }

@@ -8,6 +8,7 @@
 
 #include "app/file_system.h"
 #include "ui/click_label.h"
+#include "ui/pictures.h"
 
 class QComboBox;
 class QFrame;
@@ -283,6 +284,7 @@ class Form1 : public QWidget {
     void buildSinglePanel();
     void buildConfigPanel();
     void connectHandlers();
+    void styleOwnControls();
     void placeBackdrops();
     void restoreModSelection();
     void restoreSettings();
@@ -299,7 +301,7 @@ class Form1 : public QWidget {
     Dialogs& dialogs_;
     Desktop& desktop_;
     QWidget* splash_;
-    QPixmap background_;
+    pictures::PictureInProgress background_;
     bool loaded_ = false;  // an abandoned start-up stores nothing when the window goes
     bool dragging_ = false;
     QPoint dragGrip_;

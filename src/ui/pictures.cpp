@@ -7,18 +7,29 @@ namespace quorvant::pictures {
 namespace {
 
 // Renders at the image's own size, so each picture has exactly the size its control expects.
-QPixmap Render(const char* name) {
+// Into an image, which any thread may draw.
+QImage RenderImage(const char* name) {
     QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)));
-    QPixmap picture(renderer.defaultSize());
+    QImage picture(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     renderer.render(&painter);
     return picture;
 }
 
+QPixmap Render(const char* name) { return QPixmap::fromImage(RenderImage(name)); }
+
 }  // namespace
 
-QPixmap Background() { return Render("background"); }
+const QPixmap& PictureInProgress::picture() {
+    if (drawing_.valid()) picture_ = QPixmap::fromImage(drawing_.get());
+    return picture_;
+}
+
+PictureInProgress Background() {
+    return PictureInProgress(
+        std::async(std::launch::async, [] { return RenderImage("background"); }));
+}
 QPixmap Splash() { return Render("splash"); }
 QPixmap CheckBox(bool checked) { return Render(checked ? "check_on" : "check_off"); }
 QPixmap OptionButton(bool chosen) { return Render(chosen ? "option_on" : "option_off"); }

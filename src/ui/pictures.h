@@ -1,11 +1,26 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
+#include <future>
 
 // The pictures of the windows, drawn from the program's own vector images.
 namespace quorvant::pictures {
 
-QPixmap Background();
+// A picture drawn on another thread while the window is being built, taken when first needed.
+class PictureInProgress {
+  public:
+    explicit PictureInProgress(std::future<QImage> drawing) : drawing_(std::move(drawing)) {}
+    // Waits for the drawing the first time.
+    const QPixmap& picture();
+
+  private:
+    std::future<QImage> drawing_;
+    QPixmap picture_;
+};
+
+// The whole window's background: the largest picture, and the slowest to draw.
+PictureInProgress Background();
 QPixmap Splash();
 QPixmap CheckBox(bool checked);
 QPixmap OptionButton(bool chosen);

@@ -15,7 +15,7 @@ ToolWindow::ToolWindow(QWidget* owner, const char* name, const char* caption, QS
     setFixedSize(size);
     setWindowModality(Qt::ApplicationModal);
     if (owner) setFont(owner->font());
-    setStyleSheet(ControlsStyleSheet());
+    setPalette(ControlsPalette());
 }
 
 void ToolWindow::paintEvent(QPaintEvent*) {
