@@ -35,7 +35,7 @@ frm_mapcycle::frm_mapcycle(Form1& mainWindow, Dialogs& dialogs)
 
 void frm_mapcycle::buildControls() {
     Shape1 = MakeShape(this, "Shape1", QRect(10, 12, 238, 236), kEdge, Qt::transparent);
-    lst_maps = MakeControl<QListWidget>(this, "lst_maps", QRect(18, 20, 186, 198));
+    lst_maps = MakeList(this, "lst_maps", QRect(18, 20, 186, 198));
     Shape3 = MakeButtonFrame(this, "Shape3", QRect(214, 84, 26, 26));
     Shape4 = MakeButtonFrame(this, "Shape4", QRect(214, 116, 26, 26));
     Image1 = MakeControl<PictureBox>(this, "Image1", QRect(215, 85, 24, 24));

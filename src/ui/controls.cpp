@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLineEdit>
+#include <QListWidget>
 
 #include "ui/shape.h"
 
@@ -92,6 +93,12 @@ QFrame* MakeFrame(QWidget* parent, const char* name, QRect geometry) {
     auto* frame = MakeControl<QFrame>(parent, name, geometry);
     frame->setFrameShape(QFrame::NoFrame);
     return frame;
+}
+
+QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry) {
+    auto* list = MakeControl<QListWidget>(parent, name, geometry);
+    list->setUniformItemSizes(true);
+    return list;
 }
 
 QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry, const char* text) {

@@ -10,6 +10,7 @@
 
 class QFrame;
 class QLineEdit;
+class QListWidget;
 
 // Creating the windows' controls in the program's look, each with its name as object name.
 namespace quorvant {
@@ -48,6 +49,8 @@ Shape* MakeHighlight(QWidget* parent, const char* name, QRect geometry);
 // A thin filled rectangle drawn as a line.
 Shape* MakeLine(QWidget* parent, const char* name, QRect geometry);
 QFrame* MakeFrame(QWidget* parent, const char* name, QRect geometry);
+// A list of one line per entry, laid out without measuring each of its thousands of entries.
+QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry);
 QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry, const char* text = "");
 
 }  // namespace quorvant

@@ -153,9 +153,9 @@ void Form1::buildServerPanel() {
     Frame_server = MakeFrame(Frame_mplayer, "Frame_server", kSubPanelArea);
     img_frame_server = MakeBackdrop(Frame_server, "img_frame_server");
     Label2 = MakeLabel(Frame_server, "Label2", QRect(8, 4, 140, 16), "Mods:");
-    lst_mods = MakeControl<QListWidget>(Frame_server, "lst_mods", QRect(8, 22, 140, 92));
+    lst_mods = MakeList(Frame_server, "lst_mods", QRect(8, 22, 140, 92));
     Label12 = MakeLabel(Frame_server, "Label12", QRect(8, 118, 140, 16), "Bots:");
-    lst_bots = MakeControl<QListWidget>(Frame_server, "lst_bots", QRect(8, 136, 140, 50));
+    lst_bots = MakeList(Frame_server, "lst_bots", QRect(8, 136, 140, 50));
 
     Label11 = MakeLabel(Frame_server, "Label11", QRect(160, 4, 300, 16), "Informations:");
     lbl_info_nom = MakeLabel(Frame_server, "lbl_info_nom", QRect(168, 22, 292, 16), "nom");
@@ -211,10 +211,9 @@ void Form1::buildSinglePanel() {
     Frame_single = MakeFrame(this, "Frame_single", kPanelArea);
     Img_frame_single = MakeBackdrop(Frame_single, "Img_frame_single");
     Label33 = MakeLabel(Frame_single, "Label33", QRect(8, 4, 140, 16), "Mods:");
-    lst_mods_solo = MakeControl<QListWidget>(Frame_single, "lst_mods_solo", QRect(8, 22, 140, 124));
+    lst_mods_solo = MakeList(Frame_single, "lst_mods_solo", QRect(8, 22, 140, 124));
     Label34 = MakeLabel(Frame_single, "Label34", QRect(8, 152, 150, 16), "Saved games:");
-    lst_solo_save =
-        MakeControl<QListWidget>(Frame_single, "lst_solo_save", QRect(8, 170, 296, 100));
+    lst_solo_save = MakeList(Frame_single, "lst_solo_save", QRect(8, 170, 296, 100));
 
     Label37 = MakeLabel(Frame_single, "Label37", QRect(160, 4, 300, 16), "Informations:");
     lbl_solo_nom = MakeLabel(Frame_single, "lbl_solo_nom", QRect(168, 22, 292, 16), "nom");
