@@ -1,11 +1,11 @@
 #include "app/mod_discovery.h"
 
 #include <filesystem>
-#include <future>
 #include <optional>
 
 #include "app/file_io.h"
 #include "app/file_system.h"
+#include "app/two_halves.h"
 #include "catalogue/descriptor.h"
 
 namespace quorvant {
@@ -29,24 +29,11 @@ std::optional<FoundMod> LookInto(const std::string& folder) {
                     DescriptorHasKey(text, kStartMapKey)};
 }
 
-std::vector<std::optional<FoundMod>> LookInto(std::vector<std::string>::const_iterator first,
-                                              std::vector<std::string>::const_iterator last) {
-    std::vector<std::optional<FoundMod>> found;
-    for (auto folder = first; folder != last; ++folder) found.push_back(LookInto(*folder));
-    return found;
-}
-
 }  // namespace
 
 InstalledMods DiscoverMods(const std::string& gameFolder) {
-    const std::vector<std::string> folders = ListSubfolders(gameFolder);
-    // Hundreds of folders are mostly waiting on the system: the second half is looked into on
-    // another thread meanwhile.
-    const auto middle = folders.begin() + std::ptrdiff_t(folders.size() / 2);
-    auto secondHalf = std::async(std::launch::async,
-                                 [&folders, middle] { return LookInto(middle, folders.end()); });
-    std::vector<std::optional<FoundMod>> found = LookInto(folders.begin(), middle);
-    for (auto& mod : secondHalf.get()) found.push_back(std::move(mod));
+    std::vector<std::optional<FoundMod>> found = InTwoHalves(
+        ListSubfolders(gameFolder), [](const std::string& folder) { return LookInto(folder); });
 
     InstalledMods mods;
     for (auto& mod : found) {
