@@ -28,10 +28,10 @@ bool MayWrite(const fs::path& path) {
 }
 
 #ifndef _WIN32
-// A descriptor open for reading on an ordinary file, with its size, or -1: folders and devices
-// are not read.
+// A descriptor open for reading on an ordinary file, with its size, or -1: folders, devices and
+// pipes are not read, and the open does not wait for a pipe's writer.
 int OpenOrdinaryFile(const std::string& path, std::size_t& size) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat status {};
     if (fd >= 0 && (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
         close(fd);
@@ -109,9 +109,10 @@ std::optional<std::string> ReadFileForEdit(const std::string& path) {
 std::optional<std::string> ReadFilePart(const std::string& path, std::uint64_t offset,
                                         std::size_t count) {
 #ifndef _WIN32
-    // One small read per saved game: a plain descriptor costs far less than a stream.
-    std::size_t size = 0;
-    const int fd = OpenOrdinaryFile(path, size);
+    // One small read per saved game: a plain descriptor costs far less than a stream, and no
+    // status call is needed, since the read itself fails on a folder or a pipe (which the open
+    // does not wait for).
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return std::nullopt;
     std::string part(count, '\0');
     const ssize_t got = pread(fd, part.data(), count, static_cast<off_t>(offset));

@@ -7,6 +7,10 @@
 #include "support/ordinary_user.h"
 #include "support/temp_folder.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace quorvant {
 namespace {
 
@@ -30,6 +34,11 @@ TEST(ReadWholeFile, ReadsEveryByteAndNothingForFoldersOrMissingFiles) {
     WriteFile(temp / "file.bin", bytes);
     EXPECT_EQ(ReadWholeFile(temp / "file.bin"), bytes);
     EXPECT_EQ(ReadWholeFile(temp / "missing"), std::nullopt);
+#ifndef _WIN32
+    // A pipe named like a descriptor must not hold the window up waiting for a writer.
+    ASSERT_EQ(mkfifo((temp / "liblist.gam").c_str(), 0644), 0);
+    EXPECT_EQ(ReadWholeFile(temp / "liblist.gam"), std::nullopt);
+#endif
     EXPECT_EQ(ReadWholeFile(temp.str()), std::nullopt);
 }
 
@@ -52,6 +61,12 @@ TEST(ReadFilePart, GivesWhatExistsOfTheRange) {
     EXPECT_EQ(ReadFilePart(temp / "file.bin", 8, 5), "89");
     EXPECT_EQ(ReadFilePart(temp / "file.bin", 20, 5), "");
     EXPECT_EQ(ReadFilePart(temp / "missing", 0, 5), std::nullopt);
+    EXPECT_EQ(ReadFilePart(temp.str(), 0, 5), std::nullopt);  // a folder
+#ifndef _WIN32
+    // A pipe in a saved game's place neither holds the list up nor reads as a description.
+    ASSERT_EQ(mkfifo((temp / "pipe.sav").c_str(), 0644), 0);
+    EXPECT_EQ(ReadFilePart(temp / "pipe.sav", 0, 5), std::nullopt);
+#endif
 }
 
 TEST(WriteFileAtomically, ReplacesTheContentAndLeavesNoTemporaryFile) {
