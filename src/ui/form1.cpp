@@ -24,8 +24,11 @@ constexpr QRect kPanelArea(132, 52, 466, 278);
 constexpr QRect kSubPanelArea(0, 28, 466, 250);
 
 // The first child of a panel: the window's background, placed at start-up.
+// It covers its panel with an opaque picture, so nothing beneath it need be painted first.
 PictureBox* MakeBackdrop(QFrame* frame, const char* name) {
-    return MakeControl<PictureBox>(frame, name, QRect(QPoint(0, 0), kWindowSize));
+    auto* backdrop = MakeControl<PictureBox>(frame, name, QRect(QPoint(0, 0), kWindowSize));
+    backdrop->setAttribute(Qt::WA_OpaquePaintEvent);
+    return backdrop;
 }
 
 }  // namespace

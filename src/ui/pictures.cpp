@@ -7,11 +7,13 @@ namespace quorvant::pictures {
 namespace {
 
 // Renders at the image's own size, so each picture has exactly the size its control expects.
-// Into an image, which any thread may draw.
-QImage RenderImage(const char* name) {
+// Into an image, which any thread may draw. An opaque picture is kept without transparency,
+// which makes it far quicker to draw on the screen.
+QImage RenderImage(const char* name, bool opaque = false) {
     QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)));
-    QImage picture(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
+    QImage picture(renderer.defaultSize(),
+                   opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    picture.fill(opaque ? Qt::black : Qt::transparent);
     QPainter painter(&picture);
     renderer.render(&painter);
     return picture;
@@ -28,7 +30,7 @@ const QPixmap& PictureInProgress::picture() {
 
 PictureInProgress Background() {
     return PictureInProgress(
-        std::async(std::launch::async, [] { return RenderImage("background"); }));
+        std::async(std::launch::async, [] { return RenderImage("background", true); }));
 }
 QPixmap Splash() { return Render("splash"); }
 QPixmap CheckBox(bool checked) { return Render(checked ? "check_on" : "check_off"); }
