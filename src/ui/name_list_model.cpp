@@ -1,6 +1,5 @@
 #include "ui/name_list_model.h"
 
-#include <algorithm>
 #include <iterator>
 
 #include "ui/text_conversion.h"
@@ -9,8 +8,7 @@ namespace quorvant {
 
 NameListModel::Entry NameListModel::Entry::ForName(std::string name) {
     Entry entry;
-    entry.ascii_ = std::all_of(name.begin(), name.end(),
-                               [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    entry.ascii_ = IsAscii(name);
     if (entry.ascii_) {
         entry.name_ = std::move(name);
     } else {

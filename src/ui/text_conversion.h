@@ -16,12 +16,16 @@ inline QString FromBytes(std::string_view bytes) {
 
 inline std::string ToBytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
+// Whether every byte is ASCII, which every 8-bit encoding shows as itself.
+inline bool IsAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 // What a list entry made from a file or folder name keeps beside its shown `text`: nothing when
 // the text gives the name back, as it always does for ASCII; else the name's own bytes.
 inline QByteArray BytesToKeep(std::string_view name, const QString& text) {
-    const bool ascii = std::all_of(name.begin(), name.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii || ToBytes(text) == name) return {};
+    if (IsAscii(name) || ToBytes(text) == name) return {};
     return QByteArray(name.data(), qsizetype(name.size()));
 }
 
