@@ -10,6 +10,8 @@ set(QUORVANT_CORE_SOURCES
     catalogue/mod_links.cpp
     catalogue/save_games.cpp
     launch/command_line.cpp
+    launch/server_address.cpp
+    launch/server_query.cpp
     serverconfig/config_lines.cpp
     serverconfig/map_cycle.cpp
     serverconfig/server_options.cpp

@@ -13,6 +13,7 @@ set(QUORVANT_CORE_TEST_SOURCES
     catalogue/save_games_test.cpp
     launch/address_history_test.cpp
     launch/command_line_test.cpp
+    launch/server_query_test.cpp
     serverconfig/config_lines_test.cpp
     serverconfig/map_cycle_test.cpp
     serverconfig/server_options_test.cpp
