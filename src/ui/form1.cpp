@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "launch/join_status.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/name_list_model.h"
@@ -196,7 +197,7 @@ void Form1::buildServerPanel() {
 void Form1::buildJoinPanel() {
     Frame_Join = MakeFrame(Frame_mplayer, "Frame_Join", kSubPanelArea);
     img_frame_join = MakeBackdrop(Frame_Join, "img_frame_join");
-    MakeShape(Frame_Join, "Shape_join_box", QRect(8, 8, 450, 132), kEdge, Qt::transparent);
+    MakeShape(Frame_Join, "Shape_join_box", QRect(8, 8, 450, 162), kEdge, Qt::transparent);
     Label3 = MakeLabel(Frame_Join, "Label3", QRect(20, 16, 300, 18), "Connect to a server :");
     Label5 = MakeLabel(Frame_Join, "Label5", QRect(20, 46, 110, 22), "IP:");
     txt_ip = MakeControl<QComboBox>(Frame_Join, "txt_ip", QRect(136, 46, 220, 22));
@@ -207,6 +208,9 @@ void Form1::buildJoinPanel() {
     Label24 = MakeLabel(Frame_Join, "Label24", QRect(20, 106, 110, 22), "Password:");
     txt_password = MakeField(Frame_Join, "txt_password", QRect(136, 106, 160, 22));
     txt_password->setEchoMode(QLineEdit::Password);
+    // Words from the network: shown as they are, never read as markup.
+    lbl_join_status = MakeLabel(Frame_Join, "lbl_join_status", QRect(20, 136, 430, 22), "");
+    lbl_join_status->setTextFormat(Qt::PlainText);
     Frame_Join->hide();
 }
 

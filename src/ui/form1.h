@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "app/file_system.h"
@@ -19,6 +20,7 @@ namespace quorvant {
 
 class Desktop;
 class Dialogs;
+class JoinStatus;
 class Shape;
 struct LaunchChoices;
 
@@ -214,6 +216,7 @@ class Form1 : public QWidget {
     QLineEdit* txt_port_join;
     ClickLabel* Label24;
     QLineEdit* txt_password;
+    ClickLabel* lbl_join_status;  // the joined server's status, kept by JoinStatus
 
     // Single-player panel
     QFrame* Frame_single;
@@ -305,6 +308,7 @@ class Form1 : public QWidget {
     bool loaded_ = false;  // an abandoned start-up stores nothing when the window goes
     bool dragging_ = false;
     QPoint dragGrip_;
+    std::unique_ptr<JoinStatus> joinStatus_;  // goes before the controls it watches
 };
 
 }  // namespace quorvant

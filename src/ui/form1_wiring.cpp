@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include "launch/join_status.h"
 #include "ui/form1.h"
 
 namespace quorvant {
@@ -112,6 +113,7 @@ void Form1::connectHandlers() {
     connect(lst_mods, &QListWidget::currentRowChanged, this, &Form1::lst_mods_Click);
     connect(lst_mods_solo, &QListWidget::currentRowChanged, this, &Form1::lst_mods_solo_Click);
     connect(lst_maps, &QComboBox::currentIndexChanged, this, &Form1::lst_maps_Click);
+    joinStatus_ = std::make_unique<JoinStatus>(*this);
 }
 
 }  // namespace quorvant

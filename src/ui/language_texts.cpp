@@ -109,6 +109,8 @@ constexpr LanguageRow kRows[] = {
     {"txt_hl", T, "Half-Life path (without \\ at the end)",
      "Dossier d'Half-Life (sans \\ à la fin)"},
     {"txt_hlexe", T, "Half-Life executable", "Executable d'Half-Life"},
+    {"lbl_join_status", T, "The server's name, map, players and ping",
+     "Nom, carte, joueurs et ping du serveur"},
 };
 
 }  // namespace
