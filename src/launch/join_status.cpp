@@ -16,7 +16,8 @@ constexpr int kSettleMs = 500;
 constexpr int kRepeatMs = 10000;
 constexpr int kHistoryPaceMs = 100;  // between two addresses of the history
 constexpr std::size_t kKnownServers = 64;
-constexpr int kHistoryWidth = 380;  // room for an address and its status
+constexpr int kHistoryWidth = 380;   // room for an address and its status
+constexpr int kWholeLine = 1 << 20;  // a width that never shortens the name
 
 std::string Bytes(const QString& text) { return text.toStdString(); }
 
@@ -26,6 +27,7 @@ JoinStatus::JoinStatus(Form1& form) : form_(form) {
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);
     repeat_.setInterval(kRepeatMs);
+    repeat_.setTimerType(Qt::PreciseTimer);  // a coarse one drifts by up to half a second
     pace_.setInterval(kHistoryPaceMs);
     connect(&settle_, &QTimer::timeout, this, &JoinStatus::askJoined);
     connect(&repeat_, &QTimer::timeout, this, &JoinStatus::askJoined);
@@ -43,8 +45,9 @@ JoinStatus::JoinStatus(Form1& form) : form_(form) {
             const ServerStatus* status = statusOf(targetOf(address));
             if (!status) return HistoryStatusDelegate::Texts();
             const QFontMetrics metrics = form_.txt_ip->fontMetrics();
-            return HistoryStatusDelegate::Texts{ShortStatus(*status, language()),
-                                                StatusLine(*status, language(), metrics, 1 << 20)};
+            return HistoryStatusDelegate::Texts{
+                ShortStatus(*status, language()),
+                StatusLine(*status, language(), metrics, kWholeLine)};
         },
         form.txt_ip));
 }
