@@ -4,6 +4,8 @@ set(QUORVANT_CORE_SOURCES
     app/file_system.cpp
     app/installation_discovery.cpp
     app/mod_discovery.cpp
+    app/wine_prefix.cpp
+    app/wine_registry.cpp
     catalogue/bot_tables.cpp
     catalogue/descriptor.cpp
     catalogue/map_titles.cpp

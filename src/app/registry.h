@@ -8,10 +8,11 @@
 // The settings store: named text values under one key of the system registry. Each operation
 // opens the key, does one thing and closes it. Failures are silent: a lost write, or a read that
 // gives the empty text. On Windows the key lives in the registry; elsewhere each key maps to an
-// INI file in the user's configuration folder ("Software\Org\App\Sub" is Org/App.ini, group Sub).
+// INI file in the user's configuration folder ("Software\Org\App\Sub" is Org/App.ini, group Sub),
+// the same for both roots.
 namespace quorvant::Registry {
 
-enum class Root { LocalMachine };
+enum class Root { LocalMachine, CurrentUser };
 
 // The registry's own type codes.
 inline constexpr int kString = 1;   // REG_SZ

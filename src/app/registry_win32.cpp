@@ -8,7 +8,9 @@
 namespace quorvant::Registry {
 namespace {
 
-HKEY ToHkey(Root) { return HKEY_LOCAL_MACHINE; }
+HKEY ToHkey(Root root) {
+    return root == Root::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
 
 std::int32_t ToInteger(std::string_view text) {
     std::int32_t number = 0;

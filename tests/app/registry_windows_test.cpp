@@ -1,6 +1,8 @@
 // The settings store against the real Windows registry.
 #include <windows.h>
 
+#include <sddl.h>  // after windows.h, which it needs
+
 #include <gtest/gtest.h>
 
 #include "app/registry.h"
@@ -21,8 +23,33 @@ class WindowsRegistryTest : public ::testing::Test {
     ~WindowsRegistryTest() override { Clear(); }
 
     static void Clear() {
+        RestrictMachineKey("D:P(A;;KA;;;WD)");  // a refused key may be deleted again
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, std::string(kKey).c_str());
+        RegDeleteTreeA(HKEY_CURRENT_USER, std::string(kKey).c_str());
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, std::string(settings::kGameAppPathKey).c_str());
+    }
+
+    // Gives the machine's settings key the access list `sddl`, as its owner may.
+    static void RestrictMachineKey(const char* sddl) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, std::string(kKey).c_str(), 0, WRITE_DAC, &key) !=
+            ERROR_SUCCESS)
+            return;
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor,
+                                                             nullptr);
+        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+        LocalFree(descriptor);
+        RegCloseKey(key);
+    }
+
+    static std::string RawText(HKEY root, const char* name) {
+        char text[64] = {};
+        DWORD size = sizeof text;
+        if (RegGetValueA(root, std::string(kKey).c_str(), name, RRF_RT_REG_SZ, nullptr, text,
+                         &size) != ERROR_SUCCESS)
+            return "(missing)";
+        return text;
     }
 
     // The raw type and size the registry holds for a value of the program's key.
@@ -91,6 +118,29 @@ TEST_F(WindowsRegistryTest, ReadsTheGamesRegisteredFolder) {
     Registry::WriteValue(Root::LocalMachine, settings::kGameAppPathKey, "Path",
                          "D:\\Games\\Half-Life", Registry::kString);
     EXPECT_EQ(ReadRegisteredGameFolder(), "D:\\Games\\Half-Life");
+}
+
+TEST_F(WindowsRegistryTest, KeepsEverySettingForAUserWhomTheMachinesKeyRefuses) {
+    CreateSettingsKey();
+    RestrictMachineKey("D:P(A;;KR;;;WD)");  // what a user without administrator rights meets
+    EXPECT_FALSE(Registry::OpenedKey(Root::LocalMachine, kKey).isOpen());
+    WriteSetting(settings::kDev, "1");
+    WriteSetting(settings::kHlPath, "C:\\Games\\Half-Life");
+    EXPECT_EQ(RawText(HKEY_LOCAL_MACHINE, "Dev"), "(missing)");
+    EXPECT_EQ(RawText(HKEY_CURRENT_USER, "Dev"), "1");
+    EXPECT_EQ(ReadSetting(settings::kDev), "1");
+    EXPECT_EQ(ReadSetting(settings::kHlPath), "C:\\Games\\Half-Life");
+}
+
+TEST_F(WindowsRegistryTest, ReadsTheUsersValueFirstAndTheMachinesOtherwise) {
+    CreateSettingsKey();
+    Registry::WriteValue(Root::LocalMachine, kKey, "Mod", "tfc", Registry::kString);
+    EXPECT_EQ(ReadSetting(settings::kMod), "tfc");  // stored by an earlier version
+    WriteSetting(settings::kMod, "cstrike");
+    EXPECT_EQ(RawText(HKEY_LOCAL_MACHINE, "Mod"), "cstrike");
+    EXPECT_EQ(RawText(HKEY_CURRENT_USER, "Mod"), "cstrike");
+    Registry::WriteValue(Root::CurrentUser, kKey, "Mod", "valve", Registry::kString);
+    EXPECT_EQ(ReadSetting(settings::kMod), "valve");
 }
 
 }  // namespace
