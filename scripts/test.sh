@@ -2,7 +2,8 @@
 # Builds everything and runs every test, headless.
 set -euo pipefail
 source "$(dirname "$0")/dependencies.sh"
-quorvant_install_missing clang-format
+# mingw-w64 and Wine: the Windows programs that the launch tests start for real.
+quorvant_install_missing clang-format g++-mingw-w64-x86-64-posix wine64 wine
 quorvant_build "$quorvant_root/build"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$quorvant_root/build" --output-on-failure --timeout 300

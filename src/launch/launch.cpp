@@ -74,7 +74,9 @@ void Form1::btn_go_Click() {
         return;  // the configuration panel only stores what was typed
     }
     const LaunchCommand command = BuildLaunchCommand(choices);
-    desktop_.startGame({Dir1.path(), command.executablePath, command.arguments});
+    const StartFailure failure =
+        desktop_.startGame({Dir1.path(), command.executablePath, command.arguments});
+    if (failure) dialogs_.message(this, FromBytes(*failure));
 }
 
 bool Form1::prepareJoin(LaunchChoices& choices) {

@@ -14,6 +14,11 @@
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace quorvant::testing {
 
 // Records every message and answers every question from a script.
@@ -35,7 +40,10 @@ class FakeDesktop : public Desktop {
     std::vector<ProgramStart> starts;
     std::vector<std::string> editedFiles;  // each as the Windows folder, " | ", the file
     std::vector<std::string> openedAddresses;
-    void startGame(const ProgramStart& start) override { starts.push_back(start); }
+    StartFailure startGame(const ProgramStart& start) override {
+        starts.push_back(start);
+        return std::nullopt;
+    }
     void editTextFile(const std::string& windowsFolder, const std::string& file) override {
         editedFiles.push_back(windowsFolder + " | " + file);
     }
