@@ -30,7 +30,7 @@ run_target() {
     fi
 }
 
-targets=(descriptor config_lines map_cycle save_description command_line)
+targets=(descriptor config_lines map_cycle save_description command_line steam_files)
 failed=0
 for ((i = 0; i < ${#targets[@]}; i += 2)); do
     pids=()

@@ -12,7 +12,6 @@
 
 #include "app/file_system.h"
 #include "app/program_start.h"
-#include "app/wine_prefix.h"
 
 extern char** environ;
 
@@ -90,13 +89,6 @@ std::optional<ChildFailure> AwaitReport(pid_t child, int pipe) {
     return got == ssize_t{sizeof failure} ? std::optional(failure) : std::nullopt;
 }
 
-// A game folder copied from Windows may spell the executable in another case.
-std::string ExistingSpelling(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return path;
-    return ResolveIgnoringCase(path.substr(0, slash), std::string_view(path).substr(slash + 1));
-}
-
 }  // namespace
 
 std::string FindInPath(const std::string& name) {
@@ -111,18 +103,6 @@ std::string FindInPath(const std::string& name) {
             return candidate;
     }
     return {};
-}
-
-std::optional<ProgramInvocation> InvocationFor(const ProgramStart& start, const std::string& wine) {
-    ProgramInvocation invocation{ExistingSpelling(start.executablePath), {}, {}};
-    std::istringstream words(start.arguments);
-    for (std::string word; words >> word;) invocation.arguments.push_back(word);
-    if (!IsWindowsProgram(invocation.program)) return invocation;
-    if (wine.empty()) return std::nullopt;
-    invocation.arguments.insert(invocation.arguments.begin(), invocation.program);
-    invocation.winePrefix = WinePrefixHolding(invocation.program);
-    invocation.program = wine;
-    return invocation;
 }
 
 // Forks twice so that the game is nobody's child: it outlives the launcher and is never left
@@ -153,12 +133,11 @@ StartFailure StartDetached(const ProgramInvocation& invocation, const std::strin
 }
 
 StartFailure StartGame(const ProgramStart& start) {
-    const std::optional<ProgramInvocation> invocation = InvocationFor(start, FindInPath("wine"));
-    if (!invocation) {
-        return "Can't start " + start.executablePath +
-               ": it is a Windows program, and wine is not installed.";
-    }
-    return StartDetached(*invocation, start.workingFolder);
+    const HostPrograms host{FindInPath("wine"), FindInPath("steam"), FindInPath("flatpak"),
+                            FindInPath("bash")};
+    const StartPlan plan = PlanStart(start, host);
+    if (plan.failure) return plan.failure;
+    return StartDetached(plan.invocation, start.workingFolder);
 }
 
 }  // namespace quorvant

@@ -24,10 +24,11 @@ struct OpenedKey::Handle {
     HKEY key = nullptr;
 };
 
-OpenedKey::OpenedKey(Root root, std::string_view keyPath) : handle_(std::make_unique<Handle>()) {
+OpenedKey::OpenedKey(Root root, std::string_view keyPath, Access access)
+    : handle_(std::make_unique<Handle>()) {
     const std::string path(keyPath);
-    if (RegOpenKeyExA(ToHkey(root), path.c_str(), 0, KEY_ALL_ACCESS, &handle_->key) !=
-        ERROR_SUCCESS) {
+    const REGSAM rights = access == Access::Read ? KEY_READ : KEY_ALL_ACCESS;
+    if (RegOpenKeyExA(ToHkey(root), path.c_str(), 0, rights, &handle_->key) != ERROR_SUCCESS) {
         handle_->key = nullptr;
     }
 }

@@ -1,5 +1,8 @@
 #include "app/settings.h"
 
+#include <cstdlib>
+#include <tuple>
+
 #include "app/registry.h"
 #include "app/settings_names.h"
 #ifndef _WIN32
@@ -46,6 +49,23 @@ std::string ReadRegisteredGameFolder() {
 #else
     // The installer ran inside the Wine prefix and registered a Windows path there.
     return WineRegisteredGameFolder(WinePrefix());
+#endif
+}
+
+std::vector<SteamFolder> ReadSteamFolders() {
+#ifdef _WIN32
+    std::vector<SteamFolder> folders;
+    for (const auto& [root, key, value] :
+         {std::tuple{Root::CurrentUser, "Software\\Valve\\Steam", "SteamPath"},
+          std::tuple{Root::LocalMachine, "SOFTWARE\\WOW6432Node\\Valve\\Steam", "InstallPath"}}) {
+        std::string path = Registry::ReadValue(root, key, value, Registry::Access::Read);
+        if (!path.empty()) folders.push_back({std::move(path), {}});
+    }
+    return folders;
+#else
+    const char* const home = std::getenv("HOME");
+    const char* const prefix = std::getenv("WINEPREFIX");
+    return LinuxSteamFolders(home ? home : "", prefix ? prefix : "");
 #endif
 }
 

@@ -28,6 +28,10 @@ class StartupDialogue : public DiscoveryDialogue {
 
     std::string RegisteredGameFolder() override { return ReadRegisteredGameFolder(); }
 
+    std::string SteamGameFolder() override {
+        return FirstFolderHoldingGame(SteamGameFolders(ReadSteamFolders()));
+    }
+
     void ShowMessage(std::string_view text) override { dialogs_.message(parent_, FromBytes(text)); }
 
     void ForgetStoredGameFolder() override { WriteSetting(settings::kHlPath, ""); }

@@ -5,9 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "app/installation_discovery.h"
 #include "app/registry.h"
 #include "app/settings.h"
 #include "app/settings_names.h"
+#include "app/steam_library.h"
+#include "support/temp_folder.h"
 
 namespace quorvant {
 namespace {
@@ -27,6 +32,8 @@ class WindowsRegistryTest : public ::testing::Test {
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, std::string(kKey).c_str());
         RegDeleteTreeA(HKEY_CURRENT_USER, std::string(kKey).c_str());
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, std::string(settings::kGameAppPathKey).c_str());
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Valve");
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\WOW6432Node\\Valve");
     }
 
     // Gives the machine's settings key the access list `sddl`, as its owner may.
@@ -141,6 +148,33 @@ TEST_F(WindowsRegistryTest, ReadsTheUsersValueFirstAndTheMachinesOtherwise) {
     EXPECT_EQ(RawText(HKEY_CURRENT_USER, "Mod"), "cstrike");
     Registry::WriteValue(Root::CurrentUser, kKey, "Mod", "valve", Registry::kString);
     EXPECT_EQ(ReadSetting(settings::kMod), "valve");
+}
+
+TEST_F(WindowsRegistryTest, FindsTheGameInTheSteamFoldersThatSteamRegistered) {
+    testing::TempFolder temp;
+    testing::GameFolder(temp.path() / "machine/steamapps/common/Half-Life").addExecutable();
+    testing::GameFolder(temp.path() / "library/steamapps/common/Half-Life").addExecutable();
+    std::string library = temp / "library";  // escaped in the file, as Steam writes it
+    for (std::size_t at = 0; (at = library.find('\\', at)) != std::string::npos; at += 2)
+        library.insert(at, 1, '\\');
+    testing::WriteFile(temp.path() / "machine/steamapps/libraryfolders.vdf",
+                       "\"libraryfolders\" { \"1\" { \"path\" \"" + library + "\" } }");
+    std::string userSteam = temp / "user";  // Steam writes its own path with forward slashes
+    std::replace(userSteam.begin(), userSteam.end(), '\\', '/');
+    Registry::CreateKey("Software\\Valve\\Steam", Root::CurrentUser);
+    Registry::WriteValue(Root::CurrentUser, "Software\\Valve\\Steam", "SteamPath", userSteam,
+                         Registry::kString);
+    Registry::CreateKey("SOFTWARE\\WOW6432Node\\Valve\\Steam", Root::LocalMachine);
+    Registry::WriteValue(Root::LocalMachine, "SOFTWARE\\WOW6432Node\\Valve\\Steam", "InstallPath",
+                         temp / "machine", Registry::kString);
+
+    const std::vector<SteamFolder> folders = ReadSteamFolders();
+    ASSERT_EQ(folders.size(), 2u);
+    EXPECT_EQ(folders[0].path, userSteam);
+    EXPECT_EQ(folders[1].path, temp / "machine");
+    EXPECT_EQ(FirstFolderHoldingGame(SteamGameFolders(folders)),
+              temp / "machine\\steamapps\\common\\Half-Life");
+    EXPECT_EQ(SteamGameFolders(folders).back(), temp / "library\\steamapps\\common\\Half-Life");
 }
 
 }  // namespace

@@ -185,6 +185,19 @@ TEST_F(StartupTest, AStoredFolderWithoutTheGameIsAskedForAgainUntilRight) {
     EXPECT_EQ(form.lst_mods->count(), 4);
 }
 
+TEST_F(StartupTest, AFirstRunFindsANativeInstallInSteamsLibrary) {
+    const std::string steamGame = temp / "home/.local/share/Steam/steamapps/common/Half-Life";
+    ::quorvant::testing::GameFolder(steamGame)
+        .addFile("hl_linux")
+        .addFile("hl.sh")
+        .addMod("valve", "startmap");
+    Form1& form = loadMainWindow();
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(form.Dir1.path(), steamGame);
+    EXPECT_EQ(storedSetting(names::kHlPath), steamGame);
+    EXPECT_EQ(storedSetting(names::kHlExe), "hl.exe");
+}
+
 TEST_F(StartupTest, NothingFoundAsksAtOnceAndAnEmptyAnswerEndsWithoutStoring) {
     bool ended = false;
     frm_main splash(dialogs, desktop, [&ended] { ended = true; });

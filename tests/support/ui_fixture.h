@@ -71,6 +71,7 @@ class WindowTest : public ::testing::Test {
     TempFolder temp;
     ScopedEnvironment configHome{"XDG_CONFIG_HOME", temp / "config"};
     ScopedEnvironment winePrefix{"WINEPREFIX", temp / "wine"};
+    ScopedEnvironment home{"HOME", temp / "home"};  // no Steam of the machine's own
     GameFolder game{temp.path() / "Half-Life"};
     FakeDialogs dialogs;
     FakeDesktop desktop;
