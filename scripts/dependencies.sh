@@ -23,4 +23,12 @@ quorvant_build() {
     cmake --build "$build_dir" --parallel
 }
 
+# Packs the build in BUILD_DIR as a Debian package into BUILD_DIR/package; prints the package's path.
+quorvant_package() {
+    local build_dir=$1
+    rm -rf "$build_dir/package"
+    cpack --config "$build_dir/CPackConfig.cmake" -B "$build_dir/package" >&2
+    echo "$build_dir"/package/quorvant_*.deb
+}
+
 quorvant_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
