@@ -134,7 +134,7 @@ void Form1::restoreModSelection() {
             SelectByText(lst_mods, lastMultiplayerMod, SelectRule::AtLeast);
         }
     }
-    if (lst_mods->currentRow() >= 0) lst_mods_Click();
+    if (SelectedItem(lst_mods)) lst_mods_Click();
 }
 
 void Form1::restoreSettings() {

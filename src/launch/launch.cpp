@@ -129,7 +129,7 @@ bool Form1::prepareSinglePlayer(LaunchChoices& choices) {
 // The saved game is the file listed at the selected entry's place; the file must still be the
 // one shown there, or another game would be loaded.
 bool Form1::writeLoadScript(const std::string& mod) {
-    const QListWidgetItem* selected = lst_solo_save->currentItem();
+    const QListWidgetItem* selected = SelectedItem(lst_solo_save);
     if (!selected) {
         dialogs_.message(this, QStringLiteral("Please select a saved game"));
         return false;
