@@ -160,8 +160,13 @@ void Form1::restoreSettings() {
         addressHistory[slot] = address;
         txt_ip->addItem(address);
     }
+    // The history only fills the drop-down: the box shows the address last joined, or nothing.
+    txt_ip->setCurrentIndex(-1);
     const QString lastAddress = StoredSetting(settings::kLastIp);
-    if (!lastAddress.isEmpty()) SelectByText(txt_ip, lastAddress, SelectRule::Equal);
+    if (!lastAddress.isEmpty()) {
+        SelectByText(txt_ip, lastAddress, SelectRule::Equal);
+        if (txt_ip->currentIndex() < 0) txt_ip->setEditText(lastAddress);
+    }
 
     const QString lastTab = StoredSetting(settings::kLastTab);
     if (lastTab.isEmpty() || lastTab == QLatin1String("1")) {
