@@ -64,6 +64,9 @@ class ScopedEnvironment {
     bool wasSet_;
 };
 
+// Gives a list the focus as Tab does: it makes an entry current without selecting it.
+void FocusByTab(QListWidget* list);
+
 // A machine of its own for each test: empty settings, an empty Wine prefix, and a game folder
 // (not yet holding the game) that the test fills.
 class WindowTest : public ::testing::Test {
