@@ -101,21 +101,11 @@ export DISPLAY QT_QPA_PLATFORM=xcb
 "$installed/bin/quorvant" 2>"$work/quorvant.log" &
 program=$!
 started+=("$program")
-# The main window is the program's ordinary window named Quorvant. Qt lists "normal" last among
-# the types of every window, so the splash and the message boxes, named Quorvant too, are told
-# apart by their first type.
-window_type() {
-    xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null |
-        sed 's/^.* = //; s/_KDE_NET_WM_WINDOW_TYPE_OVERRIDE, //; s/,.*//'
-}
 main_window=""
 deadline=$((SECONDS + 20))
 while [ "$SECONDS" -lt "$deadline" ]; do
     kill -0 "$program" 2>/dev/null || fail "the program ended: $(cat "$work/quorvant.log")"
-    for window in $(xdotool search --onlyvisible --name '^Quorvant$' 2>/dev/null); do
-        [ "$(xdotool getwindowpid "$window" 2>/dev/null)" = "$program" ] &&
-            [ "$(window_type "$window")" = _NET_WM_WINDOW_TYPE_NORMAL ] && main_window=$window
-    done
+    main_window=$(quorvant_main_window "$program")
     [ -n "$main_window" ] && break
     sleep 0.1
 done
