@@ -41,7 +41,10 @@ class SilentDialogs : public Dialogs {
 class RecordingDesktop : public Desktop {
   public:
     std::size_t starts = 0;
-    void startGame(const ProgramStart&) override { ++starts; }
+    StartFailure startGame(const ProgramStart&) override {
+        ++starts;
+        return std::nullopt;
+    }
     void editTextFile(const std::string&, const std::string&) override {}
     void openAddress(const std::string&) override {}
 };

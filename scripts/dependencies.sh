@@ -23,4 +23,27 @@ quorvant_build() {
     cmake --build "$build_dir" --parallel
 }
 
+# Packs the build in BUILD_DIR as a Debian package into BUILD_DIR/package; prints the package's path.
+quorvant_package() {
+    local build_dir=$1
+    rm -rf "$build_dir/package"
+    cpack --config "$build_dir/CPackConfig.cmake" -B "$build_dir/package" >&2
+    echo "$build_dir"/package/quorvant_*.deb
+}
+
+# The main window of the Quorvant process PID on the current X display: its visible ordinary window
+# named exactly "Quorvant". The splash and the message boxes carry that name too; Qt lists
+# "normal" last among the types of every window, so they are told apart by their first type.
+# Prints nothing while there is no such window. Needs xdotool and xprop (x11-utils).
+quorvant_main_window() {
+    local pid=$1 window type
+    for window in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        [ "$(xdotool getwindowname "$window" 2>/dev/null)" = Quorvant ] || continue
+        type=$(xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null |
+            sed 's/^.* = //; s/_KDE_NET_WM_WINDOW_TYPE_OVERRIDE, //; s/,.*//')
+        [ "$type" = _NET_WM_WINDOW_TYPE_NORMAL ] && echo "$window" && return 0
+    done
+    return 0
+}
+
 quorvant_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -30,7 +30,8 @@ run_target() {
     fi
 }
 
-targets=(descriptor config_lines map_cycle save_description command_line server_reply)
+targets=(descriptor config_lines map_cycle save_description command_line steam_files
+    server_reply)
 failed=0
 for ((i = 0; i < ${#targets[@]}; i += 2)); do
     pids=()

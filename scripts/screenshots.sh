@@ -26,11 +26,13 @@ for language in en fr; do
     "$quorvant_root/build/src/quorvant" &
     app=$!
     window=""
-    for _ in $(seq 50); do
-        window=$(xdotool search --name '^Quorvant$' 2>/dev/null | tail -1) && [ -n "$window" ] && break
+    for _ in $(seq 100); do
+        window=$(quorvant_main_window "$app")
+        [ -n "$window" ] && break
         sleep 0.2
     done
-    sleep 1.5
+    [ -n "$window" ] || { echo "screenshots: the main window did not show" >&2; exit 1; }
+    sleep 1
     shoot() { import -window "$window" "$out/$language-$1.png"; }
     click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.4; }
     shoot create

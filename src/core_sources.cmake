@@ -3,7 +3,12 @@ set(QUORVANT_CORE_SOURCES
     app/file_io.cpp
     app/file_system.cpp
     app/installation_discovery.cpp
+    app/key_values.cpp
     app/mod_discovery.cpp
+    app/start_plan.cpp
+    app/steam_library.cpp
+    app/wine_prefix.cpp
+    app/wine_registry.cpp
     catalogue/bot_tables.cpp
     catalogue/descriptor.cpp
     catalogue/map_titles.cpp

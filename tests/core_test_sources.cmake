@@ -5,6 +5,8 @@ set(QUORVANT_CORE_TEST_SOURCES
     app/file_system_test.cpp
     app/installation_discovery_test.cpp
     app/mod_discovery_test.cpp
+    app/steam_library_test.cpp
+    app/wine_prefix_test.cpp
     catalogue/bad_mod_files_test.cpp
     catalogue/bot_tables_test.cpp
     catalogue/descriptor_test.cpp

@@ -8,6 +8,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -45,14 +46,31 @@ int OpenOrdinaryFile(const std::string& path, std::size_t& size) {
 // Pushes the temporary file's bytes to the disk before the rename makes them the file.
 bool FlushToDisk(const fs::path& path) {
 #ifdef _WIN32
-    (void)path;
-    return true;
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool flushed = FlushFileBuffers(file) != 0;
+    CloseHandle(file);
+    return flushed;
 #else
     const int fd = open(path.c_str(), O_RDONLY);
     if (fd < 0) return false;
     const bool synced = fsync(fd) == 0;
     close(fd);
     return synced;
+#endif
+}
+
+// Makes `temporary` the file at `target`; on Windows the replacing rename is written through to
+// the disk before the call returns.
+void MoveOver(const fs::path& temporary, const fs::path& target, std::error_code& error) {
+#ifdef _WIN32
+    if (!MoveFileExW(temporary.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        error.assign(static_cast<int>(GetLastError()), std::system_category());
+    }
+#else
+    fs::rename(temporary, target, error);
 #endif
 }
 
@@ -159,7 +177,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
         fs::remove(temporary, error);
         return false;
     }
-    fs::rename(temporary, target, error);
+    MoveOver(temporary, target, error);
     if (error) {
         fs::remove(temporary, error);
         return false;

@@ -1,6 +1,7 @@
 #include "app/installation_discovery.h"
 
 #include "app/file_system.h"
+#include "app/start_plan.h"
 
 namespace quorvant {
 
@@ -9,7 +10,18 @@ std::string DefaultGameFolder(std::string_view drive) {
 }
 
 bool FolderHoldsGame(std::string_view folder) {
+#ifdef _WIN32
     return FileSearchMatches(JoinPath(folder, kGameExecutableProbe));
+#else
+    return FileSearchMatches(JoinPath(folder, kGameExecutableProbe)) || IsNativeInstall(folder);
+#endif
+}
+
+std::string FirstFolderHoldingGame(const std::vector<std::string>& folders) {
+    for (const std::string& folder : folders) {
+        if (FolderHoldsGame(folder)) return folder;
+    }
+    return {};
 }
 
 std::optional<std::string> DiscoverGameFolder(std::string storedFolder,
@@ -17,14 +29,12 @@ std::optional<std::string> DiscoverGameFolder(std::string storedFolder,
                                               DiscoveryDialogue& dialogue) {
     std::string folder = std::move(storedFolder);
     if (folder.empty()) folder = dialogue.RegisteredGameFolder();
-    // Nothing known and nothing at the default place: ask at once, without a reproach.
+    // Nothing known and nothing at the default place or in Steam: ask at once, without a
+    // reproach.
     bool askFirst = false;
     if (folder.empty()) {
-        if (FolderHoldsGame(defaultFolder)) {
-            folder = defaultFolder;
-        } else {
-            askFirst = true;
-        }
+        folder = FolderHoldsGame(defaultFolder) ? defaultFolder : dialogue.SteamGameFolder();
+        askFirst = folder.empty();
     }
     for (;;) {
         if (!askFirst) {

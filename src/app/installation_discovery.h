@@ -3,9 +3,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Finding the game folder at start-up: the stored folder, the installer's registration, the
-// default folder, and finally the user's answer, until a folder holds the game.
+// default folder, Steam's libraries, and finally the user's answer, until a folder holds the game.
 namespace quorvant {
 
 inline constexpr std::string_view kGameExecutableProbe = "hl.exe";
@@ -20,6 +21,8 @@ class DiscoveryDialogue {
     virtual ~DiscoveryDialogue() = default;
     // The folder the game's installer registered, or the empty text.
     virtual std::string RegisteredGameFolder() = 0;
+    // The first folder of Steam's libraries that holds the game, or the empty text.
+    virtual std::string SteamGameFolder() = 0;
     virtual void ShowMessage(std::string_view text) = 0;
     // Forgets the stored folder, so that the next start does not offer it again.
     virtual void ForgetStoredGameFolder() = 0;
@@ -31,8 +34,13 @@ class DiscoveryDialogue {
 // The default game folder on a drive, e.g. "C:" gives "C:\Sierra\Half-Life".
 std::string DefaultGameFolder(std::string_view drive);
 
-// Whether the folder holds the game: an ordinary file named hl.exe, in any case.
+// Whether the folder holds the game: an ordinary file named hl.exe, in any case; outside Windows
+// also the game's native build.
 bool FolderHoldsGame(std::string_view folder);
+
+// The first of the folders that Steam's libraries would hold the game in that holds it, or the
+// empty text.
+std::string FirstFolderHoldingGame(const std::vector<std::string>& folders);
 
 // The validated game folder, starting from the stored one (possibly empty); nothing when the
 // user gave an empty answer, which ends the program.

@@ -7,6 +7,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The desktop entry it is installed with: desktops find its name and icon through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvant.Quorvant"));
     // One look on every system: the windows' palettes are made for this style.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     quorvant::QtDialogs dialogs;

@@ -9,9 +9,10 @@ void WriteValue(Root root, std::string_view keyPath, std::string_view valueName,
     if (key.isOpen()) WriteValueToKey(key, valueName, valueType, value);
 }
 
-std::string ReadValue(Root root, std::string_view keyPath, std::string_view valueName) {
+std::string ReadValue(Root root, std::string_view keyPath, std::string_view valueName,
+                      Access access) {
     std::string value;
-    OpenedKey key(root, keyPath);
+    OpenedKey key(root, keyPath, access);
     if (key.isOpen()) ReadValueFromKey(key, valueName, value);
     return value;
 }

@@ -8,10 +8,15 @@
 // The settings store: named text values under one key of the system registry. Each operation
 // opens the key, does one thing and closes it. Failures are silent: a lost write, or a read that
 // gives the empty text. On Windows the key lives in the registry; elsewhere each key maps to an
-// INI file in the user's configuration folder ("Software\Org\App\Sub" is Org/App.ini, group Sub).
+// INI file in the user's configuration folder ("Software\Org\App\Sub" is Org/App.ini, group Sub),
+// the same for both roots.
 namespace quorvant::Registry {
 
-enum class Root { LocalMachine };
+enum class Root { LocalMachine, CurrentUser };
+
+// Full access is what the settings key is opened with; other programs' keys are only read, which
+// a user without administrator rights may do below the machine's key too.
+enum class Access { Full, Read };
 
 // The registry's own type codes.
 inline constexpr int kString = 1;   // REG_SZ
@@ -25,7 +30,7 @@ inline constexpr Status kUnknownType = -1;
 // or may not be opened.
 class OpenedKey {
   public:
-    OpenedKey(Root root, std::string_view keyPath);
+    OpenedKey(Root root, std::string_view keyPath, Access access = Access::Full);
     ~OpenedKey();
     OpenedKey(const OpenedKey&) = delete;
     OpenedKey& operator=(const OpenedKey&) = delete;
@@ -51,7 +56,8 @@ Status WriteValueToKey(OpenedKey& key, std::string_view valueName, int valueType
                        std::string_view value);
 
 // The value's text (a number as its decimal text), or the empty text.
-std::string ReadValue(Root root, std::string_view keyPath, std::string_view valueName);
+std::string ReadValue(Root root, std::string_view keyPath, std::string_view valueName,
+                      Access access = Access::Full);
 
 // Reads a string or integer value into `value`; a missing value leaves `value` as it was and
 // gives the platform's status, a value of another type leaves it and gives -1.

@@ -41,7 +41,8 @@ struct OpenedKey::Handle {
     std::unique_ptr<QSettings> settings;
 };
 
-OpenedKey::OpenedKey(Root root, std::string_view keyPath) : handle_(std::make_unique<Handle>()) {
+OpenedKey::OpenedKey(Root root, std::string_view keyPath, Access)
+    : handle_(std::make_unique<Handle>()) {
     const KeyLocation location = Locate(root, keyPath);
     if (location.file.isEmpty() || !QFileInfo(location.file).isFile()) return;
     handle_->settings = std::make_unique<QSettings>(location.file, QSettings::IniFormat);

@@ -8,7 +8,9 @@
 namespace quorvant::Registry {
 namespace {
 
-HKEY ToHkey(Root) { return HKEY_LOCAL_MACHINE; }
+HKEY ToHkey(Root root) {
+    return root == Root::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
 
 std::int32_t ToInteger(std::string_view text) {
     std::int32_t number = 0;
@@ -22,10 +24,11 @@ struct OpenedKey::Handle {
     HKEY key = nullptr;
 };
 
-OpenedKey::OpenedKey(Root root, std::string_view keyPath) : handle_(std::make_unique<Handle>()) {
+OpenedKey::OpenedKey(Root root, std::string_view keyPath, Access access)
+    : handle_(std::make_unique<Handle>()) {
     const std::string path(keyPath);
-    if (RegOpenKeyExA(ToHkey(root), path.c_str(), 0, KEY_ALL_ACCESS, &handle_->key) !=
-        ERROR_SUCCESS) {
+    const REGSAM rights = access == Access::Read ? KEY_READ : KEY_ALL_ACCESS;
+    if (RegOpenKeyExA(ToHkey(root), path.c_str(), 0, rights, &handle_->key) != ERROR_SUCCESS) {
         handle_->key = nullptr;
     }
 }

@@ -28,6 +28,10 @@ class StartupDialogue : public DiscoveryDialogue {
 
     std::string RegisteredGameFolder() override { return ReadRegisteredGameFolder(); }
 
+    std::string SteamGameFolder() override {
+        return FirstFolderHoldingGame(SteamGameFolders(ReadSteamFolders()));
+    }
+
     void ShowMessage(std::string_view text) override { dialogs_.message(parent_, FromBytes(text)); }
 
     void ForgetStoredGameFolder() override { WriteSetting(settings::kHlPath, ""); }
@@ -130,7 +134,7 @@ void Form1::restoreModSelection() {
             SelectByText(lst_mods, lastMultiplayerMod, SelectRule::AtLeast);
         }
     }
-    if (lst_mods->currentRow() >= 0) lst_mods_Click();
+    if (SelectedItem(lst_mods)) lst_mods_Click();
 }
 
 void Form1::restoreSettings() {
@@ -156,8 +160,13 @@ void Form1::restoreSettings() {
         addressHistory[slot] = address;
         txt_ip->addItem(address);
     }
+    // The history only fills the drop-down: the box shows the address last joined, or nothing.
+    txt_ip->setCurrentIndex(-1);
     const QString lastAddress = StoredSetting(settings::kLastIp);
-    if (!lastAddress.isEmpty()) SelectByText(txt_ip, lastAddress, SelectRule::Equal);
+    if (!lastAddress.isEmpty()) {
+        SelectByText(txt_ip, lastAddress, SelectRule::Equal);
+        if (txt_ip->currentIndex() < 0) txt_ip->setEditText(lastAddress);
+    }
 
     const QString lastTab = StoredSetting(settings::kLastTab);
     if (lastTab.isEmpty() || lastTab == QLatin1String("1")) {

@@ -3,14 +3,12 @@
 #include <QDir>
 #include <QString>
 
+#include "app/file_system.h"
 #ifdef _WIN32
-#include <windows.h>
+#include "app/windows_shell.h"
 #endif
 
-#include "app/file_system.h"
-
 namespace quorvant {
-namespace {
 
 #ifndef _WIN32
 std::string WinePrefix() {
@@ -20,8 +18,6 @@ std::string WinePrefix() {
         .toStdString();
 }
 #endif
-
-}  // namespace
 
 std::string SystemDrive() {
 #ifdef _WIN32
@@ -33,9 +29,7 @@ std::string SystemDrive() {
 
 std::string LoadWindowsFolder() {
 #ifdef _WIN32
-    char buffer[MAX_PATH + 1] = {};
-    const UINT length = GetWindowsDirectoryA(buffer, sizeof buffer);
-    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+    return win32::WindowsFolder();
 #else
     return JoinPath(SystemDrive(), "windows");
 #endif

@@ -12,4 +12,9 @@ std::string SystemDrive();
 // The Windows folder without a trailing separator (elsewhere the Wine prefix's windows folder).
 std::string LoadWindowsFolder();
 
+#ifndef _WIN32
+// The Wine prefix the game is looked for in: $WINEPREFIX, else ~/.wine.
+std::string WinePrefix();
+#endif
+
 }  // namespace quorvant

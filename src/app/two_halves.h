@@ -1,9 +1,10 @@
 #pragma once
 
-#include <future>
 #include <iterator>
 #include <type_traits>
 #include <vector>
+
+#include "app/background_work.h"
 
 namespace quorvant {
 
@@ -20,7 +21,7 @@ auto InTwoHalves(const std::vector<Item>& items, Look look)
         return results;
     };
     const auto middle = items.begin() + std::ptrdiff_t(items.size() / 2);
-    auto second = std::async(std::launch::async, lookInto, middle, items.end());
+    auto second = InBackground([&] { return lookInto(middle, items.end()); });
     std::vector<Result> results = lookInto(items.begin(), middle);
     std::vector<Result> rest = second.get();
     results.insert(results.end(), std::make_move_iterator(rest.begin()),

@@ -27,6 +27,14 @@ namespace {
 // A picture control counts as chosen when its state, read as a number, is 1.
 bool Chosen(const PictureBox* box) { return box->tag().toInt() == 1; }
 
+// A game created or played alone needs its mod: without one the game would start on whatever
+// it takes by default, which nobody chose.
+bool ModChosen(Dialogs& dialogs, QWidget* parent, const std::string& mod) {
+    if (!mod.empty()) return true;
+    dialogs.message(parent, QStringLiteral("Please select a mod"));
+    return false;
+}
+
 }  // namespace
 
 void Form1::storeLaunchSettings() {
@@ -61,7 +69,7 @@ void Form1::btn_go_Click() {
         if (Shown(Frame_Join)) {
             if (!prepareJoin(choices)) return;
         } else if (Shown(Frame_server)) {
-            prepareCreate(choices);
+            if (!prepareCreate(choices)) return;
             if (multiplayerMod == QLatin1String("cstrike")) ApplyBotChoice();
         } else {
             choices.kind = LaunchKind::MultiplayerOther;
@@ -74,7 +82,9 @@ void Form1::btn_go_Click() {
         return;  // the configuration panel only stores what was typed
     }
     const LaunchCommand command = BuildLaunchCommand(choices);
-    desktop_.startGame({Dir1.path(), command.executablePath, command.arguments});
+    const StartFailure failure =
+        desktop_.startGame({Dir1.path(), command.executablePath, command.arguments});
+    if (failure) dialogs_.message(this, FromBytes(*failure));
 }
 
 bool Form1::prepareJoin(LaunchChoices& choices) {
@@ -95,17 +105,19 @@ bool Form1::prepareJoin(LaunchChoices& choices) {
     return true;
 }
 
-void Form1::prepareCreate(LaunchChoices& choices) {
+bool Form1::prepareCreate(LaunchChoices& choices) {
     choices.kind = LaunchKind::Create;
     choices.mod = SelectedBytes(lst_mods);
     choices.serverPort = ToBytes(txt_port_server->text());
     choices.map = CurrentBytes(lst_maps);
     choices.maxPlayers = ToBytes(txt_max_players->text());
+    return ModChosen(dialogs_, this, choices.mod);
 }
 
 bool Form1::prepareSinglePlayer(LaunchChoices& choices) {
     choices.kind = LaunchKind::SinglePlayer;
     choices.singlePlayerMod = SelectedBytes(lst_mods_solo);
+    if (!ModChosen(dialogs_, this, choices.singlePlayerMod)) return false;
     if (Shape_game->isFilled()) {
         choices.start = SinglePlayerStart::NewGame;
         choices.skipIntro = Chosen(coche_skip_intro) && Shown(coche_skip_intro);
@@ -127,7 +139,7 @@ bool Form1::prepareSinglePlayer(LaunchChoices& choices) {
 // The saved game is the file listed at the selected entry's place; the file must still be the
 // one shown there, or another game would be loaded.
 bool Form1::writeLoadScript(const std::string& mod) {
-    const QListWidgetItem* selected = lst_solo_save->currentItem();
+    const QListWidgetItem* selected = SelectedItem(lst_solo_save);
     if (!selected) {
         dialogs_.message(this, QStringLiteral("Please select a saved game"));
         return false;

@@ -48,8 +48,7 @@ void frm_serveur::buildGameRules() {
     Label6 = MakeLabel(this, "Label6", QRect(24, 100, 186, 16), "");
     txt_hostname = MakeField(this, "txt_hostname", QRect(24, 118, 186, 22));
     Label3 = MakeLabel(this, "Label3", QRect(24, 150, 186, 16), "");
-    Text1 = MakeField(this, "Text1", QRect(24, 168, 186, 22));
-    Text1->setEchoMode(QLineEdit::Password);
+    Text1 = MakePasswordField(this, "Text1", QRect(24, 168, 186, 22));
     Line2 = MakeLine(this, "Line2", QRect(24, 202, 186, 1));
     Shape8 = MakeShape(this, "Shape8", QRect(24, 210, 60, 4), Qt::transparent, kAccent);
     Shape8->setFilled(true);

@@ -5,6 +5,7 @@
 #include "serverconfig/frm_serveur.h"
 #include "serverconfig/frm_serveur_texts.h"
 #include "ui/check_box.h"
+#include "ui/code_page.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/language.h"
@@ -38,9 +39,10 @@ void frm_serveur::Form_Load() {
 }
 
 void frm_serveur::showOptions(const ServerOptions& options) {
-    txt_timelimit->setText(FromBytes(options.timeLimit));
-    txt_fraglimit->setText(FromBytes(options.fragLimit));
-    if (!options.hostName.empty()) txt_hostname->setText(FromBytes(options.hostName));
+    // Each value shows in the files' code page and goes back as it came unless it is changed.
+    ShowFileValue(txt_timelimit, options.timeLimit);
+    ShowFileValue(txt_fraglimit, options.fragLimit);
+    if (!options.hostName.empty()) ShowFileValue(txt_hostname, options.hostName);
     const std::pair<bool, PictureBox*> switches[] = {
         {options.friendlyFire, coche_friendly_fire},
         {options.footsteps, coche_footsteps},
@@ -59,9 +61,9 @@ void frm_serveur::showOptions(const ServerOptions& options) {
 
 ServerOptions frm_serveur::shownOptions() const {
     ServerOptions options;
-    options.timeLimit = ToBytes(txt_timelimit->text());
-    options.fragLimit = ToBytes(txt_fraglimit->text());
-    options.hostName = ToBytes(txt_hostname->text());
+    options.timeLimit = FileValueOf(txt_timelimit);
+    options.fragLimit = FileValueOf(txt_fraglimit);
+    options.hostName = FileValueOf(txt_hostname);
     options.friendlyFire = IsChecked(*coche_friendly_fire);
     options.footsteps = IsChecked(*coche_footsteps);
     options.weaponsStay = IsChecked(*coche_weapons_stay);

@@ -8,20 +8,27 @@ namespace quorvant {
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
-    pressedInside_ = true;
+    if (event->button() == Qt::LeftButton) pressedInside_ = true;
     emit pressed();
     event->accept();
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressedInside_ && rect().contains(event->position().toPoint());
-    pressedInside_ = false;
+    const bool left = event->button() == Qt::LeftButton;
+    const bool click = left && pressedInside_ && rect().contains(event->position().toPoint());
+    if (left) pressedInside_ = false;
     emit released();
     if (click) emit clicked();
     event->accept();
 }
 
+// Another button's second press is only a press: it clicks nothing, but what sinks on a press
+// must sink again before its release.
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        mousePressEvent(event);
+        return;
+    }
     pressedInside_ = false;
     emit doubleClicked();
     event->accept();

@@ -7,8 +7,9 @@
 namespace quorvant {
 
 // A label that acts as a button: it reports presses, releases, clicks and double clicks, and
-// carries a free text tag. The second press of a double click is reported as a double click
-// only, never as a press or a click.
+// carries a free text tag. Presses and releases come from any mouse button; clicks and double
+// clicks from the left one only. The second left press of a double click is reported as a double
+// click only, never as a press or a click.
 class ClickLabel : public QLabel {
     Q_OBJECT
   public:

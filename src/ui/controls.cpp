@@ -3,10 +3,25 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProxyStyle>
 
 #include "ui/shape.h"
 
 namespace quorvant {
+namespace {
+
+// The window's style in all but the mask of password boxes.
+class StarMaskStyle : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_LineEdit_PasswordCharacter) return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
 
 QPalette ControlsPalette() {
     QPalette palette;
@@ -104,6 +119,15 @@ QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry) {
 QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry, const char* text) {
     auto* field = MakeControl<QLineEdit>(parent, name, geometry);
     field->setText(QString::fromLatin1(text));
+    return field;
+}
+
+QLineEdit* MakePasswordField(QWidget* parent, const char* name, QRect geometry) {
+    QLineEdit* field = MakeField(parent, name, geometry);
+    field->setEchoMode(QLineEdit::Password);
+    auto* style = new StarMaskStyle(field->style()->name());
+    style->setParent(field);
+    field->setStyle(style);
     return field;
 }
 

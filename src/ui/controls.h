@@ -52,5 +52,7 @@ QFrame* MakeFrame(QWidget* parent, const char* name, QRect geometry);
 // A list of one line per entry, laid out without measuring each of its thousands of entries.
 QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry);
 QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry, const char* text = "");
+// A text box that shows "*" for every character, whatever mask the style would draw.
+QLineEdit* MakePasswordField(QWidget* parent, const char* name, QRect geometry);
 
 }  // namespace quorvant

@@ -85,7 +85,7 @@ void Form1::styleOwnControls() {
 }
 
 void Form1::buildWindowControls() {
-    Label4 = MakeLabel(this, "Label4", QRect(16, 8, 220, 28), "QUORVANT");
+    Label4 = MakeLabel(this, "Label4", QRect(16, 8, 220, 28), "Quorvant");
     Label20 = MakeLabel(this, "Label20", QRect(16, 344, 200, 14), "version beta 1.0");
     Label21 = MakeLabel(this, "Label21", QRect(16, 358, 260, 14), "Made by Velmarsh Software");
     Line1 = MakeShape(this, "Line1", QRect(8, 44, 593, 1), Qt::transparent, kEdge);
@@ -206,8 +206,7 @@ void Form1::buildJoinPanel() {
     Label27 = MakeLabel(Frame_Join, "Label27", QRect(20, 76, 110, 22), "Port:");
     txt_port_join = MakeField(Frame_Join, "txt_port_join", QRect(136, 76, 80, 22));
     Label24 = MakeLabel(Frame_Join, "Label24", QRect(20, 106, 110, 22), "Password:");
-    txt_password = MakeField(Frame_Join, "txt_password", QRect(136, 106, 160, 22));
-    txt_password->setEchoMode(QLineEdit::Password);
+    txt_password = MakePasswordField(Frame_Join, "txt_password", QRect(136, 106, 160, 22));
     // Words from the network: shown as they are, never read as markup.
     lbl_join_status = MakeLabel(Frame_Join, "lbl_join_status", QRect(20, 136, 430, 22), "");
     lbl_join_status->setTextFormat(Qt::PlainText);

@@ -294,7 +294,7 @@ class Form1 : public QWidget {
     void setPanelsVisible(bool multiplayer, bool single, bool config);
     void storeLaunchSettings();
     bool prepareJoin(LaunchChoices& choices);
-    void prepareCreate(LaunchChoices& choices);
+    bool prepareCreate(LaunchChoices& choices);
     bool prepareSinglePlayer(LaunchChoices& choices);
     bool writeLoadScript(const std::string& mod);
     void toggle(PictureBox* checkBox);

@@ -109,9 +109,10 @@ void Form1::connectHandlers() {
         connect(binding.control, binding.event, this, binding.handler);
     }
     connect(btn_go, &ClickLabel::clicked, this, &Form1::btn_go_Click);
-    // Selecting an entry from code runs the handler just as a click does.
-    connect(lst_mods, &QListWidget::currentRowChanged, this, &Form1::lst_mods_Click);
-    connect(lst_mods_solo, &QListWidget::currentRowChanged, this, &Form1::lst_mods_solo_Click);
+    // Selecting an entry from code runs the handler just as a click does. The selection, not the
+    // current entry: the focus alone makes an entry current.
+    connect(lst_mods, &QListWidget::itemSelectionChanged, this, &Form1::lst_mods_Click);
+    connect(lst_mods_solo, &QListWidget::itemSelectionChanged, this, &Form1::lst_mods_solo_Click);
     connect(lst_maps, &QComboBox::currentIndexChanged, this, &Form1::lst_maps_Click);
     joinStatus_ = std::make_unique<JoinStatus>(*this);
 }

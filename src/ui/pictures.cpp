@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "app/background_work.h"
+
 namespace quorvant::pictures {
 namespace {
 
@@ -29,8 +31,7 @@ const QPixmap& PictureInProgress::picture() {
 }
 
 PictureInProgress Background() {
-    return PictureInProgress(
-        std::async(std::launch::async, [] { return RenderImage("background", true); }));
+    return PictureInProgress(InBackground([] { return RenderImage("background", true); }));
 }
 QPixmap Splash() { return Render("splash"); }
 QPixmap CheckBox(bool checked) { return Render(checked ? "check_on" : "check_off"); }

@@ -10,9 +10,16 @@
 // Reading the state a handler works from out of the controls.
 namespace quorvant {
 
+// A list's selected entry, or null. The current entry does not count: a list given the focus
+// makes its first entry current without anyone choosing it.
+inline QListWidgetItem* SelectedItem(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
 // The text of a list's selected entry; the empty text when nothing is selected.
 inline QString SelectedText(const QListWidget* list) {
-    const QListWidgetItem* item = list->currentItem();
+    const QListWidgetItem* item = SelectedItem(list);
     return item ? item->text() : QString();
 }
 
@@ -24,7 +31,7 @@ inline std::string EntryBytes(const QVariant& data, const QString& text) {
 }
 
 inline std::string SelectedBytes(const QListWidget* list) {
-    const QListWidgetItem* item = list->currentItem();
+    const QListWidgetItem* item = SelectedItem(list);
     return item ? EntryBytes(item->data(Qt::UserRole), item->text()) : std::string();
 }
 

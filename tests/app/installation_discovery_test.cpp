@@ -20,10 +20,15 @@ using ::testing::IsEmpty;
 class ScriptedDialogue : public DiscoveryDialogue {
   public:
     std::string registered;
+    std::string steam;  // what Steam's libraries hold
     std::deque<std::string> answers;
     std::vector<std::string> events;
 
     std::string RegisteredGameFolder() override { return registered; }
+    std::string SteamGameFolder() override {
+        events.push_back("steam");
+        return steam;
+    }
     void ShowMessage(std::string_view text) override {
         events.push_back("message " + std::string(text));
     }
@@ -64,16 +69,23 @@ TEST_F(DiscoveryTest, TheInstallersRegistrationComesBeforeTheDefaultFolder) {
     EXPECT_THAT(dialogue.events, IsEmpty());
 }
 
-TEST_F(DiscoveryTest, TheDefaultFolderIsTakenWhenNothingIsKnown) {
+TEST_F(DiscoveryTest, TheDefaultFolderIsTakenWhenNothingIsKnownAndSteamIsNotAsked) {
     GameFolder(defaultFolder).addExecutable("HL.EXE");
+    dialogue.steam = game.str();
     EXPECT_EQ(DiscoverGameFolder("", defaultFolder, dialogue), defaultFolder);
     EXPECT_THAT(dialogue.events, IsEmpty());
+}
+
+TEST_F(DiscoveryTest, SteamsLibrariesComeBeforeTheQuestion) {
+    dialogue.steam = game.str();
+    EXPECT_EQ(DiscoverGameFolder("", defaultFolder, dialogue), game.str());
+    EXPECT_THAT(dialogue.events, ElementsAre("steam"));
 }
 
 TEST_F(DiscoveryTest, NothingFoundAsksAtOnceWithoutReproach) {
     dialogue.answers = {game.str()};
     EXPECT_EQ(DiscoverGameFolder("", defaultFolder, dialogue), game.str());
-    EXPECT_THAT(dialogue.events, ElementsAre(askLine()));
+    EXPECT_THAT(dialogue.events, ElementsAre("steam", askLine()));
 }
 
 TEST_F(DiscoveryTest, AWrongFolderIsReproachedForgottenAndAskedAgainUntilRight) {
@@ -99,6 +111,15 @@ TEST_F(DiscoveryTest, OnlyAnOrdinaryFileCountsAsTheGame) {
     fake.addFolder("hl.exe");
     EXPECT_FALSE(FolderHoldsGame(fake.str()));
     EXPECT_TRUE(FolderHoldsGame(game.str()));
+    GameFolder native(temp.path() / "native");
+    native.addFile("hl_linux");
+    EXPECT_FALSE(FolderHoldsGame(native.str()));
+    native.addFile("hl.sh");
+#ifdef _WIN32
+    EXPECT_FALSE(FolderHoldsGame(native.str()));
+#else
+    EXPECT_TRUE(FolderHoldsGame(native.str()));  // the game's native build
+#endif
     EXPECT_EQ(DefaultGameFolder("C:"), JoinPath(JoinPath("C:", "Sierra"), "Half-Life"));
 }
 

@@ -3,7 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "support/ordinary_user.h"
 #include "support/temp_folder.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace quorvant {
 namespace {
@@ -53,6 +58,21 @@ TEST(DiscoverMods, AGameFolderWithoutModsListsNothing) {
     EXPECT_THAT(mods.singlePlayer, IsEmpty());
     EXPECT_THAT(DiscoverMods(temp / "missing").multiplayer, IsEmpty());
 }
+
+#ifndef _WIN32
+TEST(DiscoverMods, ListsEveryModWhereNoThreadCanBeStarted) {
+    TempFolder temp;
+    GameFolder game(temp.path());
+    for (const char* mod : {"a", "b", "c", "d", "e"}) game.addMod(mod, "startmap \"x\"");
+    EXPECT_TRUE(::quorvant::testing::AsOrdinaryUser([&game] {
+        const rlimit none{0, 0};  // no process or thread more for this user
+        if (setrlimit(RLIMIT_NPROC, &none) != 0) return false;
+        const InstalledMods mods = DiscoverMods(game.str());
+        return mods.multiplayer == std::vector<std::string>{"a", "b", "c", "d", "e"} &&
+               mods.singlePlayer.size() == 5;
+    }));
+}
+#endif
 
 }  // namespace
 }  // namespace quorvant

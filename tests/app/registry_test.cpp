@@ -74,18 +74,27 @@ TEST_F(RegistryTest, IntegersAreStoredAsTheirNumberAndOtherTypesWriteNothing) {
     EXPECT_EQ(value, "untouched");
 }
 
-TEST_F(RegistryTest, KeysAreKeptApartSoTheGamesRegistrationReadsAsMissing) {
+TEST_F(RegistryTest, TheGamesRegistrationIsReadFromTheWinePrefixNotFromTheSettings) {
+    const std::filesystem::path prefix = config.path() / "wine";
+    const QByteArray savedPrefix = qgetenv("WINEPREFIX");
+    qputenv("WINEPREFIX", QByteArray::fromStdString(prefix.string()));
     CreateSettingsKey();
-    WriteSetting(settings::kHlPath, "/games/hl");
     WriteSetting("Path", "/games/hl");
-    EXPECT_EQ(ReadSetting(settings::kHlPath), "/games/hl");
-    EXPECT_EQ(ReadRegisteredGameFolder(), "");
-
     Registry::CreateKey(settings::kGameAppPathKey, Root::LocalMachine);
     Registry::WriteValue(Root::LocalMachine, settings::kGameAppPathKey, "Path", "/opt/hl",
                          Registry::kString);
-    EXPECT_EQ(ReadRegisteredGameFolder(), "/opt/hl");
+    EXPECT_EQ(ReadRegisteredGameFolder(), "");
+
+    std::filesystem::create_directories(prefix / "drive_c/Games/Half-Life");
+    std::filesystem::create_directories(prefix / "dosdevices");
+    std::filesystem::create_directory_symlink("../drive_c", prefix / "dosdevices/c:");
+    ::quorvant::testing::WriteFile(
+        prefix / "system.reg",
+        "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\hl.exe] 1\n"
+        "\"Path\"=\"C:\\\\Games\\\\Half-Life\"\n");
+    EXPECT_EQ(ReadRegisteredGameFolder(), (prefix / "drive_c/Games/Half-Life").string());
     EXPECT_EQ(ReadSetting("Path"), "/games/hl");
+    qputenv("WINEPREFIX", savedPrefix);
 }
 
 TEST_F(RegistryTest, TheSettingsFileIsPlainTextInTheConfigurationFolder) {

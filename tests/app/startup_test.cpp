@@ -13,12 +13,14 @@
 #include "app/frm_main.h"
 #include "app/settings_names.h"
 #include "support/ui_fixture.h"
+#include "ui/selection.h"
 #include "ui/text_conversion.h"
 
 namespace quorvant {
 namespace {
 
 namespace names = settings;
+using ::quorvant::testing::FocusByTab;
 using ::quorvant::testing::WindowTest;
 
 class StartupTest : public WindowTest {
@@ -55,6 +57,13 @@ TEST_F(StartupTest, AFirstRunTakesTheDefaultFolderAndShowsTheDesignDefaults) {
 
     EXPECT_EQ(form.lst_mods->currentRow(), 0);
     EXPECT_EQ(form.lst_mods_solo->currentRow(), -1);
+    // Tabbing into the single-player list chooses no mod: the panel keeps its design captions.
+    form.Label17_Click();
+    FocusByTab(form.lst_mods_solo);
+    EXPECT_EQ(SelectedText(form.lst_mods_solo), QString());
+    EXPECT_EQ(form.lbl_solo_nom->text(), QStringLiteral("nom"));
+    EXPECT_EQ(form.lbl_solo_version->text(), QStringLiteral("version"));
+    form.Label18_Click();
     for (PictureBox* box : {form.coche_dev, form.coche_console, form.coche_ping, form.coche_memoire,
                             form.coche_dedicated, form.coche_skip_intro}) {
         EXPECT_EQ(box->tag(), QStringLiteral("0")) << box->objectName().toStdString();
@@ -147,16 +156,42 @@ TEST_F(StartupTest, TheStoredTabOpensItsPanel) {
     EXPECT_FALSE(Shown(other.Frame_single) || Shown(other.Frame_Join));
 }
 
-TEST_F(StartupTest, StoredModsThatAreGoneFallBackWithoutLooping) {
+TEST_F(StartupTest, StoredChoicesThatAreGoneFallBackWithoutLooping) {
     storeSetting(names::kHlPath, game.str());
     storeSetting(names::kMod, "ricochet");
     storeSetting(names::kLastModMultiplayer, "dmc");  // removed: the next name after it
     storeSetting(names::kLastModSingle, "zzz");       // sorts after every mod
+    storeSetting("IP1", "10.0.0.5");
     storeSetting(names::kLastIp, "unknown");
     Form1& form = loadMainWindow();
     EXPECT_EQ(form.lst_mods->currentItem()->text(), QStringLiteral("gearbox"));
     EXPECT_EQ(form.lst_mods_solo->currentRow(), -1);
     EXPECT_EQ(form.txt_ip->currentIndex(), -1);
+    EXPECT_EQ(form.txt_ip->currentText(), QStringLiteral("unknown"));
+
+    // Names match case for case; a removed single-player mod gives the next one; the history
+    // alone puts no address in the box.
+    storeSetting(names::kMod, "TFC");
+    storeSetting(names::kLastModMultiplayer, "");
+    storeSetting(names::kLastModSingle, "hldm");
+    storeSetting(names::kLastIp, "");
+    Form1& again = loadMainWindow();
+    EXPECT_EQ(SelectedText(again.lst_mods), QString());
+    EXPECT_EQ(SelectedText(again.lst_mods_solo), QStringLiteral("valve"));
+    EXPECT_EQ(again.txt_ip->count(), 1);
+    EXPECT_EQ(again.txt_ip->currentText(), QString());
+}
+
+TEST_F(StartupTest, AnyStoredLanguageButZeroGivesTheEnglishTexts) {
+    storeSetting(names::kHlPath, game.str());
+    for (const char* language : {"", "1", "2", "00", "fr"}) {
+        SCOPED_TRACE(language);
+        storeSetting(names::kLanguage, language);
+        Form1& form = loadMainWindow();
+        EXPECT_EQ(form.Image1->tag(), QStringLiteral("1"));
+        EXPECT_EQ(form.btn_go->text(), QStringLiteral("GO!"));  // not the design's "GO !"
+        EXPECT_EQ(form.Label17->text(), QStringLiteral("SINGLE PLAYER"));
+    }
 }
 
 TEST_F(StartupTest, TheMapListIsFilledOnceForTheModThatStaysSelected) {
@@ -183,6 +218,19 @@ TEST_F(StartupTest, AStoredFolderWithoutTheGameIsAskedForAgainUntilRight) {
     EXPECT_EQ(form.txt_hl->text(), gamePath());
     EXPECT_EQ(storedSetting(names::kHlPath), game.str());
     EXPECT_EQ(form.lst_mods->count(), 4);
+}
+
+TEST_F(StartupTest, AFirstRunFindsANativeInstallInSteamsLibrary) {
+    const std::string steamGame = temp / "home/.local/share/Steam/steamapps/common/Half-Life";
+    ::quorvant::testing::GameFolder(steamGame)
+        .addFile("hl_linux")
+        .addFile("hl.sh")
+        .addMod("valve", "startmap");
+    Form1& form = loadMainWindow();
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(form.Dir1.path(), steamGame);
+    EXPECT_EQ(storedSetting(names::kHlPath), steamGame);
+    EXPECT_EQ(storedSetting(names::kHlExe), "hl.exe");
 }
 
 TEST_F(StartupTest, NothingFoundAsksAtOnceAndAnEmptyAnswerEndsWithoutStoring) {

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 
 #include "app/file_system.h"
 #include "support/ui_fixture.h"
@@ -13,10 +14,12 @@
 namespace quorvant {
 namespace {
 
+using ::quorvant::testing::FocusByTab;
 using ::quorvant::testing::ReadFile;
 using ::quorvant::testing::WindowTest;
 
 constexpr char kCstrike[] = "game \"Counter-Strike\"\r\ngamedll \"dlls\\mp.dll\"\r\n";
+constexpr char kCstrikeWithBot[] = "game \"Counter-Strike\"\r\ngamedll \"dlls\\HPB_bot.dll\"\r\n";
 
 std::string SaveFile(const std::string& title) {
     std::string field = title;
@@ -74,14 +77,12 @@ TEST_F(LaunchTest, CreatesAListenServerWithTheChosenBot) {
         desktop.onlyCommandLine(),
         gameCommand("hl.exe", " -console -game cstrike -port 27015 +map arena +maxplayers 8"));
     EXPECT_EQ(desktop.starts.back().workingFolder, game.str());
-    EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"),
-              "game \"Counter-Strike\"\r\ngamedll \"dlls\\HPB_bot.dll\"\r\n");
+    EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), kCstrikeWithBot);
     EXPECT_EQ(storedSetting("Last_Mod_Mplayer"), "cstrike");
 
     // The descriptor is rewritten at every launch and stays the same size.
     form->btn_go_Click();
-    EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"),
-              "game \"Counter-Strike\"\r\ngamedll \"dlls\\HPB_bot.dll\"\r\n");
+    EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), kCstrikeWithBot);
     selectBot("(None)");
     form->btn_go_Click();
     EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), kCstrike);
@@ -153,15 +154,67 @@ TEST_F(LaunchTest, AFullHistoryDropsItsOldestAddress) {
     EXPECT_EQ(storedSetting("Last_IP"), "e3");
 }
 
-TEST_F(LaunchTest, AJoinWithoutAddressIsRefusedAfterStoringTheSettings) {
-    joinAddress("");
-    form->txt_max_players->setText(QStringLiteral("12"));
-    form->btn_go_Click();
-    EXPECT_EQ(dialogs.messages, QStringList({"Enter an IP adresse"}));
-    EXPECT_TRUE(desktop.starts.empty());
-    EXPECT_EQ(storedSetting("Max_Players"), "12");
-    EXPECT_EQ(storedSetting("Last_Mod_Mplayer"), "");
-    EXPECT_EQ(storedSetting("IP1"), "");
+// Every refusal comes after the settings are stored and the bot library is switched, whatever
+// the panel; lists that only have the focus count as having nothing selected.
+TEST_F(LaunchTest, RefusedLaunchesStoreTheSettingsAndSwitchTheBotFirst) {
+    const struct {
+        const char* name;
+        std::function<void()> prepare;
+        QStringList messages;
+        const char* descriptor;
+    } refusals[] = {
+        {"join without address",
+         [this] { joinAddress(""); },
+         {"Enter an IP adresse"},
+         kCstrikeWithBot},
+        {"create without mod",
+         [this] {
+             form->Label18_Click();
+             form->Label23_Click();
+             form->lst_mods->clearSelection();
+             FocusByTab(form->lst_mods);
+         },
+         {"Please select a mod"},
+         kCstrike},
+        {"single player without mod",
+         [this] {
+             form->Label17_Click();
+             FocusByTab(form->lst_mods_solo);
+         },
+         {"Please select a mod"},
+         kCstrikeWithBot},
+        {"saved game not selected",
+         [this] {
+             playAlone();
+             form->lbl_load_Click();
+             FocusByTab(form->lst_solo_save);
+         },
+         {"Please select a saved game"},
+         kCstrikeWithBot},
+        {"configuration panel", [this] { form->Label16_Click(); }, {}, kCstrikeWithBot},
+    };
+    int launch = 0;
+    for (const auto& refusal : refusals) {
+        SCOPED_TRACE(refusal.name);
+        game.addMod("cstrike", kCstrike);
+        selectMod("cstrike");
+        selectBot("HPB Bot");
+        dialogs.messages.clear();
+        const std::string players = std::to_string(++launch);
+        form->txt_max_players->setText(QString::fromStdString(players));
+        form->txt_memoire->setText(QString::fromStdString(players));
+        refusal.prepare();
+        form->btn_go_Click();
+        EXPECT_EQ(dialogs.messages, refusal.messages);
+        EXPECT_TRUE(desktop.starts.empty());
+        EXPECT_EQ(storedSetting("Max_Players"), players);
+        EXPECT_EQ(storedSetting("Heap"), players);
+        EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), refusal.descriptor);
+        EXPECT_EQ(storedSetting("Last_Mod_Mplayer"), "");
+        EXPECT_EQ(storedSetting("Last_Mod_Single"), "");
+        EXPECT_EQ(storedSetting("IP1"), "");
+        EXPECT_FALSE(std::filesystem::exists(game / "valve/quorvant.cfg"));
+    }
 }
 
 TEST_F(LaunchTest, StartsANewGameOrTheTrainingMap) {
@@ -199,18 +252,6 @@ TEST_F(LaunchTest, LoadsTheSelectedSavedGameThroughTheLoadScript) {
     EXPECT_EQ(ReadFile(game / "valve/quorvant.cfg"), "load quick.sav\r\n");
 }
 
-TEST_F(LaunchTest, LoadingWithoutASelectedSaveIsRefused) {
-    playAlone();
-    form->lbl_load_Click();
-    form->txt_memoire->setText(QStringLiteral("32000"));
-    form->btn_go_Click();
-    EXPECT_EQ(dialogs.messages, QStringList({"Please select a saved game"}));
-    EXPECT_TRUE(desktop.starts.empty());
-    EXPECT_EQ(storedSetting("Heap"), "32000");
-    EXPECT_EQ(storedSetting("Last_Mod_Single"), "");
-    EXPECT_FALSE(std::filesystem::exists(game / "valve/quorvant.cfg"));
-}
-
 TEST_F(LaunchTest, ASaveThatVanishedSinceItWasShownLoadsNothingElse) {
     playAlone();
     form->lbl_load_Click();
@@ -243,8 +284,11 @@ TEST_F(LaunchTest, ModsWithoutBotsKeepTheirDescriptor) {
               gameCommand("hl.exe", " -console -game valve -port 27015 +maxplayers 8"));
 }
 
-TEST_F(LaunchTest, ADoubleClickLaunchesOnce) {
+TEST_F(LaunchTest, OnlyTheLeftButtonLaunchesAndADoubleClickOnce) {
     selectMod("valve");
+    QTest::mouseClick(form->btn_go, Qt::RightButton);
+    QTest::mouseClick(form->btn_go, Qt::MiddleButton);
+    EXPECT_TRUE(desktop.starts.empty());
     QTest::mouseClick(form->btn_go, Qt::LeftButton);
     QTest::mouseDClick(form->btn_go, Qt::LeftButton);
     QTest::mouseRelease(form->btn_go, Qt::LeftButton);

@@ -6,6 +6,9 @@
 #include <QListWidget>
 #include <QTest>
 #include <filesystem>
+#include <map>
+#include <span>
+#include <string_view>
 
 #include "support/ui_fixture.h"
 #include "ui/shape.h"
@@ -15,6 +18,58 @@ namespace {
 
 using ::quorvant::testing::ReadFile;
 using ::quorvant::testing::WindowTest;
+
+// Each switch with its caption and the setting it stands for in the files.
+struct Switch {
+    PictureBox* frm_serveur::*box;
+    ClickLabel* frm_serveur::*caption;
+    std::string_view setting;
+};
+
+const Switch kSwitches[] = {
+    {&frm_serveur::coche_friendly_fire, &frm_serveur::lbl_friendly_fire, "mp_friendlyfire"},
+    {&frm_serveur::coche_footsteps, &frm_serveur::lbl_footsteps, "mp_footsteps"},
+    {&frm_serveur::coche_weapons_stay, &frm_serveur::lbl_weapons_stay, "mp_weaponstay"},
+    {&frm_serveur::coche_force_respawn, &frm_serveur::lbl_force_respawn, "mp_forcerespawn"},
+    {&frm_serveur::coche_flashlight, &frm_serveur::Label7, "mp_flashlight"},
+    {&frm_serveur::coche_log, &frm_serveur::lbl_log, "log on"},
+    {&frm_serveur::coche_upload, &frm_serveur::lbl_upload, "cl_allowupload"},
+    {&frm_serveur::coche_download, &frm_serveur::Label34, "cl_allowdownload"},
+    {&frm_serveur::coche_lan, &frm_serveur::lbl_lan, "sv_lan"},
+};
+
+std::string Bytes(int from, int to) {
+    std::string bytes;
+    for (int byte = from; byte <= to; ++byte) bytes += char(byte);
+    return bytes;
+}
+
+// The five files in the single-byte code page, with bytes 0x80 to 0xFF in and around every
+// value, as a save of what they show writes them: `on` is the only switch that is on.
+std::map<std::string, std::string> CodePageFiles(std::string_view on, const std::string& host) {
+    const std::string timeLimit = "2" + Bytes(0x80, 0x9f), fragLimit = Bytes(0xa0, 0xbf);
+    auto state = [on](std::string_view setting) { return setting == on ? "1" : "0"; };
+    std::string rules = "// r\xe8gles \x80\xff\r\n\"mp_timelimit\"\t\t\"" + timeLimit +
+                        "\" // \xb5\xe0\r\n\"mp_fraglimit\"\t\t\"" + fragLimit + "\"\xa0\r\n";
+    std::string commands = "hostname \"" + host + "\"\r\nmp_timelimit " + timeLimit +
+                           "\r\nmp_fraglimit " + fragLimit + "\r\n";
+    for (const Switch& item : std::span(kSwitches).first(5)) {  // the game rules
+        const std::string name(item.setting);
+        rules += "\"" + name + "\"\t\t\"" + state(name) + "\"\r\n";
+        commands += name + " " + state(name) + "\r\n";
+    }
+    return {
+        {"game.cfg", rules + "\"sv_contact\"\t\t\"\xa9 Caf\xe9\"\r\n"},
+        {"listenserver.cfg", "// \xab serveur \xbb\r\n" + commands + "// \xff\r\n"},
+        {"server.cfg", "exec \xe9t\xe9.cfg\r\n" + commands},
+        {"autoexec.cfg",
+         "bind \xe9 +attack\r\n" + std::string(on == "log on" ? "log on\r\n" : "") + "// \xf8\r\n"},
+        {"config.cfg", "name \"Jos\xe9\"\r\ncl_allowupload \"" +
+                           std::string(state("cl_allowupload")) + "\"\xe9\r\ncl_allowdownload \"" +
+                           state("cl_allowdownload") + "\" \x80\r\nsv_lan \"" + state("sv_lan") +
+                           "\"\r\n"},
+    };
+}
 
 class ServerOptionsWindowTest : public WindowTest {
   protected:
@@ -50,8 +105,21 @@ class ServerOptionsWindowTest : public WindowTest {
         return checked;
     }
 
-    std::string modFile(const char* name) {
-        return ReadFile(game / ("cstrike/" + std::string(name)));
+    std::string modFile(const std::string& name) { return ReadFile(game / ("cstrike/" + name)); }
+
+    void writeModFiles(const std::map<std::string, std::string>& files) {
+        for (const auto& [name, bytes] : files) game.addFile("cstrike/" + name, bytes);
+    }
+    void expectModFiles(const std::map<std::string, std::string>& files) {
+        for (const auto& [name, bytes] : files) EXPECT_EQ(modFile(name), bytes) << name;
+    }
+    // The settings of the checked switches.
+    std::string checkedSwitches() const {
+        std::string settings;
+        for (const Switch& item : kSwitches) {
+            if (shownChecked(options.get()->*item.box)) settings += std::string(item.setting) + ";";
+        }
+        return settings;
     }
 };
 
@@ -69,6 +137,8 @@ TEST_F(ServerOptionsWindowTest, ShowsTheSelectedModsFiles) {
     EXPECT_EQ(window.txt_fraglimit->text(), QStringLiteral("0"));
     EXPECT_EQ(window.txt_hostname->text(), QStringLiteral("Dust only"));
     EXPECT_EQ(window.Text1->text(), QString());
+    window.Text1->setText(QStringLiteral("pw"));
+    EXPECT_EQ(window.Text1->displayText(), QStringLiteral("**"));
     EXPECT_TRUE(shownChecked(window.coche_friendly_fire));
     EXPECT_FALSE(shownChecked(window.coche_footsteps));
     EXPECT_FALSE(shownChecked(window.coche_weapons_stay));
@@ -78,31 +148,6 @@ TEST_F(ServerOptionsWindowTest, ShowsTheSelectedModsFiles) {
     EXPECT_TRUE(shownChecked(window.coche_upload));
     EXPECT_FALSE(shownChecked(window.coche_download));
     EXPECT_FALSE(shownChecked(window.coche_lan));
-}
-
-TEST_F(ServerOptionsWindowTest, FollowsTheMainWindowsLanguageWithSharedHelp) {
-    frm_serveur& english = open();
-    EXPECT_EQ(english.Label1->text(), QStringLiteral("Time limit:"));
-    EXPECT_EQ(english.lbl_log->toolTip(),
-              QStringLiteral("Write a game log in the 'MOD\\logs' folder"));
-    EXPECT_EQ(english.coche_upload->toolTip(), english.lbl_upload->toolTip());
-    EXPECT_EQ(english.coche_download->toolTip(),
-              QStringLiteral("Client download files (like maps or spray logos). Desative it to "
-                             "have fast game"));
-
-    form->Image2_Click();
-    frm_serveur& french = open();
-    EXPECT_EQ(french.Label1->text(), QStringLiteral("Limite de temps :"));
-    EXPECT_EQ(french.lbl_force_respawn->text(), QStringLiteral("Force régénération"));
-    EXPECT_EQ(french.Label4->text(), QStringLiteral("SAUVER"));
-    EXPECT_EQ(french.Label5->toolTip(),
-              QStringLiteral("Fermer la fenêtre sans sauver les modifications"));
-    EXPECT_EQ(french.lbl_friendly_fire->toolTip(),
-              QStringLiteral("Défini si vos amis peuvent vous tirer dessus"));
-    EXPECT_EQ(french.coche_download->toolTip(),
-              QStringLiteral("Le client télécharge des fichiers (ex: cartes ou graffiti). "
-                             "Désactivez-le pour avoir un jeu plus rapide"));
-    EXPECT_EQ(french.Label7->toolTip(), QStringLiteral("Autoriser la lampe"));
 }
 
 TEST_F(ServerOptionsWindowTest, BoxesAndCaptionsToggleAndDoubleClicksUndoThemselves) {
@@ -143,6 +188,47 @@ TEST_F(ServerOptionsWindowTest, SaveWritesEveryFileAndCloses) {
               "\r\nmp_weaponstay 0\r\n\r\nmp_forcerespawn 0\r\n\r\nmp_flashlight 1\r\n");
     EXPECT_TRUE(modFile("server.cfg").starts_with("\r\nmp_timelimit 25\r\n\r\nmp_fraglimit 0\r\n"));
     EXPECT_EQ(ReadFile(game / "valve/game.cfg"), "\"mp_timelimit\"\t\t\"99\"\r\n");
+}
+
+// Opened and saved unchanged, the files stay byte for byte; every caption toggles its own box, and
+// every switch is loaded from and saved to its own setting.
+TEST_F(ServerOptionsWindowTest, KeepsTheFilesBytesAndEachSwitchItsOwnSetting) {
+    const std::string host = "Caf\xe9 " + Bytes(0xc0, 0xff);
+    const auto unchanged = CodePageFiles("", host);
+    writeModFiles(unchanged);
+    open();
+    EXPECT_EQ(checkedSwitches(), "");
+    options->Label4_Click();
+    expectModFiles(unchanged);
+
+    for (const Switch& item : kSwitches) {
+        SCOPED_TRACE(std::string(item.setting));
+        const auto files = CodePageFiles(item.setting, host);
+        writeModFiles(files);
+        frm_serveur& window = open();
+        EXPECT_EQ(checkedSwitches(), std::string(item.setting) + ";");
+        QTest::mouseClick(window.*item.caption, Qt::LeftButton);
+        EXPECT_EQ(checkedSwitches(), "");
+        QTest::mouseClick(window.*item.box, Qt::LeftButton);
+        QTest::mouseClick(window.Label4, Qt::RightButton);
+        EXPECT_TRUE(window.isVisible());
+        QTest::mouseClick(window.Label4, Qt::LeftButton);
+        EXPECT_FALSE(window.isVisible());
+        expectModFiles(files);
+    }
+}
+
+TEST_F(ServerOptionsWindowTest, ShowsValuesInTheCodePageAndWritesAChangedOneInIt) {
+    writeModFiles(CodePageFiles("", "Caf\xe9 \x80"));
+    frm_serveur& window = open();
+    EXPECT_EQ(window.txt_hostname->text(), QStringLiteral("Café €"));
+    EXPECT_TRUE(window.txt_timelimit->text().startsWith(QStringLiteral("2€")));
+    EXPECT_TRUE(window.txt_timelimit->text().endsWith(QStringLiteral("žŸ")));
+    EXPECT_EQ(window.txt_fraglimit->text().size(), 32);
+    // Only the host name's bytes change, in both server files; what the code page lacks is "?".
+    window.txt_hostname->setText(QStringLiteral("Bistro ÿ™ 😀"));
+    window.Label4_Click();
+    expectModFiles(CodePageFiles("", "Bistro \xff\x99 ?"));
 }
 
 TEST_F(ServerOptionsWindowTest, EscClosesWithoutSavingAndEnterDoesNothing) {

@@ -1,5 +1,9 @@
 #include "support/ui_fixture.h"
 
+#include <QApplication>
+#include <QFocusEvent>
+#include <QListWidget>
+
 #include "app/settings.h"
 
 namespace quorvant::testing {
@@ -32,6 +36,12 @@ ScopedEnvironment::~ScopedEnvironment() {
     } else {
         qunsetenv(name_);
     }
+}
+
+void FocusByTab(QListWidget* list) {
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(list, &focus);
+    EXPECT_EQ(list->currentRow(), 0) << "no entry was made current";
 }
 
 void WindowTest::storeSetting(std::string_view name, std::string_view value) {

@@ -14,6 +14,11 @@
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace quorvant::testing {
 
 // Records every message and answers every question from a script.
@@ -35,7 +40,10 @@ class FakeDesktop : public Desktop {
     std::vector<ProgramStart> starts;
     std::vector<std::string> editedFiles;  // each as the Windows folder, " | ", the file
     std::vector<std::string> openedAddresses;
-    void startGame(const ProgramStart& start) override { starts.push_back(start); }
+    StartFailure startGame(const ProgramStart& start) override {
+        starts.push_back(start);
+        return std::nullopt;
+    }
     void editTextFile(const std::string& windowsFolder, const std::string& file) override {
         editedFiles.push_back(windowsFolder + " | " + file);
     }
@@ -56,6 +64,9 @@ class ScopedEnvironment {
     bool wasSet_;
 };
 
+// Gives a list the focus as Tab does: it makes an entry current without selecting it.
+void FocusByTab(QListWidget* list);
+
 // A machine of its own for each test: empty settings, an empty Wine prefix, and a game folder
 // (not yet holding the game) that the test fills.
 class WindowTest : public ::testing::Test {
@@ -63,6 +74,7 @@ class WindowTest : public ::testing::Test {
     TempFolder temp;
     ScopedEnvironment configHome{"XDG_CONFIG_HOME", temp / "config"};
     ScopedEnvironment winePrefix{"WINEPREFIX", temp / "wine"};
+    ScopedEnvironment home{"HOME", temp / "home"};  // no Steam of the machine's own
     GameFolder game{temp.path() / "Half-Life"};
     FakeDialogs dialogs;
     FakeDesktop desktop;

@@ -30,6 +30,29 @@ TEST(ClickLabel, ReportsTheSecondPressOfADoubleClickAsADoubleClickOnly) {
     EXPECT_EQ(clicked.count(), 1);
 }
 
+TEST(ClickLabel, OtherButtonsPressAndReleaseButNeverClick) {
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        SCOPED_TRACE(button);
+        ClickLabel label;
+        label.resize(80, 20);
+        QSignalSpy pressed(&label, &ClickLabel::pressed);
+        QSignalSpy released(&label, &ClickLabel::released);
+        QSignalSpy clicked(&label, &ClickLabel::clicked);
+        QSignalSpy doubleClicked(&label, &ClickLabel::doubleClicked);
+        QTest::mouseClick(&label, button);
+        QTest::mouseDClick(&label, button);
+        QTest::mouseRelease(&label, button);
+        // The second press counts as a press, so that every release has its press.
+        EXPECT_EQ(pressed.count(), 2);
+        EXPECT_EQ(released.count(), 2);
+        EXPECT_EQ(clicked.count() + doubleClicked.count(), 0);
+        // A left release after another button's press is no click either.
+        QTest::mousePress(&label, button);
+        QTest::mouseRelease(&label, Qt::LeftButton);
+        EXPECT_EQ(clicked.count(), 0);
+    }
+}
+
 TEST(ClickLabel, AReleaseOutsideIsNoClick) {
     ClickLabel label;
     label.resize(80, 20);

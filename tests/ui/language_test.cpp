@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <span>
 
+#include "serverconfig/frm_mapcycle.h"
+#include "serverconfig/frm_serveur.h"
 #include "support/ui_fixture.h"
 
 namespace quorvant {
@@ -124,6 +127,112 @@ const Expected kTexts[] = {
     {"txt_hlexe", false, "Half-Life executable", "Executable d'Half-Life"},
 };
 
+// The server options window once loaded: each caption label shows its box's help too.
+const Expected kServerOptionsTexts[] = {
+    {"Label1", true, "Time limit:", "Limite de temps :"},
+    {"Label2", true, "Frag limit:", "Limite de morts :"},
+    {"Label3", true, "Password:", "Mot de passe :"},
+    {"Label6", true, "Server name:", "Nom du serveur :"},
+    {"Label4", true, "SAVE", "SAUVER"},
+    {"Label5", true, "CLOSE", "FERMER"},
+    {"lbl_friendly_fire", true, "Friendly Fire", "Tir ami"},
+    {"lbl_footsteps", true, "Foot Steps", "Bruits de pas"},
+    {"lbl_weapons_stay", true, "Weapons Stay", "Armes disponibles"},
+    {"lbl_force_respawn", true, "Force respawn", "Force régénération"},
+    {"Label7", true, "Flashlight", "Lampe"},
+    {"Label8", true, "Client:", "Client :"},
+    {"lbl_log", true, "Write log", "Ecrire un journal"},
+    {"lbl_upload", true, "Allow files upload", "Envoyer les fichiers"},
+    {"Label34", true, "Allow files download", "Recevoir les fichiers"},
+    {"lbl_lan", true, "Lan server", "Serveur local"},
+    {"txt_timelimit", false, "Time before changing map",
+     "Temps attendu avant le changement de carte"},
+    {"txt_fraglimit", false, "Frag count before changing map",
+     "Nombre de mort avant le changement de carte"},
+    {"Text1", false, "Define a password to lock your server",
+     "Definir un mot de passe pour verrouiller votre serveur"},
+    {"txt_hostname", false, "Server name", "Nom du serveur"},
+    {"coche_friendly_fire", false, "Define if your friends can hurt you",
+     "Défini si vos amis peuvent vous tirer dessus"},
+    {"lbl_friendly_fire", false, "Define if your friends can hurt you",
+     "Défini si vos amis peuvent vous tirer dessus"},
+    {"coche_footsteps", false, "To hear walking players", "Pour entendre les pas des joueurs"},
+    {"lbl_footsteps", false, "To hear walking players", "Pour entendre les pas des joueurs"},
+    {"coche_weapons_stay", false, "Weapons always stay on the ground",
+     "Les armes restent toujours sur le sol"},
+    {"lbl_weapons_stay", false, "Weapons always stay on the ground",
+     "Les armes restent toujours sur le sol"},
+    {"coche_force_respawn", false, "Force player respawning when he is dead",
+     "Force la régénération des joueurs lors de leur mort"},
+    {"lbl_force_respawn", false, "Force player respawning when he is dead",
+     "Force la régénération des joueurs lors de leur mort"},
+    {"coche_flashlight", false, "Allow flashlight", "Autoriser la lampe"},
+    {"Label7", false, "Allow flashlight", "Autoriser la lampe"},
+    {"coche_log", false, "Write a game log in the 'MOD\\logs' folder",
+     "Ecrit un journal du jeu dans le dossier 'MOD\\logs'"},
+    {"lbl_log", false, "Write a game log in the 'MOD\\logs' folder",
+     "Ecrit un journal du jeu dans le dossier 'MOD\\logs'"},
+    {"lbl_upload", false,
+     "Client send files to other players (like spray logo). Desative it to have fast game",
+     "Le client envoie des fichiers vers les autres joueurs (ex: graffiti). Désactivez-le pour "
+     "avoir un jeu plus rapide"},
+    {"coche_upload", false,
+     "Client send files to other players (like spray logo). Desative it to have fast game",
+     "Le client envoie des fichiers vers les autres joueurs (ex: graffiti). Désactivez-le pour "
+     "avoir un jeu plus rapide"},
+    {"Label34", false,
+     "Client download files (like maps or spray logos). Desative it to have fast game",
+     "Le client télécharge des fichiers (ex: cartes ou graffiti). Désactivez-le pour avoir un "
+     "jeu plus rapide"},
+    {"coche_download", false,
+     "Client download files (like maps or spray logos). Desative it to have fast game",
+     "Le client télécharge des fichiers (ex: cartes ou graffiti). Désactivez-le pour avoir un "
+     "jeu plus rapide"},
+    {"Label4", false, "Save settings", "Sauver les modifications"},
+    {"Label5", false, "Close window without save settings",
+     "Fermer la fenêtre sans sauver les modifications"},
+    {"coche_lan", false, "The server doesn't try to contact WON",
+     "Le serveur n'essaie pas de contacter WON"},
+    {"lbl_lan", false, "The server doesn't try to contact WON",
+     "Le serveur n'essaie pas de contacter WON"},
+};
+
+// The map cycle editor once loaded on a mod without a map cycle.
+const Expected kMapCycleTexts[] = {
+    {"Label1", true, "ADD", "AJOUTER"},
+    {"Label2", true, "REMOVE", "EFFACER"},
+    {"Label3", true, "SAVE", "SAUVER"},
+    {"Label4", true, "CLOSE", "FERMER"},
+    {"lbl_nbr_maps", true, "0 maps", "0 cartes"},
+    {"txt_ajout", false, "Enter map name here", "Entrez ici le nom de la carte"},
+    {"lst_maps", false, "Maps list", "Liste des cartes"},
+    {"Label1", false, "To add the map you type", "Pour ajouter le nom de la carte saisie"},
+    {"Label2", false, "Remove selected map", "Effacer la carte sélectionnée"},
+    {"Image1", false, "Move selected map one step up",
+     "Déplacer vers le haut la carte sélectionnée"},
+    {"Image2", false, "Move selected map one step down",
+     "Déplacer vers le bas la carte sélectionnée"},
+    {"lbl_nbr_maps", false, "Maps count", "Nombre de cartes"},
+    {"Label3", false, "Save settings", "Sauver les modifications"},
+    {"Label4", false, "Close window without save settings",
+     "Fermer la fenêtre sans sauver les modifications"},
+};
+
+void ExpectTexts(const QWidget& window, std::span<const Expected> rows, bool english) {
+    for (const Expected& row : rows) {
+        auto* control = window.findChild<QWidget*>(QLatin1String(row.control));
+        ASSERT_NE(control, nullptr) << row.control;
+        const QString expected = QString::fromUtf8(english ? row.english : row.french);
+        if (row.caption) {
+            auto* label = qobject_cast<QLabel*>(control);
+            ASSERT_NE(label, nullptr) << row.control;
+            EXPECT_EQ(label->text(), expected) << row.control;
+        } else {
+            EXPECT_EQ(control->toolTip(), expected) << row.control;
+        }
+    }
+}
+
 class LanguageTest : public WindowTest {
   protected:
     Form1* form = nullptr;
@@ -133,36 +242,36 @@ class LanguageTest : public WindowTest {
         storeSetting("hl_path", game.str());
         form = &loadMainWindow();
     }
-
-    void expectTexts(bool english) {
-        for (const Expected& row : kTexts) {
-            auto* control = form->findChild<QWidget*>(QLatin1String(row.control));
-            ASSERT_NE(control, nullptr) << row.control;
-            const QString expected = QString::fromUtf8(english ? row.english : row.french);
-            if (row.caption) {
-                auto* label = qobject_cast<QLabel*>(control);
-                ASSERT_NE(label, nullptr) << row.control;
-                EXPECT_EQ(label->text(), expected) << row.control;
-            } else {
-                EXPECT_EQ(control->toolTip(), expected) << row.control;
-            }
-        }
-    }
 };
 
 TEST_F(LanguageTest, FrenchThenEnglishSetsEveryCaptionAndTooltip) {
-    expectTexts(true);
+    ExpectTexts(*form, kTexts, true);
     form->Image2_Click();
     EXPECT_EQ(form->Image1->tag(), QStringLiteral("0"));
-    expectTexts(false);
+    ExpectTexts(*form, kTexts, false);
     form->Image1_Click();
     EXPECT_EQ(form->Image1->tag(), QStringLiteral("1"));
-    expectTexts(true);
+    ExpectTexts(*form, kTexts, true);
+}
+
+TEST_F(LanguageTest, TheToolWindowsOpenInTheMainWindowsLanguage) {
+    for (const bool english : {true, false}) {
+        SCOPED_TRACE(english ? "English" : "French");
+        if (!english) form->Image2_Click();
+        frm_serveur serverOptions(*form, dialogs);
+        serverOptions.Form_Load();
+        EXPECT_EQ(serverOptions.windowTitle(), QStringLiteral("Advanced Options"));
+        ExpectTexts(serverOptions, kServerOptionsTexts, english);
+        frm_mapcycle mapCycle(*form, dialogs);
+        mapCycle.Form_Load();
+        EXPECT_EQ(mapCycle.windowTitle(), QStringLiteral("Mapcycle"));
+        ExpectTexts(mapCycle, kMapCycleTexts, english);
+    }
 }
 
 TEST_F(LanguageTest, TextsOutsideTheTablesStayAsTheyAre) {
     form->Image2_Click();
-    EXPECT_EQ(form->Label4->text(), QStringLiteral("QUORVANT"));
+    EXPECT_EQ(form->Label4->text(), QStringLiteral("Quorvant"));
     EXPECT_EQ(form->Label20->text(), QStringLiteral("version beta 1.0"));
     EXPECT_EQ(form->lbl_titre->text(), QStringLiteral("Map title"));
     EXPECT_EQ(form->Image4->toolTip(), QString());

@@ -151,6 +151,8 @@ TEST_F(MainWindowTest, IsABorderlessFixedWindowHoldingEveryNamedControl) {
     EXPECT_EQ(form->Image3->picture().size(), QSize(16, 14));
     EXPECT_EQ(form->HLCoche0->picture().size(), QSize(19, 19));
     EXPECT_EQ(form->txt_password->echoMode(), QLineEdit::Password);
+    form->txt_password->setText(QStringLiteral("pässword"));
+    EXPECT_EQ(form->txt_password->displayText(), QStringLiteral("********"));
 }
 
 TEST_F(MainWindowTest, PanelsAreBackedByTheWindowPictureSoTheyLookTransparent) {
@@ -203,6 +205,9 @@ TEST_F(MainWindowTest, BoxesAndCaptionsToggleAndDoubleClicksLeaveThemAsTheyWere)
                               form->Label10, form->Label14, form->lbl_skip_intro};
     for (int i = 0; i < 6; ++i) {
         SCOPED_TRACE(boxes[i]->objectName().toStdString());
+        QTest::mouseClick(boxes[i], Qt::RightButton);
+        EXPECT_FALSE(checked(boxes[i]));
+        QTest::mouseClick(captions[i], Qt::MiddleButton);
         EXPECT_FALSE(checked(boxes[i]));
         QTest::mouseClick(boxes[i], Qt::LeftButton);
         EXPECT_TRUE(checked(boxes[i]));
@@ -263,21 +268,28 @@ TEST_F(MainWindowTest, TheStartChoiceFillsOneIndicator) {
     EXPECT_EQ(filled(), QStringLiteral("100"));
 }
 
+// Any button sinks them; only the left one clicks, last, when closing the window does no harm.
 TEST_F(MainWindowTest, PressedButtonsSinkAndAlwaysComeBack) {
     QWidget* const controls[] = {form->btn_go, form->Image1, form->Image2, form->Label1};
-    for (QWidget* control : controls) {
-        SCOPED_TRACE(control->objectName().toStdString());
-        const QPoint home = control->pos();
-        QTest::mousePress(control, Qt::LeftButton);
-        EXPECT_EQ(control->pos(), home + QPoint(1, 1));
-        QTest::mouseRelease(control, Qt::LeftButton);
-        EXPECT_EQ(control->pos(), home);
-        // A double click as the system delivers it: press, release, double click, release.
-        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, 3));
-        QTest::mouseDClick(control, Qt::LeftButton, {}, QPoint(3, 3));
-        EXPECT_EQ(control->pos(), home + QPoint(1, 1));
-        QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(3, 3));
-        EXPECT_EQ(control->pos(), home);
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+        for (QWidget* control : controls) {
+            SCOPED_TRACE(control->objectName().toStdString());
+            const QPoint home = control->pos();
+            QTest::mousePress(control, button);
+            EXPECT_EQ(control->pos(), home + QPoint(1, 1));
+            QTest::mouseRelease(control, button);
+            EXPECT_EQ(control->pos(), home);
+            // A double click as the system delivers it: press, release, double click, release.
+            QTest::mouseClick(control, button, {}, QPoint(3, 3));
+            QTest::mouseDClick(control, button, {}, QPoint(3, 3));
+            EXPECT_EQ(control->pos(), home + QPoint(1, 1));
+            QTest::mouseRelease(control, button, {}, QPoint(3, 3));
+            EXPECT_EQ(control->pos(), home);
+        }
+        if (button == Qt::LeftButton) continue;
+        EXPECT_TRUE(form->isVisible());                       // Close did not close
+        EXPECT_EQ(form->Image1->tag(), QStringLiteral("1"));  // the French flag did nothing
+        EXPECT_TRUE(desktop.starts.empty());                  // GO! started nothing
     }
 }
 
@@ -306,6 +318,8 @@ TEST_F(MainWindowTest, TheWindowButtonsMinimiseAndClose) {
     EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
     form->showNormal();
     form->Label17_Click();
+    QTest::mouseClick(form->Image4, Qt::RightButton);
+    EXPECT_TRUE(form->isVisible());
     form->Image4_Click();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(storedSetting(settings::kLastTab), "3");
