@@ -122,6 +122,7 @@ class frm_serveur : public ToolWindow {
     void buildSwitches();
     void buildButtons();
     void connectHandlers();
+    void describeControls();
     void toggle(PictureBox* checkBox);
     void showOptions(const ServerOptions& options);
     ServerOptions shownOptions() const;

@@ -35,6 +35,7 @@ void frm_serveur::Form_Load() {
     coche_download->setToolTip(Label34->toolTip());
     lbl_lan->setToolTip(coche_lan->toolTip());
 
+    showModInTitle(SelectedText(mainWindow_.lst_mods));
     showOptions(LoadServerOptions(mainWindow_.Dir1.path(), SelectedBytes(mainWindow_.lst_mods)));
 }
 

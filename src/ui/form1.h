@@ -4,10 +4,13 @@
 #include <QPoint>
 #include <QWidget>
 #include <array>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "app/file_system.h"
 #include "ui/click_label.h"
+#include "ui/language.h"
 #include "ui/pictures.h"
 
 class QComboBox;
@@ -19,6 +22,7 @@ namespace quorvant {
 
 class Desktop;
 class Dialogs;
+class LaunchFeedback;
 class Shape;
 struct LaunchChoices;
 
@@ -63,6 +67,10 @@ class Form1 : public QWidget {
 
     // Launch
     void btn_go_Click();
+    // Copies what GO! would start now, without starting, storing or writing anything.
+    void copyCommandLine();
+    // The menu a right click on GO! opens.
+    void btn_go_ContextMenu(QPoint at);
 
     // Tabs and sub-tabs, with their press highlights
     void Label18_Click();
@@ -154,6 +162,7 @@ class Form1 : public QWidget {
     PictureBox* Image2;
     PictureBox* Image3;
     PictureBox* Image4;
+    Shape* Shape_language;
     ClickLabel* Label4;
     ClickLabel* Label20;
     ClickLabel* Label21;
@@ -270,6 +279,11 @@ class Form1 : public QWidget {
     // The system's Windows folder, found at start-up
     std::string WindowsFolder;
 
+    // The language the window shows, as its flags set it.
+    Language language() const;
+    // Says for a few seconds what GO! started.
+    LaunchFeedback* launchFeedback;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -284,15 +298,20 @@ class Form1 : public QWidget {
     void buildSinglePanel();
     void buildConfigPanel();
     void connectHandlers();
+    void describeControls();
     void styleOwnControls();
     void placeBackdrops();
     void restoreModSelection();
     void restoreSettings();
     void setPanelsVisible(bool multiplayer, bool single, bool config);
+    void markSubTab(ClickLabel* active);
+    void markLanguage(PictureBox* flag);
     void storeLaunchSettings();
-    bool prepareJoin(LaunchChoices& choices);
-    bool prepareCreate(LaunchChoices& choices);
-    bool prepareSinglePlayer(LaunchChoices& choices);
+    std::optional<LaunchChoices> chosenLaunch();
+    bool chooseJoin(LaunchChoices& choices);
+    bool chooseCreate(LaunchChoices& choices);
+    bool chooseSinglePlayer(LaunchChoices& choices);
+    void rememberAddress(const QString& address);
     bool writeLoadScript(const std::string& mod);
     void toggle(PictureBox* checkBox);
     void chooseSkill(PictureBox* chosen);

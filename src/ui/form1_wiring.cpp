@@ -108,6 +108,8 @@ void Form1::connectHandlers() {
         connect(binding.control, binding.event, this, binding.handler);
     }
     connect(btn_go, &ClickLabel::clicked, this, &Form1::btn_go_Click);
+    btn_go->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(btn_go, &QWidget::customContextMenuRequested, this, &Form1::btn_go_ContextMenu);
     // Selecting an entry from code runs the handler just as a click does. The selection, not the
     // current entry: the focus alone makes an entry current.
     connect(lst_mods, &QListWidget::itemSelectionChanged, this, &Form1::lst_mods_Click);

@@ -56,7 +56,7 @@ class MapCycleWindowTest : public WindowTest {
 
 TEST_F(MapCycleWindowTest, LoadsMapsAndCommentsAndSavesThemInItsFormat) {
     frm_mapcycle& window = open();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Mapcycle"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Mapcycle \u2014 tfc"));
     EXPECT_EQ(maps(), (QStringList{"arena", "canyon"}));
     EXPECT_EQ(window.txt_commentaires, "// rotation\r\n// night maps\r\n");
     EXPECT_EQ(selectedRow(), 0);

@@ -132,7 +132,7 @@ void DoubleClick(QWidget* control) {
 TEST_F(ServerOptionsWindowTest, ShowsTheSelectedModsFiles) {
     ASSERT_EQ(form->lst_mods->currentItem()->text(), QStringLiteral("cstrike"));
     frm_serveur& window = open();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Advanced Options"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Advanced Options \u2014 cstrike"));
     EXPECT_EQ(window.txt_timelimit->text(), QStringLiteral("25"));
     EXPECT_EQ(window.txt_fraglimit->text(), QStringLiteral("0"));
     EXPECT_EQ(window.txt_hostname->text(), QStringLiteral("Dust only"));
