@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/file_system.h"
+#include "catalogue/descriptor.h"
 #include "ui/click_label.h"
 #include "ui/language.h"
 #include "ui/pictures.h"
@@ -48,9 +49,11 @@ class Form1 : public QWidget {
 
     // Mods
     void ModScan();
-    void SetGameDll(const std::string& mod, const std::string& fileName);
+    void SetGameDll(const std::string& mod, const std::string& fileName, BotListState list = {});
     void lst_mods_Click();
     void lst_maps_Click();
+    // The user chose a bot entry: from now on the launch writes it, whatever the descriptor loads.
+    void lst_bots_Click();
     void ApplyBotChoice();
     void lst_mods_solo_Click();
 
@@ -324,6 +327,7 @@ class Form1 : public QWidget {
     bool loaded_ = false;  // an abandoned start-up stores nothing when the window goes
     bool dragging_ = false;
     QPoint dragGrip_;
+    BotListState botList_;  // as the last mod selection left lst_bots, and the user's choice since
 };
 
 }  // namespace quorvant

@@ -115,6 +115,9 @@ void Form1::connectHandlers() {
     connect(lst_mods, &QListWidget::itemSelectionChanged, this, &Form1::lst_mods_Click);
     connect(lst_mods_solo, &QListWidget::itemSelectionChanged, this, &Form1::lst_mods_solo_Click);
     connect(lst_maps, &QComboBox::currentIndexChanged, this, &Form1::lst_maps_Click);
+    // A click on the entry already selected is a choice too.
+    connect(lst_bots, &QListWidget::itemSelectionChanged, this, &Form1::lst_bots_Click);
+    connect(lst_bots, &QListWidget::itemClicked, this, &Form1::lst_bots_Click);
 }
 
 }  // namespace quorvant
