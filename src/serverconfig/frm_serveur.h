@@ -129,6 +129,7 @@ class frm_serveur : public ToolWindow {
 
     Form1& mainWindow_;
     Dialogs& dialogs_;
+    ServerOptions loaded_;  // as the files showed them at opening: SAVE writes what changed
 };
 
 }  // namespace quorvant
