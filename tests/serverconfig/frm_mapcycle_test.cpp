@@ -72,6 +72,17 @@ TEST_F(MapCycleWindowTest, LoadsMapsAndCommentsAndSavesThemInItsFormat) {
               "// rotation\r\n// night maps\r\narena\r\ncanyon\r\n\r\n");
 }
 
+// A popular mod's stock cycle ends with a line of one NUL byte: no map, neither shown nor saved.
+TEST_F(MapCycleWindowTest, ALineOfNulBytesIsNoMap) {
+    using namespace std::string_literals;
+    game.addFile("tfc/mapcycle.txt", "de_aztec\r\nde_dust2\r\nde_train\r\n\0"s);
+    frm_mapcycle& window = open();
+    EXPECT_EQ(maps(), (QStringList{"de_aztec", "de_dust2", "de_train"}));
+    EXPECT_EQ(window.lbl_nbr_maps->text(), QStringLiteral("3 maps"));
+    window.Label3_Click();
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"), "de_aztec\r\nde_dust2\r\nde_train\r\n\r\n");
+}
+
 TEST_F(MapCycleWindowTest, AddsRemovesAndMovesMaps) {
     frm_mapcycle& window = open();
     add("2fort");
