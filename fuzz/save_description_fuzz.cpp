@@ -1,5 +1,6 @@
 // The saved-game entry built from a save file's description field, read from a real file.
 #include <unistd.h>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -32,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     const std::string mod = input.text();
     const std::string fileName = input.text();
+    const std::string titles = input.text();
     const bool asFile = input.flag();
     std::string contents = input.rest();
     // Short inputs stand for the field itself; as a file they would hold no field at all.
@@ -40,9 +42,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (asFile)
         Require(field == contents.substr(kDescriptionOffset, kDescriptionLength),
                 "the field is the file's bytes at its place");
-    const std::string entry = SaveEntryText(mod, fileName, field);
+    const std::string entry = SaveEntryText(mod, fileName, field, std::span(&titles, 1));
     Require(entry.starts_with(SavePrefix(fileName)), "the entry starts with the save's prefix");
-    Require(entry.ends_with(')') && entry.find('(') != std::string::npos,
-            "the entry ends with the time in parentheses");
+    const bool hasText = std::any_of(field.begin(), field.end(), [](char c) {
+        return static_cast<unsigned char>(c) > ' ' && c != '\x7f';
+    });
+    if (hasText) {
+        Require(entry.ends_with(')') && entry.find('(') != std::string::npos,
+                "the entry ends with the time in parentheses");
+    } else {
+        Require(std::string_view(fileName).starts_with(entry.substr(SavePrefix(fileName).size())),
+                "a field without text shows the file's name");
+    }
+    // A message's text is its trimmed lines joined by blanks: one line, no blank at either end.
+    if (const auto text = TitleText(titles, mod)) {
+        Require(!HasAny(*text, "\r\n") && !text->starts_with(' ') && !text->ends_with(' '),
+                "a message's text is one trimmed line");
+    }
     return 0;
 }

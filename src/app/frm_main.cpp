@@ -19,6 +19,7 @@ frm_main::frm_main(Dialogs& dialogs, Desktop& desktop, std::function<void()> end
     setObjectName(QStringLiteral("frm_main"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    setWindowIcon(pictures::AppIcon());
     auto* picture = new QLabel(this);
     picture->setPixmap(pictures::Splash());
     picture->adjustSize();

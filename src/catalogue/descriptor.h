@@ -35,19 +35,42 @@ bool DescriptorHasKey(std::string_view text, std::string_view key);
 // has the empty value.
 std::optional<std::string> GetDescriptorValue(std::string_view text, std::string_view key);
 
+// Where the gamedll key stands: its first occurrence that is neither inside a "//" comment nor
+// the start of the gamedll_linux or gamedll_osx key of another system. npos when there is none.
+std::size_t FindGameDllKey(std::string_view text);
+
 // The current game library's file name: the gamedll value without its five-character folder
 // prefix; for a value without that prefix, what follows its last folder separator, or the whole
 // value when it names a bare file.
 std::string GetGameDllName(std::string_view text);
 
+// Whether the gamedll value names a library of the mod's own dlls folder: "dlls\" or "dlls/".
+bool GameDllInModFolder(std::string_view text);
+
 // The text with the game library's file name replaced by `fileName`, everything else unchanged;
 // nothing when the text has no gamedll value that can be edited safely.
 std::optional<std::string> WithGameDll(std::string_view text, std::string_view fileName);
 
+// What a launch knows of the bot list: whether the mod selection found the descriptor's library
+// among its entries, and whether the user has chosen an entry since.
+struct BotListState {
+    bool libraryListed = true;
+    bool chosenByUser = false;
+};
+
+// The text as a launch leaves it for the chosen library `fileName`. A descriptor that loads a
+// library from elsewhere than the mod's dlls folder (a plugin loader) which the list does not
+// show stays as it is until the user chooses an entry; then its whole value becomes "dlls\"
+// and the chosen file, never the loader's path with the new name. Every other descriptor gets
+// WithGameDll.
+std::optional<std::string> WithBotLibrary(std::string_view text, std::string_view fileName,
+                                          BotListState list);
+
 enum class GameDllWrite { Written, NotEditable, WriteFailed };
 
-// Puts `fileName` into the mod's gamedll value and writes the descriptor back in one piece.
+// Puts `fileName` into the mod's gamedll value, as WithBotLibrary does for `list`, and writes
+// the descriptor back in one piece.
 GameDllWrite SetGameDll(const std::string& gameFolder, std::string_view mod,
-                        std::string_view fileName);
+                        std::string_view fileName, BotListState list = {});
 
 }  // namespace quorvant

@@ -6,8 +6,8 @@
 
 namespace quorvant {
 
-void Form1::SetGameDll(const std::string& mod, const std::string& fileName) {
-    if (quorvant::SetGameDll(Dir1.path(), mod, fileName) != GameDllWrite::Written) {
+void Form1::SetGameDll(const std::string& mod, const std::string& fileName, BotListState list) {
+    if (quorvant::SetGameDll(Dir1.path(), mod, fileName, list) != GameDllWrite::Written) {
         dialogs_.message(this, QStringLiteral("Can't write DLL!"));
     }
 }

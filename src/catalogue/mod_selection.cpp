@@ -2,6 +2,7 @@
 // libraries with the current one selected, its maps, and the selected map's title.
 #include <QComboBox>
 #include <QListWidget>
+#include <algorithm>
 
 #include "app/file_io.h"
 #include "catalogue/bot_tables.h"
@@ -19,12 +20,12 @@ QString ValueOf(std::string_view descriptor, std::string_view key) {
     return FromBytes(GetDescriptorValue(descriptor, key).value_or(std::string()));
 }
 
-// The lowest entry whose text is `target`, else the first.
+// The lowest entry whose text is `target`, or -1.
 int RowOf(const QListWidget* list, const QString& target) {
     for (int row = 0; row < list->count(); ++row) {
         if (list->item(row)->text() == target) return row;
     }
-    return 0;
+    return -1;
 }
 
 }  // namespace
@@ -38,6 +39,7 @@ void Form1::lst_mods_Click() {
     lbl_info_URL->setText(ValueOf(descriptor, kUrlKey));
 
     lst_bots->clear();
+    botList_.libraryListed = true;
     if (ModHasBots(mod)) {
         File1.setPath(ModPath(Dir1.path(), mod, "dlls"));
         File1.setPattern("*.dll");
@@ -46,9 +48,13 @@ void Form1::lst_mods_Click() {
         }
         if (lst_bots->count() > 0) {
             const auto target = BotTargetFor(mod, GetGameDllName(descriptor));
-            lst_bots->setCurrentRow(target ? RowOf(lst_bots, FromBytes(*target)) : 0);
+            const int row = RowOf(lst_bots, FromBytes(target.value_or(std::string(kNoBotEntry))));
+            lst_bots->setCurrentRow(std::max(row, 0));
+            botList_.libraryListed = row >= 0;
         }
     }
+    // Filling the list was the mod selection's doing, not the user's choice.
+    botList_.chosenByUser = false;
 
     lst_maps->clear();
     if (mod.empty()) return;

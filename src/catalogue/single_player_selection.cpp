@@ -47,11 +47,13 @@ void Form1::lst_mods_solo_Click() {
         File1.setPath(ModPath(Dir1.path(), mod, kSaveFolder));
         File1.setPattern(std::string(kSavePattern));
         const std::vector<std::string> saves = File1.names();
+        const std::vector<std::string> titles =
+            saves.empty() ? std::vector<std::string>() : ReadTitleFiles(Dir1.path(), mod);
         QStringList entries;
         entries.reserve(qsizetype(saves.size()));
         for (const std::string& save : saves) {
             const std::string field = ReadDescriptionField(JoinPath(File1.path(), save));
-            entries.append(FromBytes(SaveEntryText(mod, save, field)));
+            entries.append(FromBytes(SaveEntryText(mod, save, field, titles)));
         }
         // All entries in one change of the list; each keeps its file, so that a launch can tell
         // when the folder changed.

@@ -1,9 +1,12 @@
 // The launch label: stores the launch settings, brings the bot library up to date, builds the
 // command line for the panel showing, and starts the game.
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 
 #include "app/desktop.h"
 #include "app/file_io.h"
@@ -14,8 +17,10 @@
 #include "catalogue/save_games.h"
 #include "launch/address_history.h"
 #include "launch/command_line.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
+#include "ui/launch_feedback.h"
 #include "ui/selection.h"
 #include "ui/shape.h"
 #include "ui/stored_settings.h"
@@ -55,7 +60,45 @@ void Form1::btn_go_Click() {
     storeLaunchSettings();
     const QString multiplayerMod = SelectedText(lst_mods);
     if (ModHasBots(SelectedBytes(lst_mods))) ApplyBotChoice();
+    const std::optional<LaunchChoices> choices = chosenLaunch();
+    if (!choices) return;
+    if (choices->kind == LaunchKind::Join) rememberAddress(txt_ip->currentText());
+    if (choices->kind == LaunchKind::Create && multiplayerMod == QLatin1String("cstrike"))
+        ApplyBotChoice();
+    if (choices->start == SinglePlayerStart::SavedGame &&
+        !writeLoadScript(choices->singlePlayerMod))
+        return;
+    if (Shown(Frame_mplayer)) {
+        StoreSetting(settings::kLastModMultiplayer, multiplayerMod);
+    } else if (Shown(Frame_single)) {
+        StoreSetting(settings::kLastModSingle, SelectedText(lst_mods_solo));
+    }
+    const LaunchCommand command = BuildLaunchCommand(*choices);
+    const StartFailure failure =
+        desktop_.startGame({Dir1.path(), command.executablePath, command.arguments});
+    if (failure) {
+        dialogs_.message(this, FromBytes(*failure));
+    } else {
+        launchFeedback->showStarted(FromBytes(command.commandLine()), language());
+    }
+}
 
+void Form1::copyCommandLine() {
+    if (const std::optional<LaunchChoices> choices = chosenLaunch())
+        QGuiApplication::clipboard()->setText(
+            FromBytes(BuildLaunchCommand(*choices).commandLine()));
+}
+
+void Form1::btn_go_ContextMenu(QPoint at) {
+    QMenu menu(this);
+    menu.setPalette(DialogPalette());  // a menu is a window of its own: it takes no palette
+    menu.addAction(CopyCommandLineText(language()), this, &Form1::copyCommandLine);
+    menu.exec(btn_go->mapToGlobal(at));
+}
+
+// What GO! starts from the panel showing, read from the controls alone: nothing is stored or
+// written here. Nothing when GO! would start nothing, after saying why where it would.
+std::optional<LaunchChoices> Form1::chosenLaunch() {
     LaunchChoices choices;
     choices.gameFolder = Dir1.path();
     choices.executable = ToBytes(txt_hlexe->text());
@@ -64,30 +107,24 @@ void Form1::btn_go_Click() {
     choices.console = Chosen(coche_console);
     choices.lowMemory = Chosen(coche_memoire);
     choices.heapSize = ToBytes(txt_memoire->text());
-
+    bool startable = true;
     if (Shown(Frame_mplayer)) {
         if (Shown(Frame_Join)) {
-            if (!prepareJoin(choices)) return;
+            startable = chooseJoin(choices);
         } else if (Shown(Frame_server)) {
-            if (!prepareCreate(choices)) return;
-            if (multiplayerMod == QLatin1String("cstrike")) ApplyBotChoice();
+            startable = chooseCreate(choices);
         } else {
             choices.kind = LaunchKind::MultiplayerOther;
         }
-        StoreSetting(settings::kLastModMultiplayer, multiplayerMod);
     } else if (Shown(Frame_single)) {
-        if (!prepareSinglePlayer(choices)) return;
-        StoreSetting(settings::kLastModSingle, SelectedText(lst_mods_solo));
+        startable = chooseSinglePlayer(choices);
     } else if (Shown(frame_config)) {
-        return;  // the configuration panel only stores what was typed
+        startable = false;  // the configuration panel only stores what was typed
     }
-    const LaunchCommand command = BuildLaunchCommand(choices);
-    const StartFailure failure =
-        desktop_.startGame({Dir1.path(), command.executablePath, command.arguments});
-    if (failure) dialogs_.message(this, FromBytes(*failure));
+    return startable ? std::optional(choices) : std::nullopt;
 }
 
-bool Form1::prepareJoin(LaunchChoices& choices) {
+bool Form1::chooseJoin(LaunchChoices& choices) {
     const QString address = txt_ip->currentText();
     if (address.isEmpty()) {
         dialogs_.message(this, QStringLiteral("Enter an IP adresse"));
@@ -97,15 +134,18 @@ bool Form1::prepareJoin(LaunchChoices& choices) {
     choices.address = ToBytes(address);
     choices.joinPort = ToBytes(txt_port_join->text());
     choices.password = ToBytes(txt_password->text());
+    return true;
+}
+
+void Form1::rememberAddress(const QString& address) {
     RememberAddress(addressHistory, address);
     StoreSetting(settings::kLastIp, address);
     for (std::size_t slot = 0; slot < addressHistory.size(); ++slot) {
         StoreSetting(settings::kIpHistory[slot], addressHistory[slot]);
     }
-    return true;
 }
 
-bool Form1::prepareCreate(LaunchChoices& choices) {
+bool Form1::chooseCreate(LaunchChoices& choices) {
     choices.kind = LaunchKind::Create;
     choices.mod = SelectedBytes(lst_mods);
     choices.serverPort = ToBytes(txt_port_server->text());
@@ -114,7 +154,7 @@ bool Form1::prepareCreate(LaunchChoices& choices) {
     return ModChosen(dialogs_, this, choices.mod);
 }
 
-bool Form1::prepareSinglePlayer(LaunchChoices& choices) {
+bool Form1::chooseSinglePlayer(LaunchChoices& choices) {
     choices.kind = LaunchKind::SinglePlayer;
     choices.singlePlayerMod = SelectedBytes(lst_mods_solo);
     if (!ModChosen(dialogs_, this, choices.singlePlayerMod)) return false;
@@ -131,7 +171,10 @@ bool Form1::prepareSinglePlayer(LaunchChoices& choices) {
         choices.trainingMap = ToBytes(Label32->tag());
     } else if (Shape_load->isFilled()) {
         choices.start = SinglePlayerStart::SavedGame;
-        return writeLoadScript(choices.singlePlayerMod);
+        if (!SelectedItem(lst_solo_save)) {
+            dialogs_.message(this, QStringLiteral("Please select a saved game"));
+            return false;
+        }
     }
     return true;
 }
@@ -140,10 +183,6 @@ bool Form1::prepareSinglePlayer(LaunchChoices& choices) {
 // one shown there, or another game would be loaded.
 bool Form1::writeLoadScript(const std::string& mod) {
     const QListWidgetItem* selected = SelectedItem(lst_solo_save);
-    if (!selected) {
-        dialogs_.message(this, QStringLiteral("Please select a saved game"));
-        return false;
-    }
     File1.setPath(ModPath(Dir1.path(), mod, kSaveFolder));
     File1.setPattern(std::string(kSavePattern));
     const std::vector<std::string> saves = File1.names();

@@ -15,7 +15,7 @@
 namespace quorvant {
 namespace {
 
-constexpr QSize kWindowSize(336, 300);
+constexpr QSize kWindowSize(336, 266);
 
 Shape* MakeButtonFrame(QWidget* parent, const char* name, QRect geometry) {
     return MakeShape(parent, name, geometry, kAccent, kHighlight);
@@ -31,38 +31,41 @@ frm_mapcycle::frm_mapcycle(Form1& mainWindow, Dialogs& dialogs)
     ApplyLanguageRows(*this, MapCycleTexts(), Language::English);
     lbl_nbr_maps->setTag(QString::fromLatin1(kEnglishMapUnit));
     connectHandlers();
+    describeControls();
 }
 
+// The list with its count and arrows on the left, the actions on the right from removing to
+// closing, the field that adds a map at the foot.
 void frm_mapcycle::buildControls() {
-    Shape1 = MakeShape(this, "Shape1", QRect(10, 12, 238, 236), kEdge, Qt::transparent);
-    lst_maps = MakeList(this, "lst_maps", QRect(18, 20, 186, 198));
-    Shape3 = MakeButtonFrame(this, "Shape3", QRect(214, 84, 26, 26));
-    Shape4 = MakeButtonFrame(this, "Shape4", QRect(214, 116, 26, 26));
-    Image1 = MakeControl<PictureBox>(this, "Image1", QRect(215, 85, 24, 24));
-    Image2 = MakeControl<PictureBox>(this, "Image2", QRect(215, 117, 24, 24));
+    Shape1 = MakeShape(this, "Shape1", QRect(10, 12, 238, 202), kEdge, Qt::transparent);
+    lst_maps = MakeList(this, "lst_maps", QRect(18, 20, 186, ListHeight(*this, 12)));
+    Shape3 = MakeButtonFrame(this, "Shape3", QRect(214, 70, 26, 26));
+    Shape4 = MakeButtonFrame(this, "Shape4", QRect(214, 102, 26, 26));
+    Image1 = MakeControl<PictureBox>(this, "Image1", QRect(215, 71, 24, 24));
+    Image2 = MakeControl<PictureBox>(this, "Image2", QRect(215, 103, 24, 24));
     Image1->setPicture(pictures::ArrowUp());
     Image2->setPicture(pictures::ArrowDown());
     for (PictureBox* arrow : {Image1, Image2}) arrow->setCursor(Qt::PointingHandCursor);
-    lbl_nbr_maps = MakeLabel(this, "lbl_nbr_maps", QRect(18, 224, 186, 18), "xx maps");
+    lbl_nbr_maps = MakeLabel(this, "lbl_nbr_maps", QRect(18, 188, 186, 18), "xx maps");
     SetTextColour(lbl_nbr_maps, kQuietText);
 
-    Line1 = MakeLine(this, "Line1", QRect(10, 256, 316, 1));
-    Shape5 = MakeShape(this, "Shape5", QRect(10, 264, 238, 28), kEdge, Qt::transparent);
-    txt_ajout = MakeField(this, "txt_ajout", QRect(16, 267, 150, 22));
-    Shape8 = MakeButtonFrame(this, "Shape8", QRect(172, 267, 70, 22));
-    Label1 = MakeButtonLabel(this, "Label1", QRect(172, 267, 70, 22), "");
+    Line1 = MakeLine(this, "Line1", QRect(10, 222, 316, 1));
+    Shape5 = MakeShape(this, "Shape5", QRect(10, 230, 238, 28), kEdge, Qt::transparent);
+    txt_ajout = MakeField(this, "txt_ajout", QRect(16, 233, 150, 22));
+    Shape8 = MakeButtonFrame(this, "Shape8", QRect(172, 233, 70, 22));
+    Label1 = MakeButtonLabel(this, "Label1", QRect(172, 233, 70, 22), "");
 
     pic = MakeControl<PictureBox>(this, "pic", QRect(272, 14, 40, 40));
     pic->setPicture(pictures::MapCycleEmblem());
     Line2 = MakeLine(this, "Line2", QRect(258, 62, 68, 1));
     Shape2 = MakeButtonFrame(this, "Shape2", QRect(258, 72, 68, 24));
     Label2 = MakeButtonLabel(this, "Label2", QRect(258, 72, 68, 24), "");
-    Line3 = MakeLine(this, "Line3", QRect(258, 188, 68, 1));
-    Shape6 = MakeButtonFrame(this, "Shape6", QRect(258, 196, 68, 24));
-    Label3 = MakeButtonLabel(this, "Label3", QRect(258, 196, 68, 24), "");
-    Shape7 = MakeButtonFrame(this, "Shape7", QRect(258, 226, 68, 24));
-    Label4 = MakeButtonLabel(this, "Label4", QRect(258, 226, 68, 24), "");
-    Line5 = MakeLine(this, "Line5", QRect(258, 264, 68, 1));
+    Line3 = MakeLine(this, "Line3", QRect(258, 150, 68, 1));
+    Shape6 = MakeButtonFrame(this, "Shape6", QRect(258, 160, 68, 24));
+    Label3 = MakeButtonLabel(this, "Label3", QRect(258, 160, 68, 24), "");
+    Shape7 = MakeButtonFrame(this, "Shape7", QRect(258, 190, 68, 24));
+    Label4 = MakeButtonLabel(this, "Label4", QRect(258, 190, 68, 24), "");
+    Line5 = MakeLine(this, "Line5", QRect(258, 243, 68, 1));
 }
 
 void frm_mapcycle::connectHandlers() {
@@ -102,6 +105,14 @@ void frm_mapcycle::connectHandlers() {
     connect(txt_ajout, &QLineEdit::returnPressed, this,
             [this] { txt_ajout_KeyPress(Qt::Key_Return); });
     lst_maps->installEventFilter(this);
+}
+
+// The keyboard's and screen readers' view of the window, and Tab's order: the reading order.
+void frm_mapcycle::describeControls() {
+    for (ClickLabel* button :
+         std::initializer_list<ClickLabel*>{Image1, Image2, Label2, Label1, Label3, Label4})
+        button->setRole(ControlRole::Button);
+    ChainFocus({lst_maps, Image1, Image2, Label2, txt_ajout, Label1, Label3, Label4});
 }
 
 void frm_mapcycle::Label1_MouseDown() { Shape8->setFilled(true); }

@@ -81,6 +81,7 @@ class frm_mapcycle : public ToolWindow {
   private:
     void buildControls();
     void connectHandlers();
+    void describeControls();
     void showCount();
     void moveSelected(int step);
     std::string mapCyclePath() const;

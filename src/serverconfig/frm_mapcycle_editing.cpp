@@ -52,6 +52,7 @@ void frm_mapcycle::Form_Load() {
         ApplyLanguageRows(*this, MapCycleTexts(), Language::French);
         lbl_nbr_maps->setTag(QString::fromLatin1(kFrenchMapUnit));
     }
+    showModInTitle(SelectedText(mainWindow_.lst_mods));
     // A missing file is an empty cycle, which saving creates; one that cannot be read shows
     // empty too, but is never saved over.
     const std::optional<std::string> text = ReadFileForEdit(mapCyclePath());

@@ -36,6 +36,7 @@ frm_serveur::frm_serveur(Form1& mainWindow, Dialogs& dialogs)
     buildButtons();
     ApplyLanguageRows(*this, ServerOptionsTexts(), Language::English);
     connectHandlers();
+    describeControls();
 }
 
 void frm_serveur::buildGameRules() {
@@ -45,13 +46,14 @@ void frm_serveur::buildGameRules() {
     Label2 = MakeLabel(this, "Label2", QRect(24, 56, 100, 22), "");
     txt_fraglimit = MakeField(this, "txt_fraglimit", QRect(128, 56, 82, 22));
     Line1 = MakeLine(this, "Line1", QRect(24, 90, 186, 1));
-    Label6 = MakeLabel(this, "Label6", QRect(24, 100, 186, 16), "");
-    txt_hostname = MakeField(this, "txt_hostname", QRect(24, 118, 186, 22));
-    Label3 = MakeLabel(this, "Label3", QRect(24, 150, 186, 16), "");
-    Text1 = MakePasswordField(this, "Text1", QRect(24, 168, 186, 22));
+    Label6 = MakeLabel(this, "Label6", QRect(24, 104, 186, 16), "");
+    txt_hostname = MakeField(this, "txt_hostname", QRect(24, 122, 186, 22));
+    Label3 = MakeLabel(this, "Label3", QRect(24, 158, 186, 16), "");
+    Text1 = MakePasswordField(this, "Text1", QRect(24, 176, 186, 22));
     Line2 = MakeLine(this, "Line2", QRect(24, 202, 186, 1));
+    Line2->hide();  // the box ends under the password: nothing to set apart
     Shape8 = MakeShape(this, "Shape8", QRect(24, 210, 60, 4), Qt::transparent, kAccent);
-    Shape8->setFilled(true);
+    Shape8->hide();
 }
 
 void frm_serveur::buildSwitches() {
@@ -146,6 +148,24 @@ void frm_serveur::connectHandlers() {
     for (const auto& binding : bindings) {
         connect(binding.control, binding.event, this, binding.handler);
     }
+}
+
+// The keyboard's and screen readers' view of the window, and Tab's order: the reading order.
+void frm_serveur::describeControls() {
+    for (auto [box, caption] :
+         {std::pair{coche_friendly_fire, lbl_friendly_fire},
+          std::pair{coche_footsteps, lbl_footsteps},
+          std::pair{coche_weapons_stay, lbl_weapons_stay},
+          std::pair{coche_force_respawn, lbl_force_respawn}, std::pair{coche_flashlight, Label7},
+          std::pair{coche_log, lbl_log}, std::pair{coche_lan, lbl_lan},
+          std::pair{coche_upload, lbl_upload}, std::pair{coche_download, Label34}}) {
+        box->setRole(ControlRole::CheckBox);
+        box->setCaption(caption);
+    }
+    for (ClickLabel* button : {Label4, Label5}) button->setRole(ControlRole::Button);
+    ChainFocus({txt_timelimit, txt_fraglimit, txt_hostname, Text1, coche_friendly_fire,
+                coche_footsteps, coche_weapons_stay, coche_force_respawn, coche_flashlight,
+                coche_log, coche_lan, coche_upload, coche_download, Label4, Label5});
 }
 
 void frm_serveur::toggle(PictureBox* checkBox) {

@@ -122,12 +122,14 @@ class frm_serveur : public ToolWindow {
     void buildSwitches();
     void buildButtons();
     void connectHandlers();
+    void describeControls();
     void toggle(PictureBox* checkBox);
     void showOptions(const ServerOptions& options);
     ServerOptions shownOptions() const;
 
     Form1& mainWindow_;
     Dialogs& dialogs_;
+    ServerOptions loaded_;  // as the files showed them at opening: SAVE writes what changed
 };
 
 }  // namespace quorvant

@@ -35,7 +35,9 @@ void frm_serveur::Form_Load() {
     coche_download->setToolTip(Label34->toolTip());
     lbl_lan->setToolTip(coche_lan->toolTip());
 
-    showOptions(LoadServerOptions(mainWindow_.Dir1.path(), SelectedBytes(mainWindow_.lst_mods)));
+    showModInTitle(SelectedText(mainWindow_.lst_mods));
+    loaded_ = LoadServerOptions(mainWindow_.Dir1.path(), SelectedBytes(mainWindow_.lst_mods));
+    showOptions(loaded_);
 }
 
 void frm_serveur::showOptions(const ServerOptions& options) {
@@ -77,8 +79,8 @@ ServerOptions frm_serveur::shownOptions() const {
 }
 
 void frm_serveur::Label4_Click() {
-    const auto failed = SaveServerOptions(mainWindow_.Dir1.path(),
-                                          SelectedBytes(mainWindow_.lst_mods), shownOptions());
+    const auto failed = SaveServerOptions(
+        mainWindow_.Dir1.path(), SelectedBytes(mainWindow_.lst_mods), shownOptions(), loaded_);
     if (failed) {
         // The user keeps the values and can free the file and save again.
         dialogs_.message(this, QStringLiteral("Can't write %1!").arg(FromBytes(*failed)));

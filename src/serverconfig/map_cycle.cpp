@@ -22,7 +22,8 @@ MapCycle ParseMapCycle(std::string_view text) {
         if (line.starts_with(kCommentStart)) {
             cycle.comments += line;
             cycle.comments += kLineEnd;
-        } else if (!line.empty()) {
+        } else if (line.find_first_not_of('\0') != std::string_view::npos) {
+            // Blank lines, and lines of NUL bytes such as some stock files end with, are no maps.
             cycle.maps.emplace_back(line);
         }
         begin = end + 1;

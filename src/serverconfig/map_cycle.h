@@ -13,8 +13,8 @@ struct MapCycle {
     std::vector<std::string> maps;  // whole lines: not trimmed, not split, not checked
 };
 
-// Lines end with CR LF, LF or CR. Blank lines are dropped; a last line without a line end counts
-// as much as any other.
+// Lines end with CR LF, LF or CR. Blank lines and lines made only of NUL bytes are dropped; a
+// last line without a line end counts as much as any other.
 MapCycle ParseMapCycle(std::string_view text);
 
 // The comments first, then the maps in order, each with its CR LF, then one more CR LF. Parsing

@@ -1,11 +1,63 @@
 #include "ui/click_label.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+
+#include "ui/click_label_accessible.h"
 
 namespace quorvant {
+namespace {
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
+const QColor kFocusMark(0xff, 0x9a, 0x2e);
+const QColor kHoverShade(0xff, 0xff, 0xff, 0x1c);
+
+bool Checkable(ControlRole role) {
+    return role == ControlRole::CheckBox || role == ControlRole::RadioButton;
+}
+
+}  // namespace
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { InstallAccessibleClickLabels(); }
+
+void ClickLabel::setTag(const QString& tag) {
+    tag_ = tag;
+    tagChanged();
+}
+
+void ClickLabel::setRole(ControlRole role) {
+    role_ = role;
+    const bool control = role != ControlRole::Label;
+    // The keyboard's focus only: a click runs the control without leaving a focus mark behind.
+    setFocusPolicy(control ? Qt::TabFocus : Qt::NoFocus);
+    setAttribute(Qt::WA_Hover, control);
+    if (control) setCursor(Qt::PointingHandCursor);
+    tagChanged();
+}
+
+void ClickLabel::setMarked(bool marked) {
+    if (marked == marked_) return;
+    marked_ = marked;
+    update();
+    if (Checkable(role_)) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void ClickLabel::setMarkEdge(Qt::Edge edge) {
+    markEdge_ = edge;
+    update();
+}
+
+QString ClickLabel::spokenName() const {
+    if (caption_ && !caption_->text().isEmpty()) return caption_->text();
+    return text().isEmpty() ? toolTip() : text();
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) pressedInside_ = true;
@@ -34,6 +86,32 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (role_ != ControlRole::Label && !event->isAutoRepeat() &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        activate();
+    } else if (!group_.empty() && (key == Qt::Key_Up || key == Qt::Key_Left)) {
+        moveInGroup(-1);
+    } else if (!group_.empty() && (key == Qt::Key_Down || key == Qt::Key_Right)) {
+        moveInGroup(1);
+    } else {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// Arrow keys choose the next option as they move to it, as among option buttons.
+void ClickLabel::moveInGroup(int step) {
+    const auto at = std::find(group_.begin(), group_.end(), this);
+    if (at == group_.end()) return;
+    const auto count = static_cast<std::ptrdiff_t>(group_.size());
+    ClickLabel* next = group_[std::size_t(((at - group_.begin()) + step + count) % count)];
+    next->setFocus(Qt::TabFocusReason);
+    next->activate();
+}
+
 void ClickLabel::setFace(QColor colour) {
     face_ = colour;
     update();
@@ -44,10 +122,38 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(face_);
+        painter.setBrush(underMouse() && role_ != ControlRole::Label ? face_.lighter(112) : face_);
         painter.drawRoundedRect(rect(), 4, 4);
     }
     QLabel::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintStates(painter);
+}
+
+// The pointer over a control shades it, the focus rings it, and an active tab or language
+// carries a bar on its mark edge; none of them moves the control or its neighbours.
+void ClickLabel::paintStates(QPainter& painter) {
+    if (role_ == ControlRole::Label) return;
+    if (underMouse() && !face_.isValid()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kHoverShade);
+        painter.drawRoundedRect(rect(), 3, 3);
+    }
+    if (marked_ && markEdge_) {
+        const QRect r = rect();
+        const QRect bar = *markEdge_ == Qt::LeftEdge ? QRect(0, 2, 3, r.height() - 4)
+                          : *markEdge_ == Qt::BottomEdge
+                              ? QRect(2, r.height() - 2, r.width() - 4, 2)
+                          : *markEdge_ == Qt::RightEdge ? QRect(r.width() - 3, 2, 3, r.height() - 4)
+                                                        : QRect(2, 0, r.width() - 4, 2);
+        painter.fillRect(bar, kFocusMark);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(face_.isValid() ? QColor(Qt::white) : kFocusMark, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    }
 }
 
 PictureBox::PictureBox(QWidget* parent) : ClickLabel(parent) {}
@@ -59,6 +165,10 @@ void PictureBox::setPicture(const QPixmap& picture) {
 
 bool PictureBox::showsPictureOf(const PictureBox& reference) const {
     return !picture_.isNull() && picture_.cacheKey() == reference.picture_.cacheKey();
+}
+
+void PictureBox::tagChanged() {
+    if (Checkable(role())) setMarked(tag() == QLatin1String("1"));
 }
 
 }  // namespace quorvant

@@ -47,6 +47,13 @@ QPalette ControlsPalette() {
     return palette;
 }
 
+QPalette DialogPalette() {
+    QPalette palette = ControlsPalette();
+    palette.setColor(QPalette::Window, QColor(0x1d, 0x20, 0x26));
+    palette.setColor(QPalette::Button, QColor(0x2a, 0x2e, 0x36));
+    return palette;
+}
+
 void SetTextColour(QWidget* control, QColor colour) {
     QPalette palette = control->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -110,6 +117,9 @@ QFrame* MakeFrame(QWidget* parent, const char* name, QRect geometry) {
     return frame;
 }
 
+// A row of this style is a line of text high; the frame is one pixel.
+int ListHeight(const QWidget& window, int rows) { return rows * window.fontMetrics().height() + 2; }
+
 QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry) {
     auto* list = MakeControl<QListWidget>(parent, name, geometry);
     list->setUniformItemSizes(true);
@@ -120,6 +130,14 @@ QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry, const ch
     auto* field = MakeControl<QLineEdit>(parent, name, geometry);
     field->setText(QString::fromLatin1(text));
     return field;
+}
+
+void ChainFocus(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 QLineEdit* MakePasswordField(QWidget* parent, const char* name, QRect geometry) {

@@ -1,22 +1,38 @@
 #include "ui/dialogs.h"
 
-#include <QInputDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+
+#include "ui/controls.h"
+#include "ui/folder_question.h"
+#include "ui/pictures.h"
 
 namespace quorvant {
+namespace {
+
+// Wide enough that no window manager shortens the title of a box with a short message.
+constexpr int kMessageWidth = 300;
+
+}  // namespace
 
 void QtDialogs::message(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text,
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle), text,
                     QMessageBox::Ok, parent);
+    box.setWindowIcon(pictures::AppIcon());
+    box.setWindowFlags(kDialogWindowFlags);
+    box.setPalette(DialogPalette());  // a box is a window of its own: it takes no palette
+    if (auto* layout = qobject_cast<QGridLayout*>(box.layout())) {
+        layout->addItem(new QSpacerItem(kMessageWidth, 0, QSizePolicy::Minimum), layout->rowCount(),
+                        0, 1, layout->columnCount());
+    }
     box.exec();
 }
 
 QString QtDialogs::ask(QWidget* parent, const QString& prompt, const QString& title,
                        const QString& defaultAnswer) {
-    bool accepted = false;
-    const QString answer =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultAnswer, &accepted);
-    return accepted ? answer : QString();
+    FolderQuestion question(parent, prompt, title, defaultAnswer);
+    return question.exec() == QDialog::Accepted ? question.answer() : QString();
 }
 
 }  // namespace quorvant

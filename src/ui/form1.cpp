@@ -13,6 +13,7 @@
 #include "launch/join_status.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/launch_feedback.h"
 #include "ui/name_list_model.h"
 #include "ui/pictures.h"
 #include "ui/shape.h"
@@ -39,6 +40,7 @@ Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* splash)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowIcon(pictures::AppIcon());
     setFixedSize(kWindowSize);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
@@ -56,6 +58,7 @@ Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* splash)
     }
     styleOwnControls();
     connectHandlers();
+    describeControls();
 }
 
 Form1::~Form1() = default;
@@ -88,6 +91,7 @@ void Form1::buildWindowControls() {
     Label4 = MakeLabel(this, "Label4", QRect(16, 8, 220, 28), "Quorvant");
     Label20 = MakeLabel(this, "Label20", QRect(16, 344, 200, 14), "version beta 1.0");
     Label21 = MakeLabel(this, "Label21", QRect(16, 358, 260, 14), "Made by Velmarsh Software");
+    launchFeedback = new LaunchFeedback(this, QRect(16, 344, 404, 28), {Label20, Label21});
     Line1 = MakeShape(this, "Line1", QRect(8, 44, 593, 1), Qt::transparent, kEdge);
     Line2 = MakeShape(this, "Line2", QRect(16, 152, 98, 1), Qt::transparent, kEdge);
     Line3 = MakeShape(this, "Line3", QRect(0, 337, 609, 1), Qt::transparent, kEdge);
@@ -109,6 +113,10 @@ void Form1::buildWindowControls() {
     Label1->setAlignment(Qt::AlignCenter);
     Image1 = MakeControl<PictureBox>(this, "Image1", QRect(464, 14, 33, 17));
     Image2 = MakeControl<PictureBox>(this, "Image2", QRect(506, 14, 33, 17));
+    // Under the flag of the language shown.
+    Shape_language =
+        MakeShape(this, "Shape_language", QRect(464, 33, 33, 2), Qt::transparent, kAccent);
+    Shape_language->setFilled(true);
     Image3 = MakeControl<PictureBox>(this, "Image3", QRect(562, 15, 16, 14));
     Image4 = MakeControl<PictureBox>(this, "Image4", QRect(584, 15, 16, 14));
     Image1->setPicture(pictures::EnglishFlag());
@@ -148,49 +156,58 @@ void Form1::buildWindowControls() {
         QFont bold = tab->font();
         bold.setBold(true);
         tab->setFont(bold);
+        tab->setMarked(true);
     }
     MakeShape(Frame_mplayer, "Shape_subtabs", QRect(6, 26, 454, 1), Qt::transparent, kEdge)
         ->setFilled(true);
 }
 
+// Two balanced columns: the mod, its bots and its files on the left; what the server starts
+// with on the right. The lists show whole rows and everything stays inside the panel.
 void Form1::buildServerPanel() {
     Frame_server = MakeFrame(Frame_mplayer, "Frame_server", kSubPanelArea);
     img_frame_server = MakeBackdrop(Frame_server, "img_frame_server");
-    Label2 = MakeLabel(Frame_server, "Label2", QRect(8, 4, 140, 16), "Mods:");
-    lst_mods = MakeList(Frame_server, "lst_mods", QRect(8, 22, 140, 92));
-    Label12 = MakeLabel(Frame_server, "Label12", QRect(8, 118, 140, 16), "Bots:");
-    lst_bots = MakeList(Frame_server, "lst_bots", QRect(8, 136, 140, 50));
+    Label2 = MakeLabel(Frame_server, "Label2", QRect(8, 4, 150, 16), "Mods:");
+    lst_mods = MakeList(Frame_server, "lst_mods", QRect(8, 20, 150, ListHeight(*this, 6)));
+    const int botsTop = lst_mods->geometry().bottom() + 5;
+    Label12 = MakeLabel(Frame_server, "Label12", QRect(8, botsTop, 150, 16), "Bots:");
+    lst_bots =
+        MakeList(Frame_server, "lst_bots", QRect(8, botsTop + 16, 150, ListHeight(*this, 3)));
 
-    Label11 = MakeLabel(Frame_server, "Label11", QRect(160, 4, 300, 16), "Informations:");
-    lbl_info_nom = MakeLabel(Frame_server, "lbl_info_nom", QRect(168, 22, 292, 16), "nom");
+    Label11 = MakeLabel(Frame_server, "Label11", QRect(172, 4, 286, 16), "Informations:");
+    lbl_info_nom = MakeLabel(Frame_server, "lbl_info_nom", QRect(180, 20, 278, 16), "nom");
     lbl_info_version =
-        MakeLabel(Frame_server, "lbl_info_version", QRect(168, 38, 292, 16), "version");
-    lbl_info_URL = MakeLink(Frame_server, "lbl_info_URL", QRect(168, 54, 292, 16));
+        MakeLabel(Frame_server, "lbl_info_version", QRect(180, 36, 278, 16), "version");
+    lbl_info_URL = MakeLink(Frame_server, "lbl_info_URL", QRect(180, 52, 278, 16));
 
-    Label13 = MakeLabel(Frame_server, "Label13", QRect(160, 80, 150, 16), "Map:");
-    lst_maps = MakeControl<QComboBox>(Frame_server, "lst_maps", QRect(160, 98, 188, 22));
+    Label13 = MakeLabel(Frame_server, "Label13", QRect(172, 76, 150, 16), "Map:");
+    lst_maps = MakeControl<QComboBox>(Frame_server, "lst_maps", QRect(172, 92, 286, 22));
     lst_maps->setModel(new NameListModel(lst_maps));
-    lbl_titre = MakeLabel(Frame_server, "lbl_titre", QRect(160, 124, 300, 16), "Map title");
+    lbl_titre = MakeLabel(Frame_server, "lbl_titre", QRect(172, 116, 286, 16), "Map title");
     lbl_titre->setToolTip(QStringLiteral("Map title"));
 
-    Label15 = MakeLabel(Frame_server, "Label15", QRect(160, 152, 130, 20), "Max players:");
-    txt_max_players = MakeField(Frame_server, "txt_max_players", QRect(294, 152, 54, 20), "8");
-    Label30 = MakeLabel(Frame_server, "Label30", QRect(160, 178, 130, 20), "Port:");
-    txt_port_server = MakeField(Frame_server, "txt_port_server", QRect(294, 178, 70, 20), "27015");
-    coche_dedicated = MakeBox(Frame_server, "coche_dedicated", QPoint(160, 206));
-    Label14 = MakeLabel(Frame_server, "Label14", QRect(184, 206, 200, 19), "Dedicated server");
+    Label15 = MakeLabel(Frame_server, "Label15", QRect(172, 144, 150, 20), "Max players:");
+    txt_max_players = MakeField(Frame_server, "txt_max_players", QRect(330, 144, 60, 20), "8");
+    Label30 = MakeLabel(Frame_server, "Label30", QRect(172, 170, 150, 20), "Port:");
+    txt_port_server = MakeField(Frame_server, "txt_port_server", QRect(330, 170, 80, 20), "27015");
+    coche_dedicated = MakeBox(Frame_server, "coche_dedicated", QPoint(172, 198));
+    Label14 = MakeLabel(Frame_server, "Label14", QRect(196, 198, 262, 19), "Dedicated server");
 
-    // The three actions sit under the bot list, each over its press highlight.
-    Shape14 = MakeHighlight(Frame_server, "Shape14", QRect(8, 192, 140, 18));
-    Shape9 = MakeHighlight(Frame_server, "Shape9", QRect(8, 212, 140, 18));
-    Shape15 = MakeHighlight(Frame_server, "Shape15", QRect(8, 232, 140, 18));
+    // The three actions under the bot list, evenly spaced, each over its press highlight.
+    const int actionsTop = lst_bots->geometry().bottom() + 9;
+    const auto action = [actionsTop](int index) {
+        return QRect(8, actionsTop + index * 24, 150, 20);
+    };
+    Shape14 = MakeHighlight(Frame_server, "Shape14", action(0));
+    Shape9 = MakeHighlight(Frame_server, "Shape9", action(1));
+    Shape15 = MakeHighlight(Frame_server, "Shape15", action(2));
     for (Shape* shape : {Shape14, Shape9, Shape15}) shape->setColours(kEdge, kHighlight);
-    Label28 = MakeLabel(Frame_server, "Label28", QRect(8, 192, 140, 18), "Mod's server options");
-    Label19 = MakeLabel(Frame_server, "Label19", QRect(8, 212, 140, 18), "Configure Mapcycle");
-    Label29 = MakeLabel(Frame_server, "Label29", QRect(8, 232, 140, 18), "Edit motd.txt");
-    for (ClickLabel* action : {Label28, Label19, Label29}) {
-        action->setAlignment(Qt::AlignCenter);
-        action->setCursor(Qt::PointingHandCursor);
+    Label28 = MakeLabel(Frame_server, "Label28", action(0), "Mod's server options");
+    Label19 = MakeLabel(Frame_server, "Label19", action(1), "Configure Mapcycle");
+    Label29 = MakeLabel(Frame_server, "Label29", action(2), "Edit motd.txt");
+    for (ClickLabel* label : {Label28, Label19, Label29}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setCursor(Qt::PointingHandCursor);
     }
 }
 

@@ -5,10 +5,13 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/file_system.h"
+#include "catalogue/descriptor.h"
 #include "ui/click_label.h"
+#include "ui/language.h"
 #include "ui/pictures.h"
 
 class QComboBox;
@@ -21,6 +24,7 @@ namespace quorvant {
 class Desktop;
 class Dialogs;
 class JoinStatus;
+class LaunchFeedback;
 class Shape;
 struct LaunchChoices;
 
@@ -46,9 +50,11 @@ class Form1 : public QWidget {
 
     // Mods
     void ModScan();
-    void SetGameDll(const std::string& mod, const std::string& fileName);
+    void SetGameDll(const std::string& mod, const std::string& fileName, BotListState list = {});
     void lst_mods_Click();
     void lst_maps_Click();
+    // The user chose a bot entry: from now on the launch writes it, whatever the descriptor loads.
+    void lst_bots_Click();
     void ApplyBotChoice();
     void lst_mods_solo_Click();
 
@@ -65,6 +71,10 @@ class Form1 : public QWidget {
 
     // Launch
     void btn_go_Click();
+    // Copies what GO! would start now, without starting, storing or writing anything.
+    void copyCommandLine();
+    // The menu a right click on GO! opens.
+    void btn_go_ContextMenu(QPoint at);
 
     // Tabs and sub-tabs, with their press highlights
     void Label18_Click();
@@ -156,6 +166,7 @@ class Form1 : public QWidget {
     PictureBox* Image2;
     PictureBox* Image3;
     PictureBox* Image4;
+    Shape* Shape_language;
     ClickLabel* Label4;
     ClickLabel* Label20;
     ClickLabel* Label21;
@@ -273,6 +284,11 @@ class Form1 : public QWidget {
     // The system's Windows folder, found at start-up
     std::string WindowsFolder;
 
+    // The language the window shows, as its flags set it.
+    Language language() const;
+    // Says for a few seconds what GO! started.
+    LaunchFeedback* launchFeedback;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -287,15 +303,20 @@ class Form1 : public QWidget {
     void buildSinglePanel();
     void buildConfigPanel();
     void connectHandlers();
+    void describeControls();
     void styleOwnControls();
     void placeBackdrops();
     void restoreModSelection();
     void restoreSettings();
     void setPanelsVisible(bool multiplayer, bool single, bool config);
+    void markSubTab(ClickLabel* active);
+    void markLanguage(PictureBox* flag);
     void storeLaunchSettings();
-    bool prepareJoin(LaunchChoices& choices);
-    bool prepareCreate(LaunchChoices& choices);
-    bool prepareSinglePlayer(LaunchChoices& choices);
+    std::optional<LaunchChoices> chosenLaunch();
+    bool chooseJoin(LaunchChoices& choices);
+    bool chooseCreate(LaunchChoices& choices);
+    bool chooseSinglePlayer(LaunchChoices& choices);
+    void rememberAddress(const QString& address);
     bool writeLoadScript(const std::string& mod);
     void toggle(PictureBox* checkBox);
     void chooseSkill(PictureBox* chosen);
@@ -309,6 +330,7 @@ class Form1 : public QWidget {
     bool dragging_ = false;
     QPoint dragGrip_;
     std::unique_ptr<JoinStatus> joinStatus_;  // goes before the controls it watches
+    BotListState botList_;  // as the last mod selection left lst_bots, and the user's choice since
 };
 
 }  // namespace quorvant

@@ -109,11 +109,16 @@ void Form1::connectHandlers() {
         connect(binding.control, binding.event, this, binding.handler);
     }
     connect(btn_go, &ClickLabel::clicked, this, &Form1::btn_go_Click);
+    btn_go->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(btn_go, &QWidget::customContextMenuRequested, this, &Form1::btn_go_ContextMenu);
     // Selecting an entry from code runs the handler just as a click does. The selection, not the
     // current entry: the focus alone makes an entry current.
     connect(lst_mods, &QListWidget::itemSelectionChanged, this, &Form1::lst_mods_Click);
     connect(lst_mods_solo, &QListWidget::itemSelectionChanged, this, &Form1::lst_mods_solo_Click);
     connect(lst_maps, &QComboBox::currentIndexChanged, this, &Form1::lst_maps_Click);
+    // A click on the entry already selected is a choice too.
+    connect(lst_bots, &QListWidget::itemSelectionChanged, this, &Form1::lst_bots_Click);
+    connect(lst_bots, &QListWidget::itemClicked, this, &Form1::lst_bots_Click);
     joinStatus_ = std::make_unique<JoinStatus>(*this);
 }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "ui/form1.h"
+#include "ui/shape.h"
 
 namespace quorvant {
 namespace {
@@ -37,13 +38,25 @@ void ApplyLanguageRows(QWidget& window, std::span<const LanguageRow> rows, Langu
     }
 }
 
+Language Form1::language() const {
+    return Image1->tag() == QLatin1String(kFrenchTag) ? Language::French : Language::English;
+}
+
+void Form1::markLanguage(PictureBox* flag) {
+    Image1->setMarked(flag == Image1);
+    Image2->setMarked(flag == Image2);
+    Shape_language->move(flag->x(), Shape_language->y());
+}
+
 void Form1::Image1_Click() {
     Image1->setTag(QStringLiteral("1"));
+    markLanguage(Image1);
     ApplyLanguageRows(*this, LanguageRows(), Language::English);
 }
 
 void Form1::Image2_Click() {
     Image1->setTag(QString::fromLatin1(kFrenchTag));
+    markLanguage(Image2);
     ApplyLanguageRows(*this, LanguageRows(), Language::French);
 }
 

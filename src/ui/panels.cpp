@@ -20,9 +20,18 @@ void Form1::setPanelsVisible(bool multiplayer, bool single, bool config) {
     Frame_mplayer->setVisible(multiplayer);
     Frame_single->setVisible(single);
     frame_config->setVisible(config);
-    SetBold(Label18, multiplayer);
-    SetBold(Label17, single);
-    SetBold(Label16, config);
+    for (auto [tab, active] : {std::pair{Label18, multiplayer}, std::pair{Label17, single},
+                               std::pair{Label16, config}}) {
+        SetBold(tab, active);
+        tab->setMarked(active);
+    }
+}
+
+void Form1::markSubTab(ClickLabel* active) {
+    for (ClickLabel* tab : {Label23, Label22}) {
+        SetBold(tab, tab == active);
+        tab->setMarked(tab == active);
+    }
 }
 
 void Form1::Label18_Click() { setPanelsVisible(true, false, false); }
@@ -34,15 +43,13 @@ void Form1::Label16_Click() { setPanelsVisible(false, false, true); }
 void Form1::Label23_Click() {
     Frame_Join->setVisible(false);
     Frame_server->setVisible(true);
-    SetBold(Label22, false);
-    SetBold(Label23, true);
+    markSubTab(Label23);
 }
 
 void Form1::Label22_Click() {
     Frame_Join->setVisible(true);
     Frame_server->setVisible(false);
-    SetBold(Label22, true);
-    SetBold(Label23, false);
+    markSubTab(Label22);
 }
 
 void Form1::Label18_MouseDown() { Shape_Server->setFilled(true); }

@@ -57,8 +57,11 @@ void Form1::lbl_skill2_Click() { coche_skill2_Click(); }
 void Form1::lbl_skill3_Click() { coche_skill3_Click(); }
 
 void Form1::chooseStart(Shape* chosen) {
-    for (Shape* indicator : {Shape_game, Shape_training, Shape_load}) {
+    for (auto [indicator, choice] :
+         {std::pair{Shape_game, Label31}, std::pair{Shape_training, Label32},
+          std::pair{Shape_load, lbl_load}}) {
         indicator->setFilled(indicator == chosen);
+        choice->setMarked(indicator == chosen);
     }
 }
 

@@ -43,5 +43,7 @@ QPixmap Close() { return Render("close"); }
 QPixmap ArrowUp() { return Render("arrow_up"); }
 QPixmap ArrowDown() { return Render("arrow_down"); }
 QPixmap MapCycleEmblem() { return Render("map_cycle"); }
+// Drawn from the vector image at whatever size the desktop asks for.
+QIcon AppIcon() { return QIcon(QStringLiteral(":/pictures/app_icon.svg")); }
 
 }  // namespace quorvant::pictures

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <future>
@@ -31,5 +32,7 @@ QPixmap Close();
 QPixmap ArrowUp();
 QPixmap ArrowDown();
 QPixmap MapCycleEmblem();
+// The program's icon, for every window.
+QIcon AppIcon();
 
 }  // namespace quorvant::pictures

@@ -5,17 +5,24 @@
 #include <QWindow>
 
 #include "ui/controls.h"
+#include "ui/pictures.h"
 
 namespace quorvant {
 
 ToolWindow::ToolWindow(QWidget* owner, const char* name, const char* caption, QSize size)
-    : owner_(owner) {
+    : owner_(owner), caption_(QString::fromUtf8(caption)) {
     setObjectName(QString::fromLatin1(name));
-    setWindowTitle(QString::fromUtf8(caption));
+    setWindowTitle(caption_);
+    setWindowFlags(kDialogWindowFlags);
+    setWindowIcon(pictures::AppIcon());
     setFixedSize(size);
     setWindowModality(Qt::ApplicationModal);
     if (owner) setFont(owner->font());
     setPalette(ControlsPalette());
+}
+
+void ToolWindow::showModInTitle(const QString& mod) {
+    setWindowTitle(mod.isEmpty() ? caption_ : caption_ + QStringLiteral(" \u2014 ") + mod);
 }
 
 void ToolWindow::paintEvent(QPaintEvent*) {

@@ -83,7 +83,7 @@ TEST_F(BadModFilesTest, FoldersNamedLikeFilesAndEmptySavesAreNoTrouble) {
     EXPECT_EQ(ReadWholeFile(MapTitlePath(game.str(), "cstrike", "de_dust.bsp")), std::nullopt);
     const std::string field = ReadDescriptionField(game / "cstrike/Save/empty.sav");
     EXPECT_EQ(field, "");
-    EXPECT_EQ(SaveEntryText("cstrike", "empty.sav", field), "()");
+    EXPECT_EQ(SaveEntryText("cstrike", "empty.sav", field), "empty");
 }
 
 TEST_F(BadModFilesTest, UnreadableFilesAndFoldersReadAsEmpty) {

@@ -67,6 +67,70 @@ TEST(GetGameDllName, DropsTheFolderPrefixAsItStands) {
     EXPECT_EQ(GetGameDllName("no library"), "");
 }
 
+// Descriptors as server folders keep them: a plugin loader, the keys of other systems, and
+// commented-out lines around the live one.
+constexpr std::string_view kLoaderCrLf =
+    "game \"Counter-Strike\"\r\ncldll \"1\" \r\ngamedll \"addons\\metamod\\dlls\\metamod.dll\"\r\n"
+    "trainmap \"tr_1\"\r\n\r\n";
+constexpr std::string_view kLoaderBelowComments =
+    "mpentity \"info_player_start\"\n//gamedll \"dlls\\mp.dll\"\n//gamedll_linux \"dlls/cs.so\"\n"
+    "edicts\t\"1800\"\n\ngamedll \"addons\\metamod\\dlls\\metamod.dll\"\n"
+    "gamedll_linux \"addons/metamod/dlls/metamod.so\"\ngamedll_osx \"addons/mm.dylib\"\n";
+constexpr std::string_view kLinuxOnly =
+    "game \"Counter-Strike\"\ngamedll_linux \"addons/metamod/dlls/metamod_i386.so\"\n"
+    "edicts    \"1800\"";
+constexpr std::string_view kOwnThenCommented =
+    "url_info \"http://www.example.org\"\ngamedll \"dlls\\hl.dll\"\n//gamedll \"bot\\bot.dll\"\n"
+    "gamedll_linux \"linuxdlls/hl_i386.so\"";
+
+TEST(GetGameDllName, ReadsTheLiveWindowsLineOnly) {
+    EXPECT_EQ(GetGameDllName(kLoaderCrLf), "metamod.dll");
+    EXPECT_EQ(GetGameDllName(kLoaderBelowComments), "metamod.dll");
+    EXPECT_EQ(GetGameDllName(kLinuxOnly), "");
+    EXPECT_EQ(GetGameDllName(kOwnThenCommented), "hl.dll");
+    // "//" inside a value starts no comment.
+    EXPECT_EQ(GetGameDllName("url_info \"http://x\" gamedll \"dlls\\x.dll\""), "x.dll");
+    EXPECT_EQ(GetGameDllName(" // gamedll \"dlls\\x.dll\""), "");
+    EXPECT_FALSE(GameDllInModFolder(kLoaderCrLf));
+    EXPECT_FALSE(GameDllInModFolder(kLinuxOnly));
+    EXPECT_FALSE(GameDllInModFolder("gamedll \"bots/x.dll\""));
+    EXPECT_TRUE(GameDllInModFolder(kOwnThenCommented));
+    EXPECT_TRUE(GameDllInModFolder("gamedll \"DLLS/x.dll\""));
+}
+
+// A launch's edit for each state of the bot list: the descriptor's library listed or not, and an
+// entry chosen by the user or only by the mod selection.
+TEST(WithBotLibrary, LeavesALoaderAloneUntilTheUserChoosesThenWritesTheModsOwnFolder) {
+    const auto replaced = [](std::string_view text, std::string_view from, std::string_view to) {
+        std::string edited(text);
+        return edited.replace(edited.find(from), from.size(), to);
+    };
+    const std::string loader = "addons\\metamod\\dlls\\metamod.dll";
+    const struct {
+        std::string_view text;
+        BotListState list;
+        std::optional<std::string> expected;
+    } cases[] = {
+        {kLoaderCrLf, {false, false}, std::string(kLoaderCrLf)},
+        {kLoaderCrLf, {false, true}, replaced(kLoaderCrLf, loader, "dlls\\HPB_bot.dll")},
+        {kLoaderBelowComments, {false, false}, std::string(kLoaderBelowComments)},
+        {kLoaderBelowComments,
+         {false, true},
+         replaced(kLoaderBelowComments, loader, "dlls\\HPB_bot.dll")},
+        // The library is listed: only the file name changes, as always.
+        {"gamedll \"bin\\HPB_bot.dll\"", {true, false}, "gamedll \"bin\\HPB_bot.dll\""},
+        // The mod's own folder: the file name changes whatever the list's state.
+        {kOwnThenCommented, {false, false}, replaced(kOwnThenCommented, "hl.dll", "HPB_bot.dll")},
+        {"gamedll \"dlls/csbot.dll\"", {false, true}, "gamedll \"dlls/HPB_bot.dll\""},
+        {kLinuxOnly, {false, false}, std::nullopt},
+        {kLinuxOnly, {false, true}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text));
+        EXPECT_EQ(WithBotLibrary(c.text, "HPB_bot.dll", c.list), c.expected);
+    }
+}
+
 TEST(WithGameDll, ReplacesOnlyTheFileNameAfterThePrefix) {
     const std::string text = "gamedll \"dlls/mp.dll\" // keep\r\ngame \"x\"\r\n";
     EXPECT_EQ(WithGameDll(text, "HPB_bot.dll"),
@@ -123,6 +187,15 @@ TEST_F(SetGameDllTest, LeavesTheFileUntouchedWhenTheValueCannotBeEdited) {
     EXPECT_EQ(ReadFile(game / "valve/liblist.gam"), "game \"Half-Life\"\r\n");
     EXPECT_EQ(ReadFile(game / "short/liblist.gam"), "gamedll \"dll\"\r\n");
     EXPECT_FALSE(std::filesystem::exists(game / "missing"));
+}
+
+TEST_F(SetGameDllTest, LeavesALoaderByteForByteAndRefusesALinuxOnlyDescriptor) {
+    const std::string loader = "gamedll \"addons/metamod/dlls/metamod.dll\"\nedicts \"1800\"";
+    game.addMod("cstrike", loader).addMod("linux", std::string(kLinuxOnly));
+    EXPECT_EQ(SetGameDll(game.str(), "cstrike", "mp.dll", {false, false}), GameDllWrite::Written);
+    EXPECT_EQ(SetGameDll(game.str(), "linux", "mp.dll"), GameDllWrite::NotEditable);
+    EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), loader);
+    EXPECT_EQ(ReadFile(game / "linux/liblist.gam"), kLinuxOnly);
 }
 
 TEST_F(SetGameDllTest, RoundTripsALargeDescriptorWithHighBytes) {

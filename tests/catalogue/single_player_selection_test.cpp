@@ -28,6 +28,8 @@ class SinglePlayerSelectionTest : public WindowTest {
             .addFile("valve/SAVE/quick.sav", SaveFile("Chapter One", "12:34"))
             .addFile("valve/SAVE/autosave.sav", SaveFile("", "00:42"))
             .addFile("valve/SAVE/broken.sav", "too short")
+            .addFile("valve/SAVE/Half-Life-001.sav", SaveFile("#C0A0TITLE", "01:16"))
+            .addFile("valve/titles.txt", "// titles\n$effect 2\nC0A0TITLE\n{\nINBOUND\n}\n")
             .addFile("valve/SAVE/notes.txt")
             .addMod("gearbox",
                     "game \"Opposing Force\"\r\nstartmap \"of0a0\"\r\n"
@@ -53,10 +55,11 @@ TEST_F(SinglePlayerSelectionTest, ShowsValvesInformationMapsAndSavedGames) {
     EXPECT_EQ(form->Label31->tag(), QStringLiteral("c0a0"));
     EXPECT_EQ(form->Label32->tag(), QStringLiteral("t0a0"));
     EXPECT_FALSE(form->Label31->isHidden() || form->Label32->isHidden());
-    ASSERT_EQ(form->lst_solo_save->count(), 3);
+    ASSERT_EQ(form->lst_solo_save->count(), 4);
     EXPECT_EQ(form->lst_solo_save->item(0)->text(), QStringLiteral("[Auto] valve ()"));
-    EXPECT_EQ(form->lst_solo_save->item(1)->text(), QStringLiteral("()"));
-    EXPECT_EQ(form->lst_solo_save->item(2)->text(), QStringLiteral("[Quick] Chapter One (12:34)"));
+    EXPECT_EQ(form->lst_solo_save->item(1)->text(), QStringLiteral("broken"));
+    EXPECT_EQ(form->lst_solo_save->item(2)->text(), QStringLiteral("INBOUND (01:16)"));
+    EXPECT_EQ(form->lst_solo_save->item(3)->text(), QStringLiteral("[Quick] Chapter One (12:34)"));
     EXPECT_FALSE(form->lbl_load->isHidden());
     EXPECT_TRUE(form->Shape_game->isFilled());
 }

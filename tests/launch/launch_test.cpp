@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/file_io.h"
 #include "app/file_system.h"
 #include "support/ui_fixture.h"
 #include "ui/shape.h"
@@ -86,6 +87,56 @@ TEST_F(LaunchTest, CreatesAListenServerWithTheChosenBot) {
     selectBot("(None)");
     form->btn_go_Click();
     EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), kCstrike);
+}
+
+// Real servers load a plugin loader in place of the mod's library: launching leaves it until the
+// user chooses an entry, which then names a library of the mod's own folder.
+TEST_F(LaunchTest, APluginLoaderStaysUntilTheUserChoosesABot) {
+    const std::string loaderCrLf =
+        "game \"Counter-Strike\"\r\ncldll \"1\" \r\ngamedll "
+        "\"addons\\metamod\\dlls\\metamod.dll\"\r\n"
+        "trainmap \"tr_1\"\r\n\r\n";
+    const std::string loaderLf =
+        "//gamedll \"dlls\\mp.dll\"\n//gamedll_linux \"dlls/cs.so\"\nedicts\t\"1800\"\n\n"
+        "gamedll \"addons\\metamod\\dlls\\metamod.dll\"\ngamedll_linux \"addons/metamod/mm.so\"";
+    for (const std::string& loader : {loaderCrLf, loaderLf}) {
+        SCOPED_TRACE(loader);
+        const auto with = [&loader](const std::string& value) {
+            return WithFinalLineEnd(
+                std::string(loader).replace(loader.find("addons\\metamod\\dlls"), 31, value));
+        };
+        game.addMod("cstrike", loader);
+        selectMod("tfc");
+        selectMod("cstrike");
+        ASSERT_EQ(form->lst_bots->currentItem()->text(), QStringLiteral("(None)"));
+        form->btn_go_Click();
+        EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), loader);
+        // A click on the entry the mod selection made is a choice as well.
+        const QRect none = form->lst_bots->visualItemRect(form->lst_bots->item(0));
+        QTest::mouseClick(form->lst_bots->viewport(), Qt::LeftButton, {}, none.center());
+        form->btn_go_Click();
+        EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), with("dlls\\mp.dll"));
+        selectBot("HPB Bot");
+        form->btn_go_Click();
+        EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), with("dlls\\HPB_bot.dll"));
+    }
+    EXPECT_EQ(desktop.starts.size(), 6u);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// A folder set up for Linux has only gamedll_linux, which is not the Windows library.
+TEST_F(LaunchTest, ADescriptorWithoutWindowsLibraryIsToldAndKept) {
+    const std::string linuxOnly =
+        "game \"Counter-Strike\"\ngamedll_linux \"addons/metamod/dlls/metamod_i386.so\"\n"
+        "edicts    \"1800\"";
+    game.addMod("cstrike", linuxOnly);
+    selectMod("tfc");
+    selectMod("cstrike");
+    selectBot("HPB Bot");
+    form->btn_go_Click();
+    EXPECT_EQ(dialogs.messages, QStringList({"Can't write DLL!", "Can't write DLL!"}));
+    EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), linuxOnly);
+    EXPECT_EQ(desktop.starts.size(), 1u);
 }
 
 TEST_F(LaunchTest, StoresTheLaunchSettingsAtEveryPress) {

@@ -38,16 +38,63 @@ TEST(QuotedSetting, ReplacesInPlaceOrAppendsANewPair) {
     EXPECT_EQ(broken, "\"sv_aim\" \"1");
 }
 
-TEST(CommandSetting, ReplacesTheRestOfTheFirstMatchingLine) {
+// game.cfg files as the game's own packages write them: console commands of the bare name.
+TEST(QuotedSetting, ReadsAndEditsABareCommandInItsOwnForm) {
+    const std::string rules =
+        "// If set, when anybody's score reaches mp_fraglimit the map changes.\n"
+        "mp_fraglimit \"0\"\n\nmp_timelimit2 \"9\"\n  mp_timelimit\t20 // minutes\n"
+        "mp_friendlyfire\nmp_friendlyfire \"1\"\nmp_footsteps // none\nmp_footsteps 1";
+    EXPECT_EQ(FindQuotedSetting(rules, "mp_fraglimit"), "0");
+    EXPECT_EQ(FindQuotedSetting(rules, "mp_timelimit"), "20");
+    EXPECT_EQ(FindQuotedSetting(rules, "mp_friendlyfire"), "1");
+    EXPECT_EQ(FindQuotedSetting(rules, "mp_footsteps"), "1");
+    EXPECT_EQ(FindQuotedSetting(rules, "mp_flashlight"), std::nullopt);
+    EXPECT_EQ(FindQuotedSetting(rules + "\n\"mp_fraglimit\" \"5\"", "mp_fraglimit"), "5");
+    std::string text = rules;
+    SetQuotedSetting(text, "mp_fraglimit", "10");
+    SetQuotedSetting(text, "mp_timelimit", "30 min");
+    SetQuotedSetting(text, "mp_friendlyfire", "0");
+    SetQuotedSetting(text, "mp_footsteps", "");
+    EXPECT_EQ(text,
+              "// If set, when anybody's score reaches mp_fraglimit the map changes.\n"
+              "mp_fraglimit \"10\"\n\nmp_timelimit2 \"9\"\n  mp_timelimit\t\"30 min\" // minutes\n"
+              "mp_friendlyfire\nmp_friendlyfire \"0\"\nmp_footsteps // none\nmp_footsteps \"\"");
+    std::string word = "mp_timelimit 20\n";
+    SetQuotedSetting(word, "mp_timelimit", "25");
+    EXPECT_EQ(word, "mp_timelimit 25\n");
+}
+
+// A command counts where the game runs it: at the start of a line, after blanks or TABs at most;
+// never in a comment, inside another command's value or at the end of a longer name.
+TEST(CommandSetting, ReplacesTheRestOfTheFirstLineThatRunsIt) {
     std::string text = "// mp_timelimit 20\r\nmp_timelimit 30\r\n";
     SetCommandSetting(text, "mp_timelimit ", "45");
-    EXPECT_EQ(text, "// mp_timelimit 45\r\nmp_timelimit 30\r\n");
-    std::string host = "myhostname x\r\nhostname \"old\"\r\n";
+    EXPECT_EQ(text, "// mp_timelimit 20\r\nmp_timelimit 45\r\n");
+    std::string host = "myhostname x\r\n \t hostname \"old\"\r\n";
     SetCommandSetting(host, "hostname ", "\"new\"");
-    EXPECT_EQ(host, "myhostname \"new\"\r\nhostname \"old\"\r\n");
+    EXPECT_EQ(host, "myhostname x\r\n \t hostname \"new\"\r\n");
     std::string last = "a 1\r\nmp_fraglimit 5";
     SetCommandSetting(last, "mp_fraglimit ", "");
     EXPECT_EQ(last, "a 1\r\nmp_fraglimit ");
+    const std::string setup =
+        "gg_map_setup \"mp_timelimit 60; mp_winlimit 0; sv_alltalk 0; mp_c4timer 25\"\n"
+        "// 20 minute timelimit\nmp_friendlyfire 1\n";
+    const std::string noFriendlyFire = std::string(setup).replace(setup.size() - 2, 1, "0");
+    std::string gunGame = setup;
+    SetCommandSetting(gunGame, "mp_timelimit ", "");
+    SetCommandSetting(gunGame, "mp_friendlyfire ", "0");
+    EXPECT_EQ(gunGame, noFriendlyFire);
+    SetCommandSetting(gunGame, "mp_timelimit ", "30");
+    EXPECT_EQ(gunGame, noFriendlyFire + "\r\nmp_timelimit 30\r\n");
+}
+
+TEST(CommandSetting, ReadsTheValueOfTheLineThatRunsIt) {
+    const std::string text = "// mp_timelimit 20\nsv_aim 0\r\n\tmp_timelimit 45 // min\r\nx";
+    EXPECT_EQ(GetCommandSetting(text, "mp_timelimit "), "45 // min");
+    EXPECT_EQ(GetCommandSetting(text, "sv_aim "), "0");
+    EXPECT_EQ(GetCommandSetting(text + "\nmp_fraglimit ", "mp_fraglimit "), "");
+    EXPECT_EQ(GetCommandSetting(text, "aim "), std::nullopt);
+    EXPECT_EQ(GetCommandSetting(text, "mp_fraglimit "), std::nullopt);
 }
 
 TEST(CommandSetting, KeepsTheLinesAfterItInFilesWithLfOrCrEnds) {
@@ -78,6 +125,12 @@ TEST(KeyedValue, ReadsAndWritesTheFirstQuotedValueAfterTheKey) {
     EXPECT_EQ(GetKeyedValue(text, "cl_allowupload"), "1");
     EXPECT_EQ(GetKeyedValue(text, "sv_lan"), std::nullopt);
     EXPECT_EQ(GetKeyedValue("\r\nhostname \"My server\"", "\r\nhostname"), "My server");
+    // A key that begins a line: after CR LF, LF or nothing.
+    const std::string lines = "// hostname \"Comment\"\nmyhostname \"Other\"\n hostname \"In\"\n";
+    EXPECT_EQ(GetLineKeyedValue(lines, "hostname"), std::nullopt);
+    EXPECT_EQ(GetLineKeyedValue(lines + "hostname \"Lf\"\n", "hostname"), "Lf");
+    EXPECT_EQ(GetLineKeyedValue(lines + "\r\nhostname \"CrLf\"", "hostname"), "CrLf");
+    EXPECT_EQ(GetLineKeyedValue("hostname \"First\"\r\n" + lines, "hostname"), "First");
     SetKeyedValue(text, "cl_allowupload", "0");
     SetKeyedValue(text, "sv_lan", "1");
     EXPECT_EQ(text, "name \"Player\"\r\ncl_allowupload \"0\"\r\n\r\nsv_lan \"1\"\r\n");

@@ -56,7 +56,7 @@ class MapCycleWindowTest : public WindowTest {
 
 TEST_F(MapCycleWindowTest, LoadsMapsAndCommentsAndSavesThemInItsFormat) {
     frm_mapcycle& window = open();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Mapcycle"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Mapcycle \u2014 tfc"));
     EXPECT_EQ(maps(), (QStringList{"arena", "canyon"}));
     EXPECT_EQ(window.txt_commentaires, "// rotation\r\n// night maps\r\n");
     EXPECT_EQ(selectedRow(), 0);
@@ -70,6 +70,17 @@ TEST_F(MapCycleWindowTest, LoadsMapsAndCommentsAndSavesThemInItsFormat) {
     open().Label3_Click();
     EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"),
               "// rotation\r\n// night maps\r\narena\r\ncanyon\r\n\r\n");
+}
+
+// A popular mod's stock cycle ends with a line of one NUL byte: no map, neither shown nor saved.
+TEST_F(MapCycleWindowTest, ALineOfNulBytesIsNoMap) {
+    using namespace std::string_literals;
+    game.addFile("tfc/mapcycle.txt", "de_aztec\r\nde_dust2\r\nde_train\r\n\0"s);
+    frm_mapcycle& window = open();
+    EXPECT_EQ(maps(), (QStringList{"de_aztec", "de_dust2", "de_train"}));
+    EXPECT_EQ(window.lbl_nbr_maps->text(), QStringLiteral("3 maps"));
+    window.Label3_Click();
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"), "de_aztec\r\nde_dust2\r\nde_train\r\n\r\n");
 }
 
 TEST_F(MapCycleWindowTest, AddsRemovesAndMovesMaps) {

@@ -132,7 +132,7 @@ void DoubleClick(QWidget* control) {
 TEST_F(ServerOptionsWindowTest, ShowsTheSelectedModsFiles) {
     ASSERT_EQ(form->lst_mods->currentItem()->text(), QStringLiteral("cstrike"));
     frm_serveur& window = open();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Advanced Options"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Advanced Options \u2014 cstrike"));
     EXPECT_EQ(window.txt_timelimit->text(), QStringLiteral("25"));
     EXPECT_EQ(window.txt_fraglimit->text(), QStringLiteral("0"));
     EXPECT_EQ(window.txt_hostname->text(), QStringLiteral("Dust only"));
@@ -216,6 +216,29 @@ TEST_F(ServerOptionsWindowTest, KeepsTheFilesBytesAndEachSwitchItsOwnSetting) {
         EXPECT_FALSE(window.isVisible());
         expectModFiles(files);
     }
+}
+
+// A server folder as admins keep it: no game.cfg, LF line ends, a command mentioning others. The
+// window shows the server files' values, and SAVE at once changes no value.
+TEST_F(ServerOptionsWindowTest, ARealServerFolderSavedAtOnceKeepsEveryValue) {
+    std::filesystem::remove(game / "cstrike/game.cfg");
+    const std::map<std::string, std::string> files = {
+        {"server.cfg",
+         "hostname \"Pew | Gun Game\"\nmp_friendlyfire 1\n"
+         "gg_map_setup \"mp_timelimit 60; mp_c4timer 25\"\n"},
+        {"listenserver.cfg", "// 20 minute timelimit\nmp_timelimit 45\nmp_flashlight 1\n"},
+        {"config.cfg", "cl_allowdownload \"1\"\r\ncl_allowupload \"1\"\r\n"},
+    };
+    writeModFiles(files);
+    frm_serveur& window = open();
+    EXPECT_EQ(window.txt_timelimit->text(), QStringLiteral("45"));
+    EXPECT_EQ(window.txt_hostname->text(), QString());
+    EXPECT_EQ(checkedSwitches(),
+              "mp_friendlyfire;mp_flashlight;log on;cl_allowupload;"
+              "cl_allowdownload;");
+    QTest::mouseClick(window.Label4, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    expectModFiles(files);
 }
 
 TEST_F(ServerOptionsWindowTest, ShowsValuesInTheCodePageAndWritesAChangedOneInIt) {

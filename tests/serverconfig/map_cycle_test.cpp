@@ -25,6 +25,15 @@ TEST(MapCycle, TakesLinesWholeAndTheLastLineWithoutLineEnd) {
     EXPECT_EQ(ParseMapCycle("//end").comments, "//end\r\n");
 }
 
+TEST(MapCycle, DropsLinesMadeOnlyOfNulBytes) {
+    using namespace std::string_literals;
+    EXPECT_THAT(ParseMapCycle("de_aztec\r\nde_nuke\r\n\0"s).maps,
+                ElementsAre("de_aztec", "de_nuke"));
+    const MapCycle cycle = ParseMapCycle("a\n\0\0\0\r\nb\0c\n\0 \n"s);
+    EXPECT_THAT(cycle.maps, ElementsAre("a", "b\0c"s, "\0 "s));
+    EXPECT_EQ(FormatMapCycle(cycle), "a\r\nb\0c\r\n\0 \r\n\r\n"s);
+}
+
 TEST(MapCycle, ReadsLinesEndedByLfOrCrAloneAndSavesThemWithCrLf) {
     const MapCycle unix = ParseMapCycle("// server\nde_dust\n\ncs_office\n");
     EXPECT_THAT(unix.maps, ElementsAre("de_dust", "cs_office"));

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "app/file_io.h"
 #include "support/ordinary_user.h"
 #include "support/temp_folder.h"
 
@@ -58,19 +59,101 @@ TEST_F(ServerOptionsTest, LoadsEachSettingByItsOwnRule) {
     EXPECT_FALSE(options.weaponsStay);
     EXPECT_TRUE(options.forceRespawn);
     EXPECT_FALSE(options.flashlight);
-    // The first line has no line break before it, so the second one counts.
-    EXPECT_EQ(options.hostName, "Mine");
+    // The first line begins a line as well as any other.
+    EXPECT_EQ(options.hostName, "First line");
     EXPECT_FALSE(options.log);     // indented
     EXPECT_FALSE(options.upload);  // the comment is found first
     EXPECT_FALSE(options.download);
     EXPECT_TRUE(options.lan);
 }
 
-TEST_F(ServerOptionsTest, HostNameOnTheFirstLineOnlyIsNotFound) {
+TEST_F(ServerOptionsTest, HostNameOnTheFirstLineOrAfterAnyLineEndIsFound) {
     game.addFile("cstrike/listenserver.cfg", "hostname \"Mine\"\r\n")
         .addFile("cstrike/autoexec.cfg", "log on\r\n");
-    EXPECT_EQ(load().hostName, "");
+    EXPECT_EQ(load().hostName, "Mine");
     EXPECT_TRUE(load().log);
+    game.addFile("cstrike/listenserver.cfg", "// hostname \"Not this\"\nhostname \"Unix\"\n");
+    EXPECT_EQ(load().hostName, "Unix");
+}
+
+// Server folders as admins keep them (no game.cfg, LF line ends, comments, commands that mention
+// others): every value shows as the server files hold it, and saving it unchanged changes no value.
+TEST_F(ServerOptionsTest, RealServerFoldersSavedUnchangedKeepEveryValue) {
+    const std::string gunGameServer =
+        "// Use this file to configure your DEDICATED server. \n\n"
+        "// default server name. Change to \"Bob's Server\", etc.\nhostname \"Pew | Gun Game\"\n"
+        "sv_maxspeed 320\n\n// 20 minute timelimit\nmp_friendlyfire 1\n\ngg_enabled 1\n"
+        "gg_map_setup \"mp_timelimit 60; mp_winlimit 0; sv_alltalk 0; mp_c4timer 25\"\n"
+        "gg_weapon_order \"glock18,usp,knife\"\n\n";
+    const std::string betaListen =
+        "// Use this file to configure your LISTEN server. \n\n"
+        "hostname \"Beta listen server\"\n\n// 20 minute timelimit\nmp_timelimit 45\n\n"
+        "sv_cheats 0\n";
+    const std::string classicServer =
+        "// Use this file to configure your DEDICATED server. \r\n\r\nlog off\r\nsv_lan 0\r\n"
+        "mp_timelimit 0\r\nmp_flashlight 1\r\nmp_friendlyfire 0\r\nmp_footsteps 1\r\n"
+        "mp_fraglimit 0\r\n\r\n// load ban files\r\nexec listip.cfg\r\n";
+    const std::string commentedListen =
+        "// disable autoaim\nsv_aim 0\n\n// hostname \"Half-Life\"\n\n// 20 minute timelimit\n"
+        "// mp_timelimit 20";
+    const std::string clientConfig =
+        "bind \"w\" \"+forward\"\r\ncl_allowdownload \"1\"\r\ncl_allowupload \"1\"\r\n"
+        "cl_logocolor \"#Valve_Green\"\r\n";
+    const struct {
+        std::string server;
+        std::string listen;
+        ServerOptions shown;
+    } folders[] = {
+        {gunGameServer, betaListen, {"45", "", "Beta listen server", true}},
+        {classicServer, commentedListen, {"0", "0", "", false, true, false, false, true}},
+    };
+    for (const auto& folder : folders) {
+        SCOPED_TRACE(folder.server);
+        fs::remove_all(game / "cstrike");
+        game.addFile("cstrike/server.cfg", folder.server)
+            .addFile("cstrike/listenserver.cfg", folder.listen)
+            .addFile("cstrike/config.cfg", clientConfig);
+        ServerOptions expected = folder.shown;
+        expected.upload = expected.download = true;
+        const ServerOptions loaded = load();
+        EXPECT_EQ(loaded, expected);
+        ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", loaded, loaded), std::nullopt);
+        EXPECT_EQ(file("server.cfg"), WithFinalLineEnd(folder.server));
+        EXPECT_EQ(file("listenserver.cfg"), WithFinalLineEnd(folder.listen));
+        EXPECT_EQ(file("config.cfg"), clientConfig);
+        EXPECT_EQ(file("game.cfg") + file("autoexec.cfg"), "\r\n\r\n");
+    }
+}
+
+// A game.cfg as the game's packages ship it: bare names with quoted values, among comments that
+// mention them. A changed switch is edited in place and the server files follow game.cfg.
+TEST_F(ServerOptionsTest, ABareGameCfgIsReadAndEditedInItsOwnForm) {
+    const std::string rules =
+        "// Sets the round time.\nmp_timelimit \"20\"\n\n// 0 - disabled\nmp_friendlyfire \"0\"\n\n"
+        "// When a score reaches mp_fraglimit the map changes.\nmp_fraglimit \"0\"\n"
+        "mp_forcerespawn \"0\"\nmp_t_give_player_knife 1";
+    game.addFile("cstrike/game.cfg", rules)
+        .addFile("cstrike/listenserver.cfg", "hostname \"Mine\"\nmp_timelimit 45\n")
+        .addFile("cstrike/server.cfg", "// mp_timelimit 20\n");
+    const ServerOptions loaded = load();
+    EXPECT_EQ(loaded.timeLimit, "20");
+    EXPECT_EQ(loaded.fragLimit, "0");
+    EXPECT_FALSE(loaded.friendlyFire || loaded.forceRespawn);
+    ServerOptions options = loaded;
+    options.friendlyFire = true;
+    ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options, loaded), std::nullopt);
+    std::string edited = rules;
+    edited.replace(edited.find("friendlyfire \"0"), 15, "friendlyfire \"1");
+    // The rules that no file holds are written as the boxes show them, as pairs.
+    EXPECT_EQ(file("game.cfg"),
+              edited +
+                  "\r\n\"mp_footsteps\"\t\t\"0\"\r\n\r\n\"mp_weaponstay\"\t\t\"0\"\r\n"
+                  "\r\n\"mp_flashlight\"\t\t\"0\"\r\n");
+    EXPECT_EQ(file("listenserver.cfg"),
+              "hostname \"Mine\"\nmp_timelimit 20\n\r\nmp_fraglimit 0\r\n\r\n"
+              "mp_friendlyfire 1\r\n\r\nmp_footsteps 0\r\n\r\nmp_weaponstay 0\r\n\r\n"
+              "mp_forcerespawn 0\r\n\r\nmp_flashlight 0\r\n");
+    EXPECT_TRUE(file("server.cfg").starts_with("// mp_timelimit 20\n\r\nmp_timelimit 20\r\n"));
 }
 
 TEST_F(ServerOptionsTest, SavesIntoNewFilesInTheirExactFormat) {
