@@ -36,10 +36,12 @@ for language in en fr; do
     shoot() { import -window "$window" "$out/$language-$1.png"; }
     click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.4; }
     shoot create
-    # The two tool windows are modal: shoot the whole screen, then close them with Esc.
-    click 180 281 && sleep 0.6 && import -window root "$out/$language-server-options.png"
+    # The two tool windows are modal windows of their own, centred on the main window: shoot the
+    # screen where the main window is, then close them with Esc.
+    shoot_over() { import -window root -crop 609x377+0+0 +repage "$out/$language-$1.png"; }
+    click 215 259 && sleep 0.6 && shoot_over server-options   # Mod's server options
     xdotool key Escape && sleep 0.4
-    click 180 301 && sleep 0.6 && import -window root "$out/$language-map-cycle.png"
+    click 215 283 && sleep 0.6 && shoot_over map-cycle        # Configure Mapcycle
     xdotool key Escape && sleep 0.4
     click 270 65 && shoot join          # JOIN sub-tab
     click 65 102 && shoot single        # SINGLE PLAYER tab

@@ -98,6 +98,8 @@ bool Form1::Form_Load() {
     restoreSettings();
 
     loaded_ = true;
+    // The keyboard starts where reading starts, and a stray Space cannot launch the game.
+    Image1->setFocus(Qt::ActiveWindowFocusReason);
     show();
     if (splash_) splash_->close();
     return true;

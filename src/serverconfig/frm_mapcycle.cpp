@@ -34,15 +34,15 @@ frm_mapcycle::frm_mapcycle(Form1& mainWindow, Dialogs& dialogs)
     describeControls();
 }
 
-// The list with its count and arrows on the left, the actions on the right from removing to
-// closing, the field that adds a map at the foot.
+// The list with its count on the left; on the right what acts on the selected map (remove, move
+// up and down), then saving and closing; the field that adds a map at the foot.
 void frm_mapcycle::buildControls() {
     Shape1 = MakeShape(this, "Shape1", QRect(10, 12, 238, 202), kEdge, Qt::transparent);
-    lst_maps = MakeList(this, "lst_maps", QRect(18, 20, 186, ListHeight(*this, 12)));
-    Shape3 = MakeButtonFrame(this, "Shape3", QRect(214, 70, 26, 26));
-    Shape4 = MakeButtonFrame(this, "Shape4", QRect(214, 102, 26, 26));
-    Image1 = MakeControl<PictureBox>(this, "Image1", QRect(215, 71, 24, 24));
-    Image2 = MakeControl<PictureBox>(this, "Image2", QRect(215, 103, 24, 24));
+    lst_maps = MakeList(this, "lst_maps", QRect(18, 20, 222, ListHeight(*this, 12)));
+    Shape3 = MakeButtonFrame(this, "Shape3", QRect(258, 112, 31, 26));
+    Shape4 = MakeButtonFrame(this, "Shape4", QRect(295, 112, 31, 26));
+    Image1 = MakeControl<PictureBox>(this, "Image1", QRect(261, 113, 24, 24));
+    Image2 = MakeControl<PictureBox>(this, "Image2", QRect(298, 113, 24, 24));
     Image1->setPicture(pictures::ArrowUp());
     Image2->setPicture(pictures::ArrowDown());
     for (PictureBox* arrow : {Image1, Image2}) arrow->setCursor(Qt::PointingHandCursor);

@@ -1,6 +1,7 @@
 #include "ui/click_label.h"
 
 #include <QAccessible>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -102,6 +103,20 @@ void ClickLabel::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+// The focus shows where the keyboard brought it, not where a window's opening left it.
+void ClickLabel::focusInEvent(QFocusEvent* event) {
+    focusFromKeyboard_ =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    update();
+    QLabel::focusInEvent(event);
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent* event) {
+    focusFromKeyboard_ = false;
+    update();
+    QLabel::focusOutEvent(event);
+}
+
 // Arrow keys choose the next option as they move to it, as among option buttons.
 void ClickLabel::moveInGroup(int step) {
     const auto at = std::find(group_.begin(), group_.end(), this);
@@ -149,7 +164,7 @@ void ClickLabel::paintStates(QPainter& painter) {
                                                         : QRect(2, 0, r.width() - 4, 2);
         painter.fillRect(bar, kFocusMark);
     }
-    if (hasFocus()) {
+    if (hasFocus() && focusFromKeyboard_) {
         painter.setPen(QPen(face_.isValid() ? QColor(Qt::white) : kFocusMark, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);

@@ -55,6 +55,8 @@ class ClickLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     virtual void tagChanged() {}
 
@@ -67,6 +69,7 @@ class ClickLabel : public QLabel {
     bool pressedInside_ = false;
     ControlRole role_ = ControlRole::Label;
     bool marked_ = false;
+    bool focusFromKeyboard_ = false;
     std::optional<Qt::Edge> markEdge_;
     const QLabel* caption_ = nullptr;
     std::vector<ClickLabel*> group_;

@@ -69,7 +69,12 @@ void Form1::styleOwnControls() {
     const QPalette fields = ControlsPalette();
     for (QWidget* field : findChildren<QAbstractItemView*>()) field->setPalette(fields);
     for (QWidget* field : findChildren<QLineEdit*>()) field->setPalette(fields);
-    for (QWidget* field : findChildren<QComboBox*>()) field->setPalette(fields);
+    for (QComboBox* field : findChildren<QComboBox*>()) {
+        field->setPalette(fields);
+        // The drop-down list is a window of its own, which takes no palette from the box.
+        field->view()->setPalette(DialogPalette());
+        field->view()->window()->setPalette(DialogPalette());
+    }
     btn_go->setFace(kAccent);
     SetTextColour(btn_go, QColor(0x15, 0x16, 0x1a));
     SetFontSize(btn_go, 17, QFont::Bold);
