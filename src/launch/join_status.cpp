@@ -46,8 +46,8 @@ JoinStatus::JoinStatus(Form1& form) : form_(form) {
             if (!status) return HistoryStatusDelegate::Texts();
             const QFontMetrics metrics = form_.txt_ip->fontMetrics();
             return HistoryStatusDelegate::Texts{
-                ShortStatus(*status, language()),
-                StatusLine(*status, language(), metrics, kWholeLine)};
+                ShortStatus(*status, form_.language()),
+                StatusLine(*status, form_.language(), metrics, kWholeLine)};
         },
         form.txt_ip));
 }
@@ -69,10 +69,6 @@ std::optional<ServerAddress> JoinStatus::targetOf(const QString& address) const 
 
 std::optional<ServerAddress> JoinStatus::joined() const {
     return targetOf(form_.txt_ip->currentText());
-}
-
-Language JoinStatus::language() const {
-    return form_.Image1->tag() == QLatin1String(kFrenchTag) ? Language::French : Language::English;
 }
 
 void JoinStatus::panelShown() {
@@ -146,7 +142,7 @@ const ServerStatus* JoinStatus::statusOf(const std::optional<ServerAddress>& ser
 void JoinStatus::showJoined() {
     QLabel* line = form_.lbl_join_status;
     const ServerStatus* status = statusOf(joined());
-    line->setText(status ? StatusLine(*status, language(), line->fontMetrics(), line->width())
+    line->setText(status ? StatusLine(*status, form_.language(), line->fontMetrics(), line->width())
                          : QString());
 }
 

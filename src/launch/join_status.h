@@ -28,7 +28,6 @@ class JoinStatus : public QObject {
   private:
     std::optional<ServerAddress> targetOf(const QString& address) const;
     std::optional<ServerAddress> joined() const;
-    Language language() const;
     void panelShown();
     void panelHidden();
     void edited();

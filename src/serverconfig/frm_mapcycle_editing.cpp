@@ -48,7 +48,7 @@ std::string frm_mapcycle::mapCyclePath() const {
 }
 
 void frm_mapcycle::Form_Load() {
-    if (mainWindow_.Image1->tag() == QLatin1String(kFrenchTag)) {
+    if (mainWindow_.language() == Language::French) {
         ApplyLanguageRows(*this, MapCycleTexts(), Language::French);
         lbl_nbr_maps->setTag(QString::fromLatin1(kFrenchMapUnit));
     }

@@ -21,7 +21,7 @@ void frm_serveur::Form_Load() {
         box->setPicture(mainWindow_.HLCoche0->picture());
         box->setTag(QStringLiteral("0"));
     }
-    if (mainWindow_.Image1->tag() == QLatin1String(kFrenchTag)) {
+    if (mainWindow_.language() == Language::French) {
         ApplyLanguageRows(*this, ServerOptionsTexts(), Language::French);
     }
     // Box and caption show the same help; the transfer switches carry it on their captions.
