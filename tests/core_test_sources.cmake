@@ -7,13 +7,9 @@ set(QUORVANT_CORE_TEST_SOURCES
     app/mod_discovery_test.cpp
     app/steam_library_test.cpp
     app/wine_prefix_test.cpp
-    catalogue/bad_mod_files_test.cpp
     catalogue/bot_tables_test.cpp
     catalogue/descriptor_test.cpp
-    catalogue/map_titles_test.cpp
-    catalogue/mod_links_test.cpp
     catalogue/save_games_test.cpp
-    launch/address_history_test.cpp
     launch/command_line_test.cpp
     launch/server_query_test.cpp
     serverconfig/config_lines_test.cpp

@@ -1,117 +1,233 @@
+// What the create and single-player panels show of the selected mod, and what the mod actions
+// open for it.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QTimer>
+#include <QWindow>
 
+#include "serverconfig/frm_mapcycle.h"
+#include "serverconfig/frm_serveur.h"
 #include "support/ui_fixture.h"
+#include "ui/shape.h"
 
 namespace quorvant {
 namespace {
 
-using ::quorvant::testing::WindowTest;
+using namespace std::string_literals;
 
-QStringList Entries(const QListWidget* list) {
+QStringList Entries(const QAbstractItemModel* list) {
     QStringList entries;
-    for (int row = 0; row < list->count(); ++row) entries << list->item(row)->text();
+    for (int row = 0; row < list->rowCount(); ++row)
+        entries << list->index(row, 0).data().toString();
     return entries;
 }
 
-QStringList Entries(const QComboBox* list) {
-    QStringList entries;
-    for (int row = 0; row < list->count(); ++row) entries << list->itemText(row);
-    return entries;
+std::string SaveFile(std::string description, const std::string& time) {
+    description.resize(65, ' ');
+    return std::string(4242, '\x01') + description + time + std::string(100, '\0');
 }
 
-class ModSelectionTest : public WindowTest {
+class ModSelectionTest : public ::quorvant::testing::WindowTest {
   protected:
     Form1* form = nullptr;
 
     ModSelectionTest() {
         game.addExecutable()
             .addMod("cstrike",
-                    "game \"Counter-Strike\"\r\nversion \"1.6\"\r\nurl_info \"cs.example\"\r\n"
-                    "gamedll \"dlls\\mp2.dll\"\r\n")
-            .addFile("cstrike/dlls/mp.dll")
-            .addFile("cstrike/dlls/HPB_bot.dll")
-            .addFile("cstrike/dlls/mp2.dll")
-            .addFile("cstrike/maps/de_dust.bsp")
-            .addFile("cstrike/maps/de_dust.txt", "Dust\r\nSand everywhere\r\n")
-            .addFile("cstrike/maps/Cs_office.bsp")
-            .addFile("cstrike/maps/as_oilrig.bsp")
+                    "game \"Counter-Strike\"\r\nversion \"1.6\"\r\nurl_info \"cs.example\"")
+            .addFile("cstrike/maps/DE_DUST.TXT", "Dust\r\nSand everywhere\r\n")
             .addFile("cstrike/maps/as_oilrig.txt", "no line end")
-            .addMod("tfc", "game \"TFC\"\r\ngamedll \"dlls\\tfc.dll\"\r\n")
-            .addFile("tfc/dlls/tfc.dll")
-            .addFile("tfc/dlls/hpb_bot.dll")
-            .addFile("tfc/dlls/readme.txt")
-            .addMod("valve", "game \"Half-Life\"\r\ngamedll \"dlls\\hl.dll\"\r\n")
-            .addFile("valve/dlls/HPB_bot.dll");
+            .addFile("cstrike/maps/cs_unix.txt", "Unix\nsecond\n")
+            .addFile("cstrike/maps/de_mac.txt", "Mac\rsecond\r")
+            .addFolder("cstrike/maps/de_x.txt")
+            .addFolder("cstrike/maps/folder.bsp")
+            .addFile("cstrike/mapcycle.txt", "de_dust\r\ncs_office\r\nde_aztec\r\n")
+            .addFile("cstrike/game.cfg", "\"mp_timelimit\" \"35\"\r\n")
+            .addMod("tfc", "game \"TFC\"\r\n")
+            .addMod("valve",
+                    "game \"Half-Life\"\r\nstartmap \"c0a0\"\r\ntrainmap \"t0a0\"\r\n"
+                    "version \"1.1\"\r\nurl_info \"https://hl.example\"\r\n")
+            .addFile("valve/SAVE/quick.sav", SaveFile("Chapter One", "12:34"))
+            .addFile("valve/SAVE/autosave.sav", SaveFile("", "00:42"))
+            .addFile("valve/SAVE/broken.sav", "too short")
+            .addFile("valve/SAVE/Half-Life-001.sav", SaveFile("#C0A0TITLE", "01:16"))
+            .addFile("valve/titles.txt", "// titles\n$effect 2\nC0A0TITLE\n{\nINBOUND\n}\n")
+            .addMod("gearbox",
+                    "startmap \"of0a0\"\r\ntrainingmap \"ofboot0\"\r\ntrainmap \"no\"\r\n")
+            .addMod("nomaps", "// startmap to come\r\n");
+        for (const char* file :
+             {"cstrike/dlls/mp.dll", "cstrike/dlls/HPB_bot.dll", "cstrike/dlls/mp2.dll",
+              "cstrike/dlls/podbot.dll", "cstrike/maps/de_dust.bsp", "cstrike/maps/as_oilrig.bsp",
+              "cstrike/maps/cs_unix.bsp", "cstrike/maps/Cs_office.bsp", "cstrike/maps/de_mac.bsp",
+              "cstrike/maps/de_x.bsp", "tfc/dlls/tfc.dll", "tfc/dlls/hpb_bot.dll",
+              "tfc/dlls/readme.txt", "valve/dlls/HPB_bot.dll", "valve/SAVE/notes.txt"})
+            game.addFile(file);
         storeSetting("hl_path", game.str());
+        storeSetting("Last_Mod_Mplayer", "cstrike");
         form = &loadMainWindow();
     }
 
-    void select(const char* mod) {
-        form->lst_mods->setCurrentItem(
-            form->lst_mods->findItems(QLatin1String(mod), Qt::MatchExactly).value(0));
+    static void select(QListWidget* list, const char* mod) {
+        list->clearSelection();
+        list->setCurrentItem(list->findItems(QLatin1String(mod), Qt::MatchExactly).value(0));
+    }
+    QStringList mapChoices() const {
+        return {form->Label31->tag(), form->Label32->tag(),
+                form->Label31->isHidden() ? "hidden" : "shown",
+                form->Label32->isHidden() ? "hidden" : "shown"};
+    }
+
+    // Runs `open`; a modal window it shows is looked at, then closed. Whether one showed.
+    template <typename Window>
+    bool whileOpen(const std::function<void()>& open, std::function<void(Window&)> look = {}) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+            if (!window) return;
+            seen = true;
+            EXPECT_EQ(window->windowHandle()->transientParent(), form->windowHandle());
+            EXPECT_EQ(window->geometry().center(), form->geometry().center());
+            EXPECT_TRUE(window->isModal());
+            // The main window's own look for its "Label4" must not reach the tool window's.
+            auto* label = window->template findChild<QLabel*>(QStringLiteral("Label4"));
+            ASSERT_NE(label, nullptr);
+            label->ensurePolished();
+            EXPECT_FALSE(label->font().bold());
+            if (look) look(*window);
+            window->reject();
+        });
+        open();
+        QApplication::processEvents();
+        return seen;
     }
 };
 
-TEST_F(ModSelectionTest, ShowsTheModsInformationBotsAndMaps) {
-    select("cstrike");
-    EXPECT_EQ(form->lbl_info_nom->text(), QStringLiteral("Counter-Strike"));
-    EXPECT_EQ(form->lbl_info_version->text(), QStringLiteral("1.6"));
-    EXPECT_EQ(form->lbl_info_URL->text(), QStringLiteral("cs.example"));
-    EXPECT_EQ(Entries(form->lst_bots), QStringList({"(None)", "HPB Bot", "Rambot"}));
-    EXPECT_EQ(form->lst_bots->currentItem()->text(), QStringLiteral("Rambot"));
-    EXPECT_EQ(Entries(form->lst_maps),
-              QStringList({"(None)", "as_oilrig.bsp", "Cs_office.bsp", "de_dust.bsp"}));
+TEST_F(ModSelectionTest, TheCreatePanelShowsTheModsInformationMapsAndTitles) {
+    select(form->lst_mods, "cstrike");
+    EXPECT_EQ(QStringList({form->lbl_info_nom->text(), form->lbl_info_version->text(),
+                           form->lbl_info_URL->text()}),
+              QStringList({"Counter-Strike", "1.6", "cs.example"}));
+    EXPECT_EQ(Entries(form->lst_maps->model()),
+              QStringList({"(None)", "as_oilrig.bsp", "Cs_office.bsp", "cs_unix.bsp", "de_dust.bsp",
+                           "de_mac.bsp", "de_x.bsp"}));
     EXPECT_EQ(form->lst_maps->currentIndex(), 0);
+    // A title is the first line of the map's text file, ended by CR or LF.
+    const std::pair<const char*, const char*> titles[] = {
+        {"de_dust.bsp", "Dust"}, {"as_oilrig.bsp", ""}, {"cs_unix.bsp", "Unix"},
+        {"Cs_office.bsp", ""},   {"de_mac.bsp", "Mac"}, {"de_x.bsp", ""},
+        {"de_dust.bsp", "Dust"}, {"(None)", ""},        {"de_dust.bsp", "Dust"}};
+    for (const auto& [map, title] : titles) {
+        form->lst_maps->setCurrentIndex(form->lst_maps->findText(map));
+        EXPECT_EQ(form->lbl_titre->text(), title) << map;
+    }
+    select(form->lst_mods, "tfc");
+    EXPECT_EQ(Entries(form->lst_maps->model()), QStringList({"(None)"}));
     EXPECT_EQ(form->lbl_titre->text(), QString());
-}
-
-TEST_F(ModSelectionTest, ShowsTheSelectedMapsTitleFromItsFirstLine) {
-    select("cstrike");
-    form->lst_maps->setCurrentIndex(3);
-    EXPECT_EQ(form->lbl_titre->text(), QStringLiteral("Dust"));
-    form->lst_maps->setCurrentIndex(1);
-    EXPECT_EQ(form->lbl_titre->text(), QString());  // a title file without line end
-    form->lst_maps->setCurrentIndex(3);
-    form->lst_maps->setCurrentIndex(2);
-    EXPECT_EQ(form->lbl_titre->text(), QString());  // no title file
-    form->lst_maps->setCurrentIndex(3);
-    select("tfc");
-    EXPECT_EQ(Entries(form->lst_maps), QStringList({"(None)"}));
-    EXPECT_EQ(form->lbl_titre->text(), QString());
-}
-
-TEST_F(ModSelectionTest, ListsLibrariesExactlyAndFallsBackToTheFirstEntry) {
-    select("tfc");
-    EXPECT_EQ(Entries(form->lst_bots), QStringList({"(None)", "hpb_bot.dll"}));
-    EXPECT_EQ(form->lst_bots->currentRow(), 0);
-
-    game.addMod("tfc", "gamedll \"dlls\\hpb_bot.dll\"\r\n");  // HPB Bot is not listed as such
-    select("cstrike");
-    select("tfc");
-    EXPECT_EQ(form->lst_bots->currentRow(), 0);
-
-    game.addMod("cstrike", "gamedll \"dlls\\MP.DLL\"\r\n");
-    select("tfc");
-    select("cstrike");
-    EXPECT_EQ(form->lst_bots->currentRow(), 0);
-    EXPECT_EQ(form->lst_maps->count(), 4);
-
-    game.addFile("cstrike/dlls/podbot.dll").addMod("cstrike", "gamedll \"dlls/podbot.dll\"");
-    select("tfc");
-    select("cstrike");
-    EXPECT_EQ(form->lst_bots->currentItem()->text(), QStringLiteral("podbot.dll"));
-}
-
-TEST_F(ModSelectionTest, OtherModsGetNoBotList) {
-    select("cstrike");
-    select("valve");
-    EXPECT_EQ(form->lst_bots->count(), 0);
-    EXPECT_EQ(form->lbl_info_nom->text(), QStringLiteral("Half-Life"));
     EXPECT_EQ(form->lbl_info_version->text(), QString());
-    EXPECT_EQ(Entries(form->lst_maps), QStringList({"(None)"}));
+}
+
+// Libraries are listed as the table names them, compared exactly; the current one is selected,
+// or the first entry when the descriptor names a library not listed under that name.
+TEST_F(ModSelectionTest, TheBotListShowsTheLibrariesWithTheCurrentOneSelected) {
+    const QStringList cstrike = {"(None)", "HPB Bot", "podbot.dll", "Rambot"};
+    const struct {
+        const char* mod;
+        const char* gamedll;
+        QStringList entries;
+        int current;
+    } cases[] = {
+        {"cstrike", "dlls\\mp2.dll", cstrike, 3},
+        {"cstrike", "dlls/podbot.dll", cstrike, 2},
+        {"cstrike", "dlls\\hpb_BOT.dll", cstrike, 1},
+        {"cstrike", "dlls\\MP.DLL", cstrike, 0},
+        {"tfc", "dlls\\tfc.dll", {"(None)", "hpb_bot.dll"}, 0},
+        {"tfc", "dlls\\hpb_bot.dll", {"(None)", "hpb_bot.dll"}, 0},
+        {"valve", "dlls\\HPB_bot.dll", {}, -1},
+    };
+    for (const auto& c : cases) {
+        game.addMod(c.mod, "gamedll \""s + c.gamedll + "\"\r\n");
+        select(form->lst_mods, c.mod);
+        EXPECT_EQ(Entries(form->lst_bots->model()), c.entries) << c.gamedll;
+        EXPECT_EQ(form->lst_bots->currentRow(), c.current) << c.gamedll;
+    }
+}
+
+TEST_F(ModSelectionTest, TheSinglePlayerPanelShowsTheModsMapsAndSavedGames) {
+    select(form->lst_mods_solo, "valve");
+    EXPECT_FALSE(form->coche_skip_intro->isHidden() || form->lbl_skip_intro->isHidden());
+    EXPECT_EQ(QStringList({form->lbl_solo_nom->text(), form->lbl_solo_version->text(),
+                           form->lbl_solo_url->text()}),
+              QStringList({"Half-Life", "1.1", "https://hl.example"}));
+    EXPECT_EQ(mapChoices(), QStringList({"c0a0", "t0a0", "shown", "shown"}));
+    EXPECT_EQ(Entries(form->lst_solo_save->model()),
+              QStringList(
+                  {"[Auto] valve ()", "broken", "INBOUND (01:16)", "[Quick] Chapter One (12:34)"}));
+    EXPECT_FALSE(form->lbl_load->isHidden());
+    form->lbl_load_Click();
+
+    select(form->lst_mods_solo, "gearbox");
+    EXPECT_TRUE(form->coche_skip_intro->isHidden() && form->lbl_skip_intro->isHidden());
+    EXPECT_EQ(mapChoices(), QStringList({"of0a0", "ofboot0", "shown", "shown"}));
+    EXPECT_EQ(form->lst_solo_save->count(), 0);
+    EXPECT_TRUE(form->lbl_load->isHidden());
+    EXPECT_TRUE(form->Shape_game->isFilled());
+    EXPECT_FALSE(form->Shape_load->isFilled() || form->Shape_training->isFilled());
+
+    select(form->lst_mods_solo, "nomaps");  // a new game on no map, and no training map
+    EXPECT_EQ(mapChoices(), QStringList({"", "", "shown", "hidden"}));
+    EXPECT_EQ(form->lbl_solo_nom->text(), QString());
+    EXPECT_TRUE(form->Shape_game->isFilled());
+}
+
+TEST_F(ModSelectionTest, TheModActionsOpenTheSelectedModsFilesWindowsAndLinks) {
+    form->Label29_Click();
+    EXPECT_EQ(desktop.editedFiles,
+              std::vector<std::string>{form->WindowsFolder + " | " + (game / "cstrike/motd.txt")});
+    EXPECT_FALSE(form->WindowsFolder.empty() || form->Shape15->isFilled());
+    EXPECT_TRUE(whileOpen<frm_serveur>([&] { form->Label28_Click(); },
+                                       [](frm_serveur& options) {
+                                           EXPECT_EQ(options.txt_timelimit->text(),
+                                                     QStringLiteral("35"));
+                                       }));
+    EXPECT_TRUE(whileOpen<frm_mapcycle>([&] { form->Label19_Click(); },
+                                        [](frm_mapcycle& cycle) {
+                                            EXPECT_EQ(cycle.lbl_nbr_maps->text(),
+                                                      QStringLiteral("3 maps"));
+                                        }));
+    form->Label19_MouseDown();
+    form->Label28_MouseDown();
+    EXPECT_TRUE(form->Shape9->isFilled() && form->Shape14->isFilled());
+    form->Label19_MouseUp();
+    form->Label28_MouseUp();
+    EXPECT_FALSE(form->Shape9->isFilled() || form->Shape14->isFilled());
+
+    // Each link opens its own caption, as an address.
+    select(form->lst_mods_solo, "valve");
+    form->lbl_solo_url_Click();
+    form->lbl_info_URL_Click();
+    for (const char* caption : {"https://x.example", "HTTP://X.EXAMPLE", "x.example/mod", ""}) {
+        form->lbl_info_URL->setText(caption);
+        form->lbl_info_URL_Click();
+    }
+    form->lbl_solo_url->clear();
+    form->lbl_solo_url_Click();
+    EXPECT_EQ(
+        desktop.openedAddresses,
+        (std::vector<std::string>{"https://hl.example", "http://cs.example", "https://x.example",
+                                  "http://HTTP://X.EXAMPLE", "http://x.example/mod"}));
+
+    // Without a mod there is no folder to act on.
+    form->lst_mods->clear();
+    EXPECT_FALSE(whileOpen<QDialog>([&] { form->Label28_Click(); }));
+    EXPECT_FALSE(whileOpen<QDialog>([&] { form->Label19_Click(); }));
+    form->Label29_Click();
+    EXPECT_EQ(desktop.editedFiles.size(), 1u);
 }
 
 }  // namespace

@@ -8,114 +8,78 @@
 namespace quorvant {
 namespace {
 
-using ::quorvant::testing::GameFolder;
-using ::quorvant::testing::TempFolder;
-using ::quorvant::testing::WriteFile;
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 using namespace std::string_literals;
 
-std::string Field(const std::string& description, const std::string& time) {
-    std::string field = description;
-    field.resize(65, ' ');
-    return field + time;
-}
-
-TEST(SaveEntryText, ShowsTheTitleWithOneBlankAndTheTime) {
-    EXPECT_EQ(SaveEntryText("valve", "quick.sav", Field("Chapter One", "12:34")),
-              "[Quick] Chapter One (12:34)");
-    EXPECT_EQ(SaveEntryText("valve", "save01.sav", Field("Office  Complex", "01:02")),
-              "Office (01:02)");
-}
-
-TEST(SaveEntryText, AnUntitledSaveShowsTheModAndTheTextAfterTheBlanks) {
-    EXPECT_EQ(SaveEntryText("valve", "autosave.sav", Field("   c1a0  x", "00:00")),
-              "[Auto] valve (c1a0 )");
-    EXPECT_EQ(SaveEntryText("valve", "autosave.sav", std::string(65, ' ') + "12:34"),
-              "[Auto] valve ()");
-}
-
-TEST(SaveEntryText, ATitleUsingTheWholeWidthShowsOnlyTheTime) {
-    EXPECT_EQ(SaveEntryText("valve", "a.sav", std::string(65, 'x') + "99:99"), "(99:99)");
-}
-
-TEST(SaveEntryText, AShortFieldShowsWhatItHolds) {
-    EXPECT_EQ(SaveEntryText("valve", "short.sav", "abc"), "(abc)");
-    EXPECT_EQ(SaveEntryText("valve", "short.sav", "Title  12:34"), "Title (12:34)");
-}
-
-// A field without any printable character (an empty or blank field, zero bytes, control bytes)
-// says nothing: the file's name does.
-TEST(SaveEntryText, AFieldWithoutTextShowsTheFileName) {
-    EXPECT_EQ(SaveEntryText("valve", "empty.sav", ""), "empty");
-    EXPECT_EQ(SaveEntryText("valve", "quick.sav", std::string(70, '\0')), "[Quick] quick");
-    EXPECT_EQ(SaveEntryText("valve", "Half-Life-001.sav", std::string(70, ' ')), "Half-Life-001");
-    EXPECT_EQ(SaveEntryText("valve", "autosave", std::string(69, '\x01') + "\x7f"),
-              "[Auto] autosave");
-    EXPECT_EQ(SaveEntryText("valve", "a.b.sav", std::string(69, '\0') + "\xe9"), "(\0\0\0\0\xe9)"s);
+std::string Field(std::string description, std::string_view time) {
+    description.resize(65, ' ');
+    return description + std::string(time);
 }
 
 constexpr std::string_view kTitles =
     "// Chapter titles\r\n$position -1 0.4\r\n$effect 2\r\n\r\nC0A0TITLE\r\n{\r\nINBOUND\r\n}\r\n"
-    "c1a0title\r\n{\r\n  ANOMALOUS\r\n\r\n\tMATERIALS  \r\n}\r\n"
-    "EMPTY\r\n{\r\n}\r\nOPEN\r\n{\r\nno end";
+    "c1a0title\r\n{\r\n  ANOMALOUS\r\n\r\n\tMATERIALS  \r\n}\r\nEMPTY\r\n{\r\n}\r\nOPEN\r\n{\r\nno";
 
-// Newer versions of the game write the name of a message of titles.txt instead of the title.
-TEST(SaveEntryText, AMessageNameShowsTheMessagesText) {
+TEST(SaveEntryText, ShowsThePrefixTheTitleAndTheTime) {
     const std::vector<std::string> titles = {"OTHER\n{\nelsewhere\n}\n", std::string(kTitles)};
-    EXPECT_EQ(SaveEntryText("valve", "Half-Life-001.sav", Field("#C0A0TITLE", "01:16"), titles),
-              "INBOUND (01:16)");
-    EXPECT_EQ(SaveEntryText("valve", "quick.sav", Field("#C1A0TITLE", "00:05"), titles),
-              "[Quick] ANOMALOUS MATERIALS (00:05)");
-    EXPECT_EQ(SaveEntryText("valve", "a.sav", Field("#OTHER", "00:01"), titles),
-              "elsewhere (00:01)");
-    // Unknown names, more than a name, and no titles at all: the description as it stands.
-    EXPECT_EQ(SaveEntryText("valve", "a.sav", Field("#C9A9TITLE", "00:01"), titles),
-              "#C9A9TITLE (00:01)");
-    EXPECT_EQ(SaveEntryText("valve", "a.sav", Field("#C0A0TITLE again", "00:01"), titles),
-              "#C0A0TITLE again (00:01)");
+    const struct {
+        const char* file;
+        std::string field;
+        std::string entry;
+    } cases[] = {
+        {"quick.sav", Field("Chapter One", "12:34"), "[Quick] Chapter One (12:34)"},
+        {"Quick01.SAV", Field("Office  Complex", "01:02"), "[Quick] Office (01:02)"},
+        {"QUICKSAVE.sav", std::string(65, 'x') + "99:99", "[Quick] (99:99)"},
+        {"autosave.sav", Field("   c1a0  x", "00:00"), "[Auto] valve (c1a0 )"},
+        {"AUTOSAVE2.sav", std::string(65, ' ') + "12:34", "[Auto] valve ()"},
+        {"auto.sav", "abc", "(abc)"},
+        {"quic.sav", "Title  12:34", "Title (12:34)"},
+        // A field without any printable character says nothing: the file's name does.
+        {"empty.sav", "", "empty"},
+        {"quick.sav", std::string(70, '\0'), "[Quick] quick"},
+        {"Half-Life-001.sav", std::string(70, ' '), "Half-Life-001"},
+        {"autosave", std::string(69, '\x01') + "\x7f", "[Auto] autosave"},
+        {"a.b.sav", std::string(69, '\0') + "\xe9", "(\0\0\0\0\xe9)"s},
+        // Newer versions of the game write the name of a message of titles.txt.
+        {"Half-Life-001.sav", Field("#C0A0TITLE", "01:16"), "INBOUND (01:16)"},
+        {"quick.sav", Field("#C1A0TITLE", "00:05"), "[Quick] ANOMALOUS MATERIALS (00:05)"},
+        {"a.sav", Field("#OTHER", "00:01"), "elsewhere (00:01)"},
+        {"a.sav", Field("#C9A9TITLE", "00:01"), "#C9A9TITLE (00:01)"},
+        {"a.sav", Field("#C0A0TITLE again", "00:01"), "#C0A0TITLE again (00:01)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SaveEntryText("valve", c.file, c.field, titles), c.entry) << c.file << c.field;
     EXPECT_EQ(SaveEntryText("valve", "a.sav", Field("#C0A0TITLE", "00:01")), "#C0A0TITLE (00:01)");
 }
 
-TEST(TitleText, FindsTheLinesBetweenTheBracesAfterTheName) {
-    EXPECT_EQ(TitleText(kTitles, "C0A0TITLE"), "INBOUND");
-    EXPECT_EQ(TitleText(kTitles, "C1A0TITLE"), "ANOMALOUS MATERIALS");
-    EXPECT_EQ(TitleText(kTitles, "EMPTY"), "");
-    EXPECT_EQ(TitleText(kTitles, "OPEN"), std::nullopt);
-    EXPECT_EQ(TitleText(kTitles, "INBOUND"), std::nullopt);
-    EXPECT_EQ(TitleText(kTitles, "$effect 2"), std::nullopt);
+TEST(TitleText, IsTheLinesBetweenTheBracesAfterTheName) {
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"C0A0TITLE", "INBOUND"},
+        {"C1A0TITLE", "ANOMALOUS MATERIALS"},
+        {"EMPTY", ""},
+        {"OPEN", std::nullopt},
+        {"INBOUND", std::nullopt},
+        {"$effect 2", std::nullopt},
+    };
+    for (const auto& [name, text] : cases) EXPECT_EQ(TitleText(kTitles, name), text) << name;
     EXPECT_EQ(TitleText("", "C0A0TITLE"), std::nullopt);
 }
 
-TEST(ReadTitleFiles, ReadsTheResourceFileFirstInAnyCase) {
-    TempFolder temp;
-    GameFolder game(temp.path());
-    game.addFile("valve/titles.txt", "B").addFile("valve/Resource/Titles.txt", "A");
+TEST(SaveFiles, TheDescriptionFieldAtItsPlaceAndTheTitleFilesResourceFirst) {
+    ::quorvant::testing::TempFolder temp;
+    ::quorvant::testing::GameFolder game(temp.path());
+    const std::string field = Field("Hazard Course", "00:10");
+    game.addFile("valve/titles.txt", "B")
+        .addFile("valve/Resource/Titles.txt", "A")
+        .addFile("valve/Save/full.sav", std::string(4242, '\x01') + field + "trailing bytes")
+        .addFile("valve/Save/short.sav", std::string(4242, '\x01') + "Half")
+        .addFile("valve/Save/tiny.sav", "");
     EXPECT_THAT(ReadTitleFiles(game.str(), "valve"), ElementsAre("A", "B"));
-    EXPECT_THAT(ReadTitleFiles(game.str(), "none"), IsEmpty());
-}
-
-TEST(SavePrefix, DependsOnTheNamesBeginningInAnyCase) {
-    EXPECT_EQ(SavePrefix("quick.sav"), "[Quick] ");
-    EXPECT_EQ(SavePrefix("Quick01.SAV"), "[Quick] ");
-    EXPECT_EQ(SavePrefix("QUICKSAVE.sav"), "[Quick] ");
-    EXPECT_EQ(SavePrefix("autosave.sav"), "[Auto] ");
-    EXPECT_EQ(SavePrefix("AUTOSAVE2.sav"), "[Auto] ");
-    EXPECT_EQ(SavePrefix("auto.sav"), "");
-    EXPECT_EQ(SavePrefix("quic.sav"), "");
-}
-
-TEST(ReadDescriptionField, TakesSeventyBytesAtTheirPlaceOrWhatExists) {
-    TempFolder temp;
-    std::string save(4242, '\0');
-    save += Field("Hazard Course", "00:10") + "trailing bytes";
-    WriteFile(temp / "full.sav", save);
-    WriteFile(temp / "short.sav", std::string(4242, '\0') + "Half");
-    WriteFile(temp / "tiny.sav", "");
-    EXPECT_EQ(ReadDescriptionField(temp / "full.sav"), Field("Hazard Course", "00:10"));
-    EXPECT_EQ(ReadDescriptionField(temp / "short.sav"), "Half");
-    EXPECT_EQ(ReadDescriptionField(temp / "tiny.sav"), "");
-    EXPECT_EQ(ReadDescriptionField(temp / "missing.sav"), "");
+    EXPECT_TRUE(ReadTitleFiles(game.str(), "none").empty());
+    const std::pair<const char*, std::string> fields[] = {
+        {"full", field}, {"short", "Half"}, {"tiny", ""}, {"missing", ""}};
+    for (const auto& [name, bytes] : fields)
+        EXPECT_EQ(ReadDescriptionField(game / ("valve/Save/"s + name + ".sav")), bytes) << name;
 }
 
 }  // namespace
