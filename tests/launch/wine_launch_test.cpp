@@ -19,20 +19,10 @@ namespace quorvant {
 namespace {
 
 namespace fs = std::filesystem;
-using ::quorvant::testing::FakeDialogs;
-using ::quorvant::testing::GameFolder;
 using ::quorvant::testing::ReadFile;
 using ::quorvant::testing::ScopedEnvironment;
-using ::quorvant::testing::TempFolder;
-using ::quorvant::testing::WriteFile;
 
 constexpr char kRecorder[] = QUORVANT_LAUNCH_RECORDER;
-
-std::string SaveFile(const std::string& title) {
-    std::string field = title;
-    field.resize(65, ' ');
-    return std::string(4242, '\0') + field + "01:00";
-}
 
 // The first lines the program wrote about its start: command line and current folder.
 std::string AwaitRecord(const fs::path& record) {
@@ -48,36 +38,26 @@ bool RunShell(const std::string& command) { return std::system(command.c_str()) 
 
 class WineLaunchTest : public ::testing::Test {
   protected:
-    TempFolder machine;
+    ::quorvant::testing::TempFolder machine;
     fs::path prefix = machine.path() / "prefix";
-    GameFolder game{prefix / "drive_c/Sierra/Half-Life"};
+    ::quorvant::testing::GameFolder game{prefix / "drive_c/Sierra/Half-Life"};
     ScopedEnvironment configHome{"XDG_CONFIG_HOME", machine / "config"};
     // The launcher's own prefix is another: the game's prefix comes from its folder.
     ScopedEnvironment ownPrefix{"WINEPREFIX", machine / "elsewhere"};
     ScopedEnvironment quiet{"WINEDEBUG", "-all"};
     ScopedEnvironment noInstallers{"WINEDLLOVERRIDES", "mscoree,mshtml="};
-    FakeDialogs dialogs;
+    ::quorvant::testing::FakeDialogs dialogs;
     SystemDesktop desktop;
     std::unique_ptr<Form1> form;
 
     ~WineLaunchTest() override { RunShell("WINEPREFIX='" + prefix.string() + "' wineserver -k"); }
 
-    void installGame() {
-        for (const char* program : {"hl.exe", "hlds.exe"}) {
-            fs::create_directories(fs::path(game.str()));
-            fs::copy_file(kRecorder, game / program);
-            fs::permissions(game / program, fs::perms(0755));  // as Wine's installers leave them
-        }
-        game.addMod("cstrike", "game \"Counter-Strike\"\r\ngamedll \"dlls\\mp.dll\"\r\n")
-            .addFile("cstrike/dlls/mp.dll")
-            .addFile("cstrike/maps/arena.bsp")
-            .addMod("valve", "game \"Half-Life\"\r\nstartmap \"begin1\"\r\n")
-            .addFile("valve/Save/quick.sav", SaveFile("Later"));
-        fs::create_directories(machine.path() / "config/Velmarsh Software");
-        WriteFile(machine.path() / "config/Velmarsh Software/Quorvant.ini",
-                  "[General]\nhl_path=" + game.str() + "\n");
+    void loadMainWindow(const std::string& settings) {
+        ::quorvant::testing::WriteFile(machine.path() / "config/Velmarsh Software/Quorvant.ini",
+                                       "[General]\nhl_path=" + game.str() + "\n" + settings);
+        form = std::make_unique<Form1>(dialogs, desktop);
+        ASSERT_TRUE(form->Form_Load());
     }
-
     // GO! pressed with the mouse; what the started program recorded.
     std::string go(const char* program) {
         QTest::mouseClick(form->btn_go, Qt::LeftButton);
@@ -90,9 +70,17 @@ TEST_F(WineLaunchTest, GoStartsTheGameThroughWineForEveryWayOfPlaying) {
     ASSERT_NE(kRecorder[0], '\0') << "mingw-w64 is missing: the Wine launches did NOT run.";
     ASSERT_TRUE(RunShell("WINEPREFIX='" + prefix.string() + "' wine cmd /c exit 0 >/dev/null 2>&1"))
         << "Wine cannot start here: the Wine launches did NOT run.";
-    installGame();
-    form = std::make_unique<Form1>(dialogs, desktop);
-    ASSERT_TRUE(form->Form_Load());
+    for (const char* program : {"hl.exe", "hlds.exe"}) {
+        fs::copy_file(kRecorder, game / program);
+        fs::permissions(game / program, fs::perms(0755));  // as Wine's installers leave them
+    }
+    std::string save(4242, '\0');
+    game.addMod("cstrike", "game \"Counter-Strike\"\r\ngamedll \"dlls\\mp.dll\"\r\n")
+        .addFile("cstrike/dlls/mp.dll")
+        .addFile("cstrike/maps/arena.bsp")
+        .addMod("valve", "game \"Half-Life\"\r\nstartmap \"begin1\"\r\n")
+        .addFile("valve/Save/quick.sav", save.append(65, 'L') + "01:00");
+    loadMainWindow("");
     form->coche_console_Click();
     const std::string folder = "\nC:\\Sierra\\Half-Life";
     const std::string hl = "\"C:\\Sierra\\Half-Life\\hl.exe\" -console";
@@ -107,13 +95,11 @@ TEST_F(WineLaunchTest, GoStartsTheGameThroughWineForEveryWayOfPlaying) {
               "+map arena +maxplayers 8" +
                   folder);
     form->coche_dedicated_Click();
-
     form->Label22_Click();
     form->txt_ip->setEditText("127.0.0.1");
     form->txt_port_join->setText("27016");
     form->txt_password->setText("secret");
     EXPECT_EQ(go("hl.exe"), hl + " +connect 127.0.0.1:27016 +password secret" + folder);
-
     form->Label17_Click();
     form->lst_mods_solo->setCurrentItem(
         form->lst_mods_solo->findItems("valve", Qt::MatchExactly)[0]);
@@ -127,16 +113,11 @@ TEST_F(WineLaunchTest, GoStartsTheGameThroughWineForEveryWayOfPlaying) {
 
 TEST_F(WineLaunchTest, AStartThatCannotHappenIsToldAndNothingStarts) {
     game.addExecutable().addMod("valve", "game \"Half-Life\"\r\n");
-    fs::create_directories(machine.path() / "config/Velmarsh Software");
-    WriteFile(machine.path() / "config/Velmarsh Software/Quorvant.ini",
-              "[General]\nhl_path=" + game.str() + "\nhl_exe=missing.exe\n");
-    form = std::make_unique<Form1>(dialogs, desktop);
-    ASSERT_TRUE(form->Form_Load());
+    loadMainWindow("hl_exe=missing.exe\n");
     QTest::mouseClick(form->btn_go, Qt::LeftButton);
     EXPECT_EQ(dialogs.messages,
               QStringList("Can't start " + QString::fromStdString(game / "missing.exe") +
                           ": No such file or directory."));
-
     form->txt_hlexe->setText("hl.exe");
     const ScopedEnvironment noWine("PATH", machine.str());
     QTest::mouseClick(form->btn_go, Qt::LeftButton);
