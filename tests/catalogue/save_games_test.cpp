@@ -46,23 +46,13 @@ TEST(SaveEntryText, ShowsThePrefixTheTitleAndTheTime) {
         {"a.sav", Field("#OTHER", "00:01"), "elsewhere (00:01)"},
         {"a.sav", Field("#C9A9TITLE", "00:01"), "#C9A9TITLE (00:01)"},
         {"a.sav", Field("#C0A0TITLE again", "00:01"), "#C0A0TITLE again (00:01)"},
+        {"a.sav", Field("#EMPTY", "00:01"), " (00:01)"},
+        {"a.sav", Field("#OPEN", "00:01"), "#OPEN (00:01)"},
+        {"a.sav", Field("#INBOUND", "00:01"), "#INBOUND (00:01)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SaveEntryText("valve", c.file, c.field, titles), c.entry) << c.file << c.field;
     EXPECT_EQ(SaveEntryText("valve", "a.sav", Field("#C0A0TITLE", "00:01")), "#C0A0TITLE (00:01)");
-}
-
-TEST(TitleText, IsTheLinesBetweenTheBracesAfterTheName) {
-    const std::pair<const char*, std::optional<std::string>> cases[] = {
-        {"C0A0TITLE", "INBOUND"},
-        {"C1A0TITLE", "ANOMALOUS MATERIALS"},
-        {"EMPTY", ""},
-        {"OPEN", std::nullopt},
-        {"INBOUND", std::nullopt},
-        {"$effect 2", std::nullopt},
-    };
-    for (const auto& [name, text] : cases) EXPECT_EQ(TitleText(kTitles, name), text) << name;
-    EXPECT_EQ(TitleText("", "C0A0TITLE"), std::nullopt);
 }
 
 TEST(SaveFiles, TheDescriptionFieldAtItsPlaceAndTheTitleFilesResourceFirst) {
