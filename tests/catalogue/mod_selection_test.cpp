@@ -196,7 +196,7 @@ TEST_F(ModSelectionTest, TheModActionsOpenTheSelectedModsFilesWindowsAndLinks) {
     select(form->lst_mods_solo, "valve");
     form->lbl_solo_url_Click();
     form->lbl_info_URL_Click();
-    for (const char* caption : {"https://x.example", "HTTP://X.EXAMPLE", "x.example/mod", ""}) {
+    for (const char* caption : {"http://x.example", "HTTP://X.EXAMPLE", "x.example/mod", ""}) {
         form->lbl_info_URL->setText(caption);
         form->lbl_info_URL_Click();
     }
@@ -204,7 +204,7 @@ TEST_F(ModSelectionTest, TheModActionsOpenTheSelectedModsFilesWindowsAndLinks) {
     form->lbl_solo_url_Click();
     EXPECT_EQ(
         desktop.openedAddresses,
-        (std::vector<std::string>{"https://hl.example", "http://cs.example", "https://x.example",
+        (std::vector<std::string>{"https://hl.example", "http://cs.example", "http://x.example",
                                   "http://HTTP://X.EXAMPLE", "http://x.example/mod"}));
 
     // Without a mod there is no folder to act on.
