@@ -11,154 +11,144 @@ using ::quorvant::testing::GameFolder;
 using ::quorvant::testing::ReadFile;
 using ::quorvant::testing::TempFolder;
 
-TEST(QuotedSetting, MatchesTheQuotedNameExactly) {
-    const std::string text = "\"mp_timelimit2\"\t\t\"5\"\r\n\"MP_TIMELIMIT\" \"6\"\r\n";
-    EXPECT_EQ(GetQuotedSetting(text, "mp_timelimit"), "");
-    EXPECT_EQ(GetQuotedSetting(text + "\"mp_timelimit\"  \"20\"\r\n", "mp_timelimit"), "20");
-    EXPECT_EQ(GetQuotedSetting("\"sv_aim\" \" 1 \"", "sv_aim"), " 1 ");
-    EXPECT_EQ(GetQuotedSetting("\"sv_aim\" 1", "sv_aim"), "");
-}
-
-TEST(QuotedSetting, ReplacesInPlaceOrAppendsANewPair) {
-    std::string text = "// keep\r\n\"mp_timelimit\"   \"20\" // here\r\n";
-    SetQuotedSetting(text, "mp_timelimit", "45");
-    EXPECT_EQ(text, "// keep\r\n\"mp_timelimit\"   \"45\" // here\r\n");
-    SetQuotedSetting(text, "mp_timelimit", "");
-    EXPECT_EQ(text, "// keep\r\n\"mp_timelimit\"   \"\" // here\r\n");
-    SetQuotedSetting(text, "mp_fraglimit", "");
-    EXPECT_EQ(text, "// keep\r\n\"mp_timelimit\"   \"\" // here\r\n");
-    SetQuotedSetting(text, "mp_fraglimit", "30");
-    EXPECT_EQ(text,
-              "// keep\r\n\"mp_timelimit\"   \"\" // here\r\n\r\n\"mp_fraglimit\"\t\t\"30\"\r\n");
-    std::string empty;
-    SetQuotedSetting(empty, "sv_aim", "0");
-    EXPECT_EQ(empty, "\r\n\"sv_aim\"\t\t\"0\"\r\n");
-    std::string broken = "\"sv_aim\" \"1";
-    SetQuotedSetting(broken, "sv_aim", "0");
-    EXPECT_EQ(broken, "\"sv_aim\" \"1");
-}
+using Reader = std::optional<std::string> (*)(std::string_view, std::string_view);
+using Editor = void (*)(std::string&, std::string_view, std::string_view);
 
 // game.cfg files as the game's own packages write them: console commands of the bare name.
-TEST(QuotedSetting, ReadsAndEditsABareCommandInItsOwnForm) {
-    const std::string rules =
-        "// If set, when anybody's score reaches mp_fraglimit the map changes.\n"
-        "mp_fraglimit \"0\"\n\nmp_timelimit2 \"9\"\n  mp_timelimit\t20 // minutes\n"
-        "mp_friendlyfire\nmp_friendlyfire \"1\"\nmp_footsteps // none\nmp_footsteps 1";
-    EXPECT_EQ(FindQuotedSetting(rules, "mp_fraglimit"), "0");
-    EXPECT_EQ(FindQuotedSetting(rules, "mp_timelimit"), "20");
-    EXPECT_EQ(FindQuotedSetting(rules, "mp_friendlyfire"), "1");
-    EXPECT_EQ(FindQuotedSetting(rules, "mp_footsteps"), "1");
-    EXPECT_EQ(FindQuotedSetting(rules, "mp_flashlight"), std::nullopt);
-    EXPECT_EQ(FindQuotedSetting(rules + "\n\"mp_fraglimit\" \"5\"", "mp_fraglimit"), "5");
-    std::string text = rules;
-    SetQuotedSetting(text, "mp_fraglimit", "10");
-    SetQuotedSetting(text, "mp_timelimit", "30 min");
-    SetQuotedSetting(text, "mp_friendlyfire", "0");
-    SetQuotedSetting(text, "mp_footsteps", "");
-    EXPECT_EQ(text,
-              "// If set, when anybody's score reaches mp_fraglimit the map changes.\n"
-              "mp_fraglimit \"10\"\n\nmp_timelimit2 \"9\"\n  mp_timelimit\t\"30 min\" // minutes\n"
-              "mp_friendlyfire\nmp_friendlyfire \"0\"\nmp_footsteps // none\nmp_footsteps \"\"");
-    std::string word = "mp_timelimit 20\n";
-    SetQuotedSetting(word, "mp_timelimit", "25");
-    EXPECT_EQ(word, "mp_timelimit 25\n");
+const std::string kBareRules =
+    "// If set, when anybody's score reaches mp_fraglimit the map changes.\n"
+    "mp_fraglimit \"0\"\n\nmp_timelimit2 \"9\"\n  mp_timelimit\t20 // minutes\n"
+    "mp_friendlyfire\nmp_friendlyfire \"1\"\nmp_footsteps // none\nmp_footsteps 1";
+const std::string kCommands = "// mp_timelimit 20\nsv_aim 0\r\n\tmp_timelimit 45 // min\r\nx";
+const std::string kHostLines = "// hostname \"Comment\"\nmyhostname \"Other\"\n hostname \"In\"\n";
+
+// Names match exactly (case, whole name). A command counts where the game runs it: at the start
+// of a line, after blanks or TABs at most; never in a comment or at the end of a longer name.
+TEST(ConfigLines, ReadEachSettingWhereTheGameFindsIt) {
+    const struct {
+        Reader read;
+        std::string text;
+        std::string_view name;
+        std::optional<std::string> value;
+    } cases[] = {
+        {FindQuotedSetting, "\"mp_timelimit2\"\t\t\"5\"\r\n\"MP_TIMELIMIT\" \"6\"\r\n",
+         "mp_timelimit", std::nullopt},
+        {FindQuotedSetting, "\"MP_TIMELIMIT\" \"6\"\r\n\"mp_timelimit\"  \"20\"\r\n",
+         "mp_timelimit", "20"},
+        {FindQuotedSetting, "\"sv_aim\" \" 1 \"", "sv_aim", " 1 "},
+        {FindQuotedSetting, "\"sv_aim\" 1", "sv_aim", ""},
+        {FindQuotedSetting, kBareRules, "mp_fraglimit", "0"},
+        {FindQuotedSetting, kBareRules, "mp_timelimit", "20"},
+        {FindQuotedSetting, kBareRules, "mp_friendlyfire", "1"},
+        {FindQuotedSetting, kBareRules, "mp_footsteps", "1"},
+        {FindQuotedSetting, kBareRules, "mp_flashlight", std::nullopt},
+        {FindQuotedSetting, kBareRules + "\n\"mp_fraglimit\" \"5\"", "mp_fraglimit", "5"},
+        {GetCommandSetting, kCommands, "mp_timelimit ", "45 // min"},
+        {GetCommandSetting, kCommands, "sv_aim ", "0"},
+        {GetCommandSetting, kCommands + "\nmp_fraglimit ", "mp_fraglimit ", ""},
+        {GetCommandSetting, kCommands, "aim ", std::nullopt},
+        {GetCommandSetting, kCommands, "mp_fraglimit ", std::nullopt},
+        {GetKeyedValue, "name \"Player\"\r\ncl_allowupload \"1\"\r\n", "cl_allowupload", "1"},
+        {GetKeyedValue, "name \"Player\"\r\n", "sv_lan", std::nullopt},
+        {GetKeyedValue, "\r\nhostname \"My server\"", "\r\nhostname", "My server"},
+        // A key that begins a line: after CR LF, LF or nothing.
+        {GetLineKeyedValue, kHostLines, "hostname", std::nullopt},
+        {GetLineKeyedValue, kHostLines + "hostname \"Lf\"\n", "hostname", "Lf"},
+        {GetLineKeyedValue, kHostLines + "\r\nhostname \"CrLf\"", "hostname", "CrLf"},
+        {GetLineKeyedValue, "hostname \"First\"\r\n" + kHostLines, "hostname", "First"},
+    };
+    for (const auto& item : cases) {
+        EXPECT_EQ(item.read(item.text, item.name), item.value) << item.text << " / " << item.name;
+    }
 }
 
-// A command counts where the game runs it: at the start of a line, after blanks or TABs at most;
-// never in a comment, inside another command's value or at the end of a longer name.
-TEST(CommandSetting, ReplacesTheRestOfTheFirstLineThatRunsIt) {
-    std::string text = "// mp_timelimit 20\r\nmp_timelimit 30\r\n";
-    SetCommandSetting(text, "mp_timelimit ", "45");
-    EXPECT_EQ(text, "// mp_timelimit 20\r\nmp_timelimit 45\r\n");
-    std::string host = "myhostname x\r\n \t hostname \"old\"\r\n";
-    SetCommandSetting(host, "hostname ", "\"new\"");
-    EXPECT_EQ(host, "myhostname x\r\n \t hostname \"new\"\r\n");
-    std::string last = "a 1\r\nmp_fraglimit 5";
-    SetCommandSetting(last, "mp_fraglimit ", "");
-    EXPECT_EQ(last, "a 1\r\nmp_fraglimit ");
-    const std::string setup =
+// An edit changes the value's characters only, and keeps the form the file gives the setting; what
+// it cannot find it appends as a line of its own, except an empty value.
+TEST(ConfigLines, EditEachSettingInPlaceOrAppendIt) {
+    const std::string gunGame =
         "gg_map_setup \"mp_timelimit 60; mp_winlimit 0; sv_alltalk 0; mp_c4timer 25\"\n"
         "// 20 minute timelimit\nmp_friendlyfire 1\n";
-    const std::string noFriendlyFire = std::string(setup).replace(setup.size() - 2, 1, "0");
-    std::string gunGame = setup;
-    SetCommandSetting(gunGame, "mp_timelimit ", "");
-    SetCommandSetting(gunGame, "mp_friendlyfire ", "0");
-    EXPECT_EQ(gunGame, noFriendlyFire);
-    SetCommandSetting(gunGame, "mp_timelimit ", "30");
-    EXPECT_EQ(gunGame, noFriendlyFire + "\r\nmp_timelimit 30\r\n");
+    const struct {
+        Editor edit;
+        std::string text;
+        std::string_view name, value;
+        std::string edited;
+    } cases[] = {
+        {SetQuotedSetting, "// keep\r\n\"mp_timelimit\"   \"20\" // here\r\n", "mp_timelimit", "45",
+         "// keep\r\n\"mp_timelimit\"   \"45\" // here\r\n"},
+        {SetQuotedSetting, "\"mp_timelimit\"   \"20\" // here\r\n", "mp_timelimit", "",
+         "\"mp_timelimit\"   \"\" // here\r\n"},
+        {SetQuotedSetting, "// keep\r\n", "mp_fraglimit", "", "// keep\r\n"},
+        {SetQuotedSetting, "// keep\r\n", "mp_fraglimit", "30",
+         "// keep\r\n\r\n\"mp_fraglimit\"\t\t\"30\"\r\n"},
+        {SetQuotedSetting, "", "sv_aim", "0", "\r\n\"sv_aim\"\t\t\"0\"\r\n"},
+        {SetQuotedSetting, "\"sv_aim\" \"1", "sv_aim", "0", "\"sv_aim\" \"1"},
+        {SetQuotedSetting, "// reaches mp_fraglimit the map\nmp_fraglimit \"0\"\n", "mp_fraglimit",
+         "10", "// reaches mp_fraglimit the map\nmp_fraglimit \"10\"\n"},
+        {SetQuotedSetting, "mp_timelimit2 \"9\"\n  mp_timelimit\t20 // minutes\n", "mp_timelimit",
+         "30 min", "mp_timelimit2 \"9\"\n  mp_timelimit\t\"30 min\" // minutes\n"},
+        {SetQuotedSetting, "mp_friendlyfire\nmp_friendlyfire \"1\"", "mp_friendlyfire", "0",
+         "mp_friendlyfire\nmp_friendlyfire \"0\""},
+        {SetQuotedSetting, "mp_footsteps // none\nmp_footsteps 1", "mp_footsteps", "",
+         "mp_footsteps // none\nmp_footsteps \"\""},
+        {SetQuotedSetting, "mp_timelimit 20\n", "mp_timelimit", "25", "mp_timelimit 25\n"},
+        {SetCommandSetting, "// mp_timelimit 20\r\nmp_timelimit 30\r\n", "mp_timelimit ", "45",
+         "// mp_timelimit 20\r\nmp_timelimit 45\r\n"},
+        {SetCommandSetting, "myhostname x\r\n \t hostname \"old\"\r\n", "hostname ", "\"new\"",
+         "myhostname x\r\n \t hostname \"new\"\r\n"},
+        {SetCommandSetting, "a 1\r\nmp_fraglimit 5", "mp_fraglimit ", "", "a 1\r\nmp_fraglimit "},
+        {SetCommandSetting, gunGame, "mp_timelimit ", "", gunGame},
+        {SetCommandSetting, gunGame, "mp_friendlyfire ", "0",
+         std::string(gunGame).replace(gunGame.size() - 2, 1, "0")},
+        {SetCommandSetting, gunGame, "mp_timelimit ", "30", gunGame + "\r\nmp_timelimit 30\r\n"},
+        // Files with LF or CR line ends keep the lines after the edited one.
+        {SetCommandSetting, "hostname \"old\"\nsv_lan 0\n", "hostname ", "\"new\"",
+         "hostname \"new\"\nsv_lan 0\n"},
+        {SetCommandSetting, "mp_timelimit 20\rmp_fraglimit 5\r", "mp_timelimit ", "30",
+         "mp_timelimit 30\rmp_fraglimit 5\r"},
+        {SetCommandSetting, "mp_timelimit\t20\r\n", "mp_timelimit ", "30",
+         "mp_timelimit\t20\r\n\r\nmp_timelimit 30\r\n"},
+        {SetCommandSetting, "", "mp_timelimit ", "30", "\r\nmp_timelimit 30\r\n"},
+        {SetCommandSetting, "hostname \"a\"\r\n", "hostname ", "\"\"", "hostname \"a\"\r\n"},
+        {SetCommandSetting, "hostname \"a\"\r\n", "sv_password ", "\"\"", "hostname \"a\"\r\n"},
+        {SetKeyedValue, "name \"Player\"\r\ncl_allowupload \"1\"\r\n", "cl_allowupload", "0",
+         "name \"Player\"\r\ncl_allowupload \"0\"\r\n"},
+        {SetKeyedValue, "name \"Player\"\r\n", "sv_lan", "1",
+         "name \"Player\"\r\n\r\nsv_lan \"1\"\r\n"},
+    };
+    for (const auto& item : cases) {
+        std::string text = item.text;
+        item.edit(text, item.name, item.value);
+        EXPECT_EQ(text, item.edited) << item.name << " = " << item.value;
+    }
 }
 
-TEST(CommandSetting, ReadsTheValueOfTheLineThatRunsIt) {
-    const std::string text = "// mp_timelimit 20\nsv_aim 0\r\n\tmp_timelimit 45 // min\r\nx";
-    EXPECT_EQ(GetCommandSetting(text, "mp_timelimit "), "45 // min");
-    EXPECT_EQ(GetCommandSetting(text, "sv_aim "), "0");
-    EXPECT_EQ(GetCommandSetting(text + "\nmp_fraglimit ", "mp_fraglimit "), "");
-    EXPECT_EQ(GetCommandSetting(text, "aim "), std::nullopt);
-    EXPECT_EQ(GetCommandSetting(text, "mp_fraglimit "), std::nullopt);
+// The log line is "log on" at the very start of the text or after a CR LF. Removing takes away one
+// line, after a break first, as eight characters whatever they are.
+TEST(ConfigLines, FindAndRemoveTheLogLine) {
+    const struct {
+        std::string text;
+        bool found;
+        std::string removed;
+    } cases[] = {
+        {"log on\r\nb", true, "b"},
+        {"a\r\nlog one\r\n", true, "ae\r\n"},
+        {"  log on\r\n", false, "  log on\r\n"},
+        {"log of", false, "log of"},
+        {"a\r\nlog on\r\nb", true, "a\r\nb"},
+        {"log on\r\nb\r\nlog on", true, "log on\r\nb"},
+        {"log onward\r\nb", true, "rd\r\nb"},
+        {"a\r\nb", false, "a\r\nb"},
+    };
+    for (const auto& item : cases) {
+        EXPECT_EQ(HasLogLine(item.text), item.found) << item.text;
+        std::string text = item.text;
+        RemoveLogLine(text);
+        EXPECT_EQ(text, item.removed);
+    }
 }
 
-TEST(CommandSetting, KeepsTheLinesAfterItInFilesWithLfOrCrEnds) {
-    std::string unix = "hostname \"old\"\nsv_lan 0\nmp_timelimit 20\n";
-    SetCommandSetting(unix, "hostname ", "\"new\"");
-    EXPECT_EQ(unix, "hostname \"new\"\nsv_lan 0\nmp_timelimit 20\n");
-    std::string mac = "mp_timelimit 20\rmp_fraglimit 5\r";
-    SetCommandSetting(mac, "mp_timelimit ", "30");
-    EXPECT_EQ(mac, "mp_timelimit 30\rmp_fraglimit 5\r");
-}
-
-TEST(CommandSetting, AppendsWhatItCannotFindExceptEmptyValues) {
-    std::string tab = "mp_timelimit\t20\r\n";
-    SetCommandSetting(tab, "mp_timelimit ", "30");
-    EXPECT_EQ(tab, "mp_timelimit\t20\r\n\r\nmp_timelimit 30\r\n");
-    std::string empty;
-    SetCommandSetting(empty, "mp_timelimit ", "30");
-    EXPECT_EQ(empty, "\r\nmp_timelimit 30\r\n");
-    std::string unchanged = "hostname \"a\"\r\n";
-    SetCommandSetting(unchanged, "hostname ", "\"\"");
-    SetCommandSetting(unchanged, "mp_timelimit ", "");
-    SetCommandSetting(unchanged, "sv_password ", "\"\"");
-    EXPECT_EQ(unchanged, "hostname \"a\"\r\n");
-}
-
-TEST(KeyedValue, ReadsAndWritesTheFirstQuotedValueAfterTheKey) {
-    std::string text = "name \"Player\"\r\ncl_allowupload \"1\"\r\n";
-    EXPECT_EQ(GetKeyedValue(text, "cl_allowupload"), "1");
-    EXPECT_EQ(GetKeyedValue(text, "sv_lan"), std::nullopt);
-    EXPECT_EQ(GetKeyedValue("\r\nhostname \"My server\"", "\r\nhostname"), "My server");
-    // A key that begins a line: after CR LF, LF or nothing.
-    const std::string lines = "// hostname \"Comment\"\nmyhostname \"Other\"\n hostname \"In\"\n";
-    EXPECT_EQ(GetLineKeyedValue(lines, "hostname"), std::nullopt);
-    EXPECT_EQ(GetLineKeyedValue(lines + "hostname \"Lf\"\n", "hostname"), "Lf");
-    EXPECT_EQ(GetLineKeyedValue(lines + "\r\nhostname \"CrLf\"", "hostname"), "CrLf");
-    EXPECT_EQ(GetLineKeyedValue("hostname \"First\"\r\n" + lines, "hostname"), "First");
-    SetKeyedValue(text, "cl_allowupload", "0");
-    SetKeyedValue(text, "sv_lan", "1");
-    EXPECT_EQ(text, "name \"Player\"\r\ncl_allowupload \"0\"\r\n\r\nsv_lan \"1\"\r\n");
-}
-
-TEST(LogLine, IsFoundAtTheStartOrAfterALineBreakAndRemovedOnce) {
-    EXPECT_TRUE(HasLogLine("log on\r\n"));
-    EXPECT_TRUE(HasLogLine("a\r\nlog one\r\n"));
-    EXPECT_FALSE(HasLogLine("  log on\r\n"));
-    EXPECT_FALSE(HasLogLine("log of"));
-    std::string middle = "a\r\nlog on\r\nb";
-    RemoveLogLine(middle);
-    EXPECT_EQ(middle, "a\r\nb");
-    std::string both = "log on\r\nb\r\nlog on";
-    RemoveLogLine(both);  // a line after a break is looked for first
-    EXPECT_EQ(both, "log on\r\nb");
-    std::string first = "log onward\r\nb";
-    RemoveLogLine(first);
-    EXPECT_EQ(first, "rd\r\nb");  // eight characters, whatever they are
-    std::string only = "log on\r\nb";
-    RemoveLogLine(only);
-    EXPECT_EQ(only, "b");
-    std::string none = "a\r\nb";
-    RemoveLogLine(none);
-    EXPECT_EQ(none, "a\r\nb");
-}
-
-TEST(ConfigText, ReadsMissingFilesAsEmptyAndWritesWithoutGrowing) {
+TEST(ConfigLines, ReadMissingFilesAsEmptyAndWriteWithOneFinalLineEnd) {
     TempFolder temp;
     GameFolder game(temp.path());
     game.addFile("cstrike/server.cfg", "hostname \"x\"\r\n");
