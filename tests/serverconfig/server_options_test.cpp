@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 #include "app/file_io.h"
 #include "support/ordinary_user.h"
@@ -28,52 +29,38 @@ class ServerOptionsTest : public ::testing::Test {
     }
 };
 
-TEST_F(ServerOptionsTest, MissingFilesLoadTheDefaults) {
-    game.addFolder("cstrike");
-    const ServerOptions options = load();
-    EXPECT_EQ(options.timeLimit, "");
-    EXPECT_EQ(options.fragLimit, "");
-    EXPECT_EQ(options.hostName, "");
-    EXPECT_FALSE(options.friendlyFire || options.footsteps || options.weaponsStay ||
-                 options.forceRespawn || options.flashlight || options.log || options.lan);
-    EXPECT_TRUE(options.upload);
-    EXPECT_TRUE(options.download);
-}
-
+// "1" alone is on. A host name begins a line of listenserver.cfg, the log line one of
+// autoexec.cfg; the client settings are the first of their name in config.cfg, comments or not,
+// and transfers are allowed unless the file says otherwise.
 TEST_F(ServerOptionsTest, LoadsEachSettingByItsOwnRule) {
-    game.addFile("cstrike/game.cfg",
-                 "\"mp_fraglimit\"\t\t\"30\"\r\n\"mp_friendlyfire\"\t\t\"1\"\r\n"
-                 "\"mp_footsteps\"\t\t\" 1\"\r\n\"mp_weaponstay\"\t\t\"2\"\r\n"
-                 "\"mp_forcerespawn\"\t\t\"1\"\r\n\"mp_flashlight\"\t\t\"1.0\"\r\n")
-        .addFile("cstrike/listenserver.cfg", "hostname \"First line\"\r\nhostname \"Mine\"\r\n")
-        .addFile("cstrike/server.cfg", "hostname \"Dedicated\"\r\n")
-        .addFile("cstrike/autoexec.cfg", "exec x.cfg\r\n log on\r\n")
-        .addFile("cstrike/config.cfg",
-                 "// cl_allowupload \"0\" was the old default\r\ncl_allowupload \"1\"\r\n"
-                 "cl_allowdownload \"0\"\r\nsv_lan \"1\"\r\n");
-    const ServerOptions options = load();
-    EXPECT_EQ(options.timeLimit, "");
-    EXPECT_EQ(options.fragLimit, "30");
-    EXPECT_TRUE(options.friendlyFire);
-    EXPECT_FALSE(options.footsteps);
-    EXPECT_FALSE(options.weaponsStay);
-    EXPECT_TRUE(options.forceRespawn);
-    EXPECT_FALSE(options.flashlight);
-    // The first line begins a line as well as any other.
-    EXPECT_EQ(options.hostName, "First line");
-    EXPECT_FALSE(options.log);     // indented
-    EXPECT_FALSE(options.upload);  // the comment is found first
-    EXPECT_FALSE(options.download);
-    EXPECT_TRUE(options.lan);
-}
-
-TEST_F(ServerOptionsTest, HostNameOnTheFirstLineOrAfterAnyLineEndIsFound) {
-    game.addFile("cstrike/listenserver.cfg", "hostname \"Mine\"\r\n")
-        .addFile("cstrike/autoexec.cfg", "log on\r\n");
-    EXPECT_EQ(load().hostName, "Mine");
-    EXPECT_TRUE(load().log);
-    game.addFile("cstrike/listenserver.cfg", "// hostname \"Not this\"\nhostname \"Unix\"\n");
-    EXPECT_EQ(load().hostName, "Unix");
+    const struct {
+        std::map<std::string, std::string> files;
+        ServerOptions loaded;
+    } folders[] = {
+        // Time and frag limits, host name; friendly fire, footsteps, weapons stay, force respawn,
+        // flashlight; log, upload, download, LAN.
+        {{}, {"", "", "", false, false, false, false, false, false, true, true, false}},
+        {{{"game.cfg",
+           "\"mp_fraglimit\"\t\t\"30\"\r\n\"mp_friendlyfire\"\t\t\"1\"\r\n"
+           "\"mp_footsteps\"\t\t\" 1\"\r\n\"mp_weaponstay\"\t\t\"2\"\r\n"
+           "\"mp_forcerespawn\"\t\t\"1\"\r\n\"mp_flashlight\"\t\t\"1.0\"\r\n"},
+          {"listenserver.cfg", "hostname \"First line\"\r\nhostname \"Mine\"\r\n"},
+          {"server.cfg", "hostname \"Dedicated\"\r\n"},
+          {"autoexec.cfg", "exec x.cfg\r\n log on\r\n"},
+          {"config.cfg",
+           "// cl_allowupload \"0\" was the old default\r\ncl_allowupload \"1\"\r\n"
+           "cl_allowdownload \"0\"\r\nsv_lan \"1\"\r\n"}},
+         {"", "30", "First line", true, false, false, true, false, false, false, false, true}},
+        {{{"listenserver.cfg", "// hostname \"Not this\"\nhostname \"Unix\"\n"},
+          {"autoexec.cfg", "log on\r\n"}},
+         {"", "", "Unix", false, false, false, false, false, true, true, true, false}},
+    };
+    for (const auto& folder : folders) {
+        fs::remove_all(game / "cstrike");
+        game.addFolder("cstrike");
+        for (const auto& [name, bytes] : folder.files) game.addFile("cstrike/" + name, bytes);
+        EXPECT_EQ(load(), folder.loaded) << ::testing::PrintToString(folder.files);
+    }
 }
 
 // Server folders as admins keep them (no game.cfg, LF line ends, comments, commands that mention
