@@ -39,113 +39,23 @@ TEST_F(MainWindowTest, IsABorderlessFixedWindowHoldingEveryNamedControl) {
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Quorvant"));
-    const char* names[] = {"Label18",
-                           "Label17",
-                           "Label16",
-                           "Shape_Server",
-                           "Shape_Client",
-                           "Shape_General",
-                           "btn_go",
-                           "Label1",
-                           "Image1",
-                           "Image2",
-                           "Image3",
-                           "Image4",
-                           "Label4",
-                           "Label20",
-                           "Label21",
-                           "Line1",
-                           "Line2",
-                           "Line3",
-                           "Line4",
-                           "Line5",
-                           "HLCoche0",
-                           "HLCoche1",
-                           "HLOption0",
-                           "HLOption1",
-                           "Frame_mplayer",
-                           "Img_frame_mplayer",
-                           "Label23",
-                           "Label22",
-                           "Shape7",
-                           "Shape6",
-                           "Frame_server",
-                           "img_frame_server",
-                           "Label2",
-                           "lst_mods",
-                           "Label11",
-                           "lbl_info_nom",
-                           "lbl_info_version",
-                           "lbl_info_URL",
-                           "Label15",
-                           "txt_max_players",
-                           "Label30",
-                           "txt_port_server",
-                           "coche_dedicated",
-                           "Label14",
-                           "Label13",
-                           "lst_maps",
-                           "lbl_titre",
-                           "Label12",
-                           "lst_bots",
-                           "Label28",
-                           "Label19",
-                           "Label29",
-                           "Shape14",
-                           "Shape9",
-                           "Shape15",
-                           "Frame_Join",
-                           "img_frame_join",
-                           "Label3",
-                           "Label5",
-                           "txt_ip",
-                           "Label27",
-                           "txt_port_join",
-                           "Label24",
-                           "txt_password",
-                           "Frame_single",
-                           "Img_frame_single",
-                           "Label33",
-                           "lst_mods_solo",
-                           "Label37",
-                           "lbl_solo_nom",
-                           "lbl_solo_version",
-                           "lbl_solo_url",
-                           "Label31",
-                           "Label32",
-                           "lbl_load",
-                           "Shape_game",
-                           "Shape_training",
-                           "Shape_load",
-                           "Label34",
-                           "lst_solo_save",
-                           "coche_skip_intro",
-                           "lbl_skip_intro",
-                           "Label35",
-                           "coche_skill1",
-                           "coche_skill2",
-                           "coche_skill3",
-                           "lbl_skill1",
-                           "lbl_skill2",
-                           "lbl_skill3",
-                           "frame_config",
-                           "img_frame_config",
-                           "Label26",
-                           "txt_hl",
-                           "Label25",
-                           "txt_hlexe",
-                           "coche_dev",
-                           "Label6",
-                           "coche_console",
-                           "Label7",
-                           "coche_memoire",
-                           "Label8",
-                           "coche_ping",
-                           "Label10",
-                           "Label9",
-                           "txt_memoire"};
-    for (const char* name : names) {
-        EXPECT_NE(form->findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
+    // Handlers, language rows and style rules find the controls by these names.
+    const QString names = QStringLiteral(
+        "Label18 Label17 Label16 Shape_Server Shape_Client Shape_General btn_go Label1 Image1 "
+        "Image2 Image3 Image4 Label4 Label20 Label21 Line1 Line2 Line3 Line4 Line5 HLCoche0 "
+        "HLCoche1 HLOption0 HLOption1 Frame_mplayer Img_frame_mplayer Label23 Label22 Shape7 "
+        "Shape6 Frame_server img_frame_server Label2 lst_mods Label11 lbl_info_nom "
+        "lbl_info_version lbl_info_URL Label15 txt_max_players Label30 txt_port_server "
+        "coche_dedicated Label14 Label13 lst_maps lbl_titre Label12 lst_bots Label28 Label19 "
+        "Label29 Shape14 Shape9 Shape15 Frame_Join img_frame_join Label3 Label5 txt_ip Label27 "
+        "txt_port_join Label24 txt_password Frame_single Img_frame_single Label33 lst_mods_solo "
+        "Label37 lbl_solo_nom lbl_solo_version lbl_solo_url Label31 Label32 lbl_load Shape_game "
+        "Shape_training Shape_load Label34 lst_solo_save coche_skip_intro lbl_skip_intro Label35 "
+        "coche_skill1 coche_skill2 coche_skill3 lbl_skill1 lbl_skill2 lbl_skill3 frame_config "
+        "img_frame_config Label26 txt_hl Label25 txt_hlexe coche_dev Label6 coche_console Label7 "
+        "coche_memoire Label8 coche_ping Label10 Label9 txt_memoire");
+    for (const QString& name : names.split(' ')) {
+        EXPECT_NE(form->findChild<QWidget*>(name), nullptr) << name.toStdString();
     }
     EXPECT_EQ(form->Image1->size(), QSize(33, 17));
     EXPECT_EQ(form->Image3->picture().size(), QSize(16, 14));
@@ -161,41 +71,43 @@ TEST_F(MainWindowTest, PanelsAreBackedByTheWindowPictureSoTheyLookTransparent) {
     EXPECT_EQ(form->img_frame_server->picture().size(), QSize(609, 377));
 }
 
+// After each click, the panels shown (multiplayer, create, join, single player, configuration) and
+// the tabs in bold (multiplayer, single player, configuration, create, join).
 TEST_F(MainWindowTest, TabsSwitchPanelsAndTheMultiplayerPanelKeepsItsSubPanel) {
-    form->Label22_Click();
-    EXPECT_TRUE(Shown(form->Frame_Join));
-    EXPECT_FALSE(Shown(form->Frame_server));
-    EXPECT_TRUE(form->Label22->font().bold());
-    EXPECT_FALSE(form->Label23->font().bold());
-
-    form->Label17_Click();
-    EXPECT_FALSE(Shown(form->Frame_mplayer) || Shown(form->frame_config));
-    EXPECT_TRUE(Shown(form->Frame_single));
-    EXPECT_TRUE(form->Label17->font().bold());
-    EXPECT_FALSE(form->Label18->font().bold() || form->Label16->font().bold());
-
-    form->Label16_Click();
-    EXPECT_TRUE(Shown(form->frame_config));
-    EXPECT_FALSE(Shown(form->Frame_single));
-
-    form->Label18_Click();
-    EXPECT_TRUE(Shown(form->Frame_mplayer) && Shown(form->Frame_Join));
-    EXPECT_FALSE(Shown(form->Frame_server));
-    form->Label23_Click();
-    EXPECT_TRUE(Shown(form->Frame_server));
-    EXPECT_FALSE(Shown(form->Frame_Join));
+    const auto state = [this] {
+        std::string state;
+        for (const QWidget* panel : {form->Frame_mplayer, form->Frame_server, form->Frame_Join,
+                                     form->Frame_single, form->frame_config})
+            state += Shown(panel) ? '1' : '0';
+        state += ' ';
+        for (const QLabel* tab :
+             {form->Label18, form->Label17, form->Label16, form->Label23, form->Label22})
+            state += tab->font().bold() ? '1' : '0';
+        return state;
+    };
+    const std::pair<void (Form1::*)(), const char*> clicks[] = {
+        {&Form1::Label22_Click, "10100 10001"}, {&Form1::Label17_Click, "00110 01001"},
+        {&Form1::Label16_Click, "00101 00101"}, {&Form1::Label18_Click, "10100 10001"},
+        {&Form1::Label23_Click, "11000 10010"},
+    };
+    for (const auto& [click, expected] : clicks) {
+        (form->*click)();
+        EXPECT_EQ(state(), expected);
+    }
 }
 
 TEST_F(MainWindowTest, PressingATabHighlightsItUntilRelease) {
-    QTest::mousePress(form->Label17, Qt::LeftButton);
-    EXPECT_TRUE(form->Shape_Client->isFilled());
-    QTest::mouseRelease(form->Label17, Qt::LeftButton);
-    EXPECT_FALSE(form->Shape_Client->isFilled());
-    EXPECT_TRUE(Shown(form->Frame_single));
-    form->Label22_MouseDown();
-    EXPECT_TRUE(form->Shape6->isFilled());
-    form->Label22_MouseUp();
-    EXPECT_FALSE(form->Shape6->isFilled());
+    for (const auto& [tab, highlight] :
+         {std::pair{form->Label18, form->Shape_Server},
+          std::pair{form->Label17, form->Shape_Client},
+          std::pair{form->Label16, form->Shape_General}, std::pair{form->Label23, form->Shape7},
+          std::pair{form->Label22, form->Shape6}}) {
+        QTest::mousePress(tab, Qt::LeftButton);
+        EXPECT_TRUE(highlight->isFilled()) << tab->objectName().toStdString();
+        QTest::mouseRelease(tab, Qt::LeftButton);
+        EXPECT_FALSE(highlight->isFilled()) << tab->objectName().toStdString();
+    }
+    EXPECT_TRUE(Shown(form->Frame_Join));
 }
 
 TEST_F(MainWindowTest, BoxesAndCaptionsToggleAndDoubleClicksLeaveThemAsTheyWere) {
@@ -233,39 +145,31 @@ TEST_F(MainWindowTest, ABoxWithoutPictureTurnsOffFirst) {
     EXPECT_EQ(form->coche_dev->tag(), QStringLiteral("1"));
 }
 
-TEST_F(MainWindowTest, ExactlyOneDifficultyIsChosen) {
+// Exactly one difficulty and one way to start are chosen; a double click itself chooses nothing.
+TEST_F(MainWindowTest, EachGroupOfOptionsHasOneChoice) {
     auto chosen = [this] {
-        QString tags;
+        std::string state;
         for (PictureBox* option : {form->coche_skill1, form->coche_skill2, form->coche_skill3}) {
-            tags += option->tag();
+            state += option->tag().toStdString();
             EXPECT_EQ(option->tag() == QLatin1String("1"),
                       option->showsPictureOf(*form->HLOption1));
         }
-        return tags;
+        for (const Shape* start : {form->Shape_game, form->Shape_training, form->Shape_load})
+            state += start->isFilled() ? '1' : '0';
+        return state;
     };
-    EXPECT_EQ(chosen(), QStringLiteral("010"));
+    EXPECT_EQ(chosen(), "010000");
     form->lbl_skill1_Click();
-    EXPECT_EQ(chosen(), QStringLiteral("100"));
-    form->coche_skill3_Click();
-    EXPECT_EQ(chosen(), QStringLiteral("001"));
-    QTest::mouseDClick(form->lbl_skill2, Qt::LeftButton);
-    EXPECT_EQ(chosen(), QStringLiteral("001"));  // the double click itself chooses nothing
-    QTest::mouseClick(form->lbl_skill2, Qt::LeftButton);
-    EXPECT_EQ(chosen(), QStringLiteral("010"));
-}
-
-TEST_F(MainWindowTest, TheStartChoiceFillsOneIndicator) {
-    auto filled = [this] {
-        return QString::number(form->Shape_game->isFilled()) +
-               QString::number(form->Shape_training->isFilled()) +
-               QString::number(form->Shape_load->isFilled());
-    };
     form->lbl_load_Click();
-    EXPECT_EQ(filled(), QStringLiteral("001"));
+    EXPECT_EQ(chosen(), "100001");
+    form->coche_skill3_Click();
     form->Label32_Click();
-    EXPECT_EQ(filled(), QStringLiteral("010"));
+    EXPECT_EQ(chosen(), "001010");
+    QTest::mouseDClick(form->lbl_skill2, Qt::LeftButton);
+    EXPECT_EQ(chosen(), "001010");
+    QTest::mouseClick(form->lbl_skill2, Qt::LeftButton);
     form->Label31_Click();
-    EXPECT_EQ(filled(), QStringLiteral("100"));
+    EXPECT_EQ(chosen(), "010100");
 }
 
 // Any button sinks them; only the left one clicks, last, when closing the window does no harm.
@@ -293,7 +197,15 @@ TEST_F(MainWindowTest, PressedButtonsSinkAndAlwaysComeBack) {
     }
 }
 
+// The background drags the window by the point it grabbed; a press on a control drags nothing.
 TEST_F(MainWindowTest, DraggingKeepsTheGrabbedPointUnderThePointer) {
+    const QPoint start = form->pos();
+    QTest::mousePress(form->Img_frame_mplayer, Qt::LeftButton, {}, QPoint(50, 50));
+    QMouseEvent move(QEvent::MouseMove, QPointF(60, 60), QPointF(300, 300), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form, &move);
+    EXPECT_EQ(form->pos(), start);
+
     const QSize size = form->size();
     form->Form_MouseDown(QPoint(10, 12));
     form->Form_MouseMove(QPoint(500, 400));
@@ -302,15 +214,6 @@ TEST_F(MainWindowTest, DraggingKeepsTheGrabbedPointUnderThePointer) {
     form->Form_MouseUp();
     form->Form_MouseMove(QPoint(100, 100));
     EXPECT_EQ(form->pos(), QPoint(490, 388));
-}
-
-TEST_F(MainWindowTest, PressesOnControlsDoNotDragTheWindow) {
-    const QPoint start = form->pos();
-    QTest::mousePress(form->Img_frame_mplayer, Qt::LeftButton, {}, QPoint(50, 50));
-    QMouseEvent move(QEvent::MouseMove, QPointF(60, 60), QPointF(300, 300), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form, &move);
-    EXPECT_EQ(form->pos(), start);
 }
 
 TEST_F(MainWindowTest, TheWindowButtonsMinimiseAndClose) {
