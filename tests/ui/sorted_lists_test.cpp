@@ -13,20 +13,18 @@ namespace {
 const QStringList kAdded = {"mp.dll", "Rambot", "(None)", "android.dll", "HPB Bot", "0day.dll"};
 const QStringList kSorted = {"(None)", "0day.dll", "android.dll", "HPB Bot", "mp.dll", "Rambot"};
 
-TEST(AddSortedEntry, KeepsAListInOrderWithoutRegardToCase) {
+TEST(AddSortedEntry, KeepsListsInOrderWithoutRegardToCase) {
     QListWidget list;
-    for (const QString& text : kAdded) AddSortedEntry(&list, text);
-    QStringList entries;
+    QComboBox dropDown;
+    for (const QString& text : kAdded) {
+        AddSortedEntry(&list, text);
+        AddSortedEntry(&dropDown, text);
+    }
+    QStringList entries, dropDownEntries;
     for (int row = 0; row < list.count(); ++row) entries << list.item(row)->text();
+    for (int row = 0; row < dropDown.count(); ++row) dropDownEntries << dropDown.itemText(row);
     EXPECT_EQ(entries, kSorted);
-}
-
-TEST(AddSortedEntry, KeepsADropDownListInOrderWithoutRegardToCase) {
-    QComboBox list;
-    for (const QString& text : kAdded) AddSortedEntry(&list, text);
-    QStringList entries;
-    for (int row = 0; row < list.count(); ++row) entries << list.itemText(row);
-    EXPECT_EQ(entries, kSorted);
+    EXPECT_EQ(dropDownEntries, kSorted);
 }
 
 class AddSortedNamesTest : public ::testing::TestWithParam<bool> {};
