@@ -1,5 +1,5 @@
 // The windows without a mouse: Tab order, Space and Enter, arrow keys, what screen readers are
-// told, GO!'s copied command line and its launch feedback, and texts that fit their controls.
+// told, and GO!'s copied command line and its launch feedback.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -200,28 +200,6 @@ TEST_F(KeyboardTest, CopyingTheCommandLineStartsStoresAndWritesNothing) {
     form->copyCommandLine();
     EXPECT_EQ(dialogs.messages, QStringList("Enter an IP adresse"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
-}
-
-// Every caption fits its control on every panel, in both languages.
-TEST_F(KeyboardTest, NoTextIsClipped) {
-    const auto expectFits = [](QWidget& window) {
-        for (const QLabel* label : window.findChildren<QLabel*>()) {
-            if (label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull()) continue;
-            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
-                      label->contentsRect().width() - label->indent())
-                << label->objectName().toStdString() << ": " << label->text().toStdString();
-        }
-    };
-    for (const bool english : {true, false}) {
-        if (!english) form->Image2_Click();
-        expectFits(*form);
-        frm_serveur options(*form, dialogs);
-        options.Form_Load();
-        expectFits(options);
-        frm_mapcycle cycle(*form, dialogs);
-        cycle.Form_Load();
-        expectFits(cycle);
-    }
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ std::uint64_t Digest(const std::string& bytes) {
     return hash;
 }
 
-// The title, then every caption and tooltip a window shows, control by control.
+// The title, then every caption and tooltip a window shows, control by control; every caption on
+// one line must fit its control.
 std::string ShownTexts(const QWidget& window) {
     QString texts = window.windowTitle() + '\n';
     for (const QWidget* control : window.findChildren<QWidget*>()) {
@@ -27,6 +28,10 @@ std::string ShownTexts(const QWidget& window) {
         const QString caption = label ? label->text() : QString();
         if (caption.isEmpty() && control->toolTip().isEmpty()) continue;
         texts += control->objectName() + " | " + caption + " | " + control->toolTip() + '\n';
+        if (caption.isEmpty() || label->wordWrap()) continue;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(caption),
+                  label->contentsRect().width() - label->indent())
+            << "clipped: " << label->objectName().toStdString() << ": " << caption.toStdString();
     }
     return texts.toStdString();
 }
