@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 
-#include "app/file_io.h"
 #include "support/ordinary_user.h"
 #include "support/temp_folder.h"
 
@@ -18,6 +18,13 @@ using ::quorvant::testing::CanTryPermissions;
 using ::quorvant::testing::GameFolder;
 using ::quorvant::testing::ReadFile;
 using ::quorvant::testing::TempFolder;
+
+// `text` with the first run of each `from` replaced by its `to`.
+std::string Edited(std::string text,
+                   std::initializer_list<std::pair<std::string_view, std::string_view>> edits) {
+    for (const auto& [from, to] : edits) text.replace(text.find(from), from.size(), to);
+    return text;
+}
 
 class ServerOptionsTest : public ::testing::Test {
   protected:
@@ -63,53 +70,35 @@ TEST_F(ServerOptionsTest, LoadsEachSettingByItsOwnRule) {
     }
 }
 
-// Server folders as admins keep them (no game.cfg, LF line ends, comments, commands that mention
-// others): every value shows as the server files hold it, and saving it unchanged changes no value.
-TEST_F(ServerOptionsTest, RealServerFoldersSavedUnchangedKeepEveryValue) {
-    const std::string gunGameServer =
+// A server folder as admins keep it (no game.cfg, LF line ends, comments, commands that mention
+// others): every value shows as the server files hold it, server.cfg first, and saving it
+// unchanged changes no value.
+TEST_F(ServerOptionsTest, ARealServerFolderSavedUnchangedKeepsEveryValue) {
+    const std::string server =
         "// Use this file to configure your DEDICATED server. \n\n"
         "// default server name. Change to \"Bob's Server\", etc.\nhostname \"Pew | Gun Game\"\n"
-        "sv_maxspeed 320\n\n// 20 minute timelimit\nmp_friendlyfire 1\n\ngg_enabled 1\n"
+        "log off\nsv_lan 0\nsv_maxspeed 320\n\n// 20 minute timelimit\nmp_friendlyfire 1\n"
+        "mp_footsteps 1\nmp_fraglimit 0\n\ngg_enabled 1\n"
         "gg_map_setup \"mp_timelimit 60; mp_winlimit 0; sv_alltalk 0; mp_c4timer 25\"\n"
-        "gg_weapon_order \"glock18,usp,knife\"\n\n";
-    const std::string betaListen =
-        "// Use this file to configure your LISTEN server. \n\n"
-        "hostname \"Beta listen server\"\n\n// 20 minute timelimit\nmp_timelimit 45\n\n"
-        "sv_cheats 0\n";
-    const std::string classicServer =
-        "// Use this file to configure your DEDICATED server. \r\n\r\nlog off\r\nsv_lan 0\r\n"
-        "mp_timelimit 0\r\nmp_flashlight 1\r\nmp_friendlyfire 0\r\nmp_footsteps 1\r\n"
-        "mp_fraglimit 0\r\n\r\n// load ban files\r\nexec listip.cfg\r\n";
-    const std::string commentedListen =
-        "// disable autoaim\nsv_aim 0\n\n// hostname \"Half-Life\"\n\n// 20 minute timelimit\n"
-        "// mp_timelimit 20";
-    const std::string clientConfig =
+        "gg_weapon_order \"glock18,usp,knife\"\n\n// load ban files\nexec listip.cfg\n";
+    const std::string listen =
+        "// Use this file to configure your LISTEN server. \n\n// disable autoaim\nsv_aim 0\n\n"
+        "// hostname \"Half-Life\"\nhostname \"Beta listen server\"\n\n// 20 minute timelimit\n"
+        "mp_timelimit 45\nmp_fraglimit 10\nmp_flashlight 1\n// mp_timelimit 20";
+    const std::string client =
         "bind \"w\" \"+forward\"\r\ncl_allowdownload \"1\"\r\ncl_allowupload \"1\"\r\n"
         "cl_logocolor \"#Valve_Green\"\r\n";
-    const struct {
-        std::string server;
-        std::string listen;
-        ServerOptions shown;
-    } folders[] = {
-        {gunGameServer, betaListen, {"45", "", "Beta listen server", true}},
-        {classicServer, commentedListen, {"0", "0", "", false, true, false, false, true}},
-    };
-    for (const auto& folder : folders) {
-        SCOPED_TRACE(folder.server);
-        fs::remove_all(game / "cstrike");
-        game.addFile("cstrike/server.cfg", folder.server)
-            .addFile("cstrike/listenserver.cfg", folder.listen)
-            .addFile("cstrike/config.cfg", clientConfig);
-        ServerOptions expected = folder.shown;
-        expected.upload = expected.download = true;
-        const ServerOptions loaded = load();
-        EXPECT_EQ(loaded, expected);
-        ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", loaded, loaded), std::nullopt);
-        EXPECT_EQ(file("server.cfg"), WithFinalLineEnd(folder.server));
-        EXPECT_EQ(file("listenserver.cfg"), WithFinalLineEnd(folder.listen));
-        EXPECT_EQ(file("config.cfg"), clientConfig);
-        EXPECT_EQ(file("game.cfg") + file("autoexec.cfg"), "\r\n\r\n");
-    }
+    game.addFile("cstrike/server.cfg", server)
+        .addFile("cstrike/listenserver.cfg", listen)
+        .addFile("cstrike/config.cfg", client);
+    const ServerOptions loaded = load();
+    EXPECT_EQ(loaded, (ServerOptions{"45", "0", "Beta listen server", true, true, false, false,
+                                     true, false, true, true, false}));
+    ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", loaded, loaded), std::nullopt);
+    EXPECT_EQ(file("server.cfg"), server);
+    EXPECT_EQ(file("listenserver.cfg"), listen + "\r\n");
+    EXPECT_EQ(file("config.cfg"), client);
+    EXPECT_EQ(file("game.cfg") + file("autoexec.cfg"), "\r\n\r\n");
 }
 
 // A game.cfg as the game's packages ship it: bare names with quoted values, among comments that
@@ -129,11 +118,9 @@ TEST_F(ServerOptionsTest, ABareGameCfgIsReadAndEditedInItsOwnForm) {
     ServerOptions options = loaded;
     options.friendlyFire = true;
     ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options, loaded), std::nullopt);
-    std::string edited = rules;
-    edited.replace(edited.find("friendlyfire \"0"), 15, "friendlyfire \"1");
     // The rules that no file holds are written as the boxes show them, as pairs.
     EXPECT_EQ(file("game.cfg"),
-              edited +
+              Edited(rules, {{"friendlyfire \"0", "friendlyfire \"1"}}) +
                   "\r\n\"mp_footsteps\"\t\t\"0\"\r\n\r\n\"mp_weaponstay\"\t\t\"0\"\r\n"
                   "\r\n\"mp_flashlight\"\t\t\"0\"\r\n");
     EXPECT_EQ(file("listenserver.cfg"),
@@ -168,16 +155,16 @@ TEST_F(ServerOptionsTest, SavesIntoNewFilesInTheirExactFormat) {
 }
 
 TEST_F(ServerOptionsTest, LoadEditSaveChangesOnlyTheManagedCharacters) {
-    game.addFile("cstrike/game.cfg",
-                 "// rules\r\n\"mp_timelimit\"\t\"25\" // minutes\r\n\"mp_fraglimit\" \"0\"\r\n"
-                 "\"mp_friendlyfire\" \"0\"\r\n\"mp_footsteps\" \"1\"\r\n"
-                 "\"mp_weaponstay\" \"0\"\r\n\"mp_forcerespawn\" \"0\"\r\n"
-                 "\"mp_flashlight\" \"1\"\r\n\"sv_gravity\" \"800\"\r\n")
+    const std::string rules =
+        "// rules\r\n\"mp_timelimit\"\t\"25\" // minutes\r\n\"mp_fraglimit\" \"0\"\r\n"
+        "\"mp_friendlyfire\" \"0\"\r\n\"mp_footsteps\" \"1\"\r\n\"mp_weaponstay\" \"0\"\r\n"
+        "\"mp_forcerespawn\" \"0\"\r\n\"mp_flashlight\" \"1\"\r\n\"sv_gravity\" \"800\"\r\n";
+    const std::string server =
+        "hostname \"Old\"\r\nmp_timelimit 25\r\nmp_fraglimit 0\r\nmp_friendlyfire 0\r\n"
+        "mp_footsteps 1\r\nmp_weaponstay 0\r\nmp_forcerespawn 0\r\nmp_flashlight 1\r\nsv_aim 0";
+    game.addFile("cstrike/game.cfg", rules)
         .addFile("cstrike/autoexec.cfg", "exec a.cfg\r\nlog on\r\nbind x y\r\nlog on\r\n")
-        .addFile("cstrike/server.cfg",
-                 "hostname \"Old\"\r\nmp_timelimit 25\r\nmp_fraglimit 0\r\n"
-                 "mp_friendlyfire 0\r\nmp_footsteps 1\r\nmp_weaponstay 0\r\n"
-                 "mp_forcerespawn 0\r\nmp_flashlight 1\r\nsv_aim 0")
+        .addFile("cstrike/server.cfg", server)
         .addFile("cstrike/listenserver.cfg", "exec banned.cfg\r\nhostname \"Old\"\r\n")
         .addFile("cstrike/config.cfg", "name \"Player\"\r\ncl_allowupload \"1\"\r\n");
     ServerOptions options = load();
@@ -188,17 +175,13 @@ TEST_F(ServerOptionsTest, LoadEditSaveChangesOnlyTheManagedCharacters) {
     options.footsteps = false;
     ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options), std::nullopt);
     EXPECT_EQ(file("game.cfg"),
-              "// rules\r\n\"mp_timelimit\"\t\"30\" // minutes\r\n\"mp_fraglimit\" \"0\"\r\n"
-              "\"mp_friendlyfire\" \"0\"\r\n\"mp_footsteps\" \"0\"\r\n"
-              "\"mp_weaponstay\" \"0\"\r\n\"mp_forcerespawn\" \"0\"\r\n"
-              "\"mp_flashlight\" \"1\"\r\n\"sv_gravity\" \"800\"\r\n");
+              Edited(rules, {{"25", "30"}, {"footsteps\" \"1", "footsteps\" \"0"}}));
     // Only the first log line goes; the file does not grow an empty line.
     EXPECT_EQ(file("autoexec.cfg"), "exec a.cfg\r\nbind x y\r\nlog on\r\n");
     // A last line without a line end gets one, once.
-    EXPECT_EQ(file("server.cfg"),
-              "hostname \"New\"\r\nmp_timelimit 30\r\nmp_fraglimit 0\r\n"
-              "mp_friendlyfire 0\r\nmp_footsteps 0\r\nmp_weaponstay 0\r\n"
-              "mp_forcerespawn 0\r\nmp_flashlight 1\r\nsv_aim 0\r\n");
+    EXPECT_EQ(
+        file("server.cfg"),
+        Edited(server, {{"Old", "New"}, {"25", "30"}, {"footsteps 1", "footsteps 0"}}) + "\r\n");
     EXPECT_EQ(file("config.cfg"),
               "name \"Player\"\r\ncl_allowupload \"1\"\r\n\r\ncl_allowdownload \"1\"\r\n"
               "\r\nsv_lan \"0\"\r\n");
