@@ -2,14 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temp_folder.h"
-
 namespace quorvant {
 namespace {
-
-using ::quorvant::testing::GameFolder;
-using ::quorvant::testing::ReadFile;
-using ::quorvant::testing::TempFolder;
 
 using Reader = std::optional<std::string> (*)(std::string_view, std::string_view);
 using Editor = void (*)(std::string&, std::string_view, std::string_view);
@@ -50,7 +44,6 @@ TEST(ConfigLines, ReadEachSettingWhereTheGameFindsIt) {
         {GetCommandSetting, kCommands, "mp_fraglimit ", std::nullopt},
         {GetKeyedValue, "name \"Player\"\r\ncl_allowupload \"1\"\r\n", "cl_allowupload", "1"},
         {GetKeyedValue, "name \"Player\"\r\n", "sv_lan", std::nullopt},
-        {GetKeyedValue, "\r\nhostname \"My server\"", "\r\nhostname", "My server"},
         // A key that begins a line: after CR LF, LF or nothing.
         {GetLineKeyedValue, kHostLines, "hostname", std::nullopt},
         {GetLineKeyedValue, kHostLines + "hostname \"Lf\"\n", "hostname", "Lf"},
@@ -146,20 +139,6 @@ TEST(ConfigLines, FindAndRemoveTheLogLine) {
         RemoveLogLine(text);
         EXPECT_EQ(text, item.removed);
     }
-}
-
-TEST(ConfigLines, ReadMissingFilesAsEmptyAndWriteWithOneFinalLineEnd) {
-    TempFolder temp;
-    GameFolder game(temp.path());
-    game.addFile("cstrike/server.cfg", "hostname \"x\"\r\n");
-    EXPECT_EQ(ReadConfigText(game.str(), "cstrike", "game.cfg"), "");
-    std::string text = ReadConfigText(game.str(), "cstrike", "server.cfg");
-    SetCommandSetting(text, "hostname ", "\"y\"");
-    ASSERT_TRUE(WriteConfigText(game.str(), "cstrike", "server.cfg", text));
-    ASSERT_TRUE(WriteConfigText(game.str(), "cstrike", "game.cfg", "\"sv_aim\"\t\t\"0\""));
-    EXPECT_EQ(ReadFile(game / "cstrike/server.cfg"), "hostname \"y\"\r\n");
-    EXPECT_EQ(ReadFile(game / "cstrike/game.cfg"), "\"sv_aim\"\t\t\"0\"\r\n");
-    EXPECT_FALSE(WriteConfigText(game.str(), "missing", "server.cfg", "x"));
 }
 
 }  // namespace
