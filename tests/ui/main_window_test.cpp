@@ -63,8 +63,9 @@ TEST_F(MainWindowTest, PanelsAreBackedByTheWindowPictureSoTheyLookTransparent) {
     EXPECT_EQ(form->img_frame_server->picture().size(), QSize(609, 377));
 }
 
-// After each click, the panels shown (multiplayer, create, join, single player, configuration) and
-// the tabs in bold (multiplayer, single player, configuration, create, join).
+// A pressed tab is highlighted until its release. After each click, the panels shown (multiplayer,
+// create, join, single player, configuration) and the tabs in bold (multiplayer, single player,
+// configuration, create, join).
 TEST_F(MainWindowTest, TabsSwitchPanelsAndTheMultiplayerPanelKeepsItsSubPanel) {
     const auto state = [this] {
         std::string state;
@@ -77,29 +78,20 @@ TEST_F(MainWindowTest, TabsSwitchPanelsAndTheMultiplayerPanelKeepsItsSubPanel) {
             state += tab->font().bold() ? '1' : '0';
         return state;
     };
-    const std::pair<void (Form1::*)(), const char*> clicks[] = {
-        {&Form1::Label22_Click, "10100 10001"}, {&Form1::Label17_Click, "00110 01001"},
-        {&Form1::Label16_Click, "00101 00101"}, {&Form1::Label18_Click, "10100 10001"},
-        {&Form1::Label23_Click, "11000 10010"},
+    const std::tuple<ClickLabel*, Shape*, const char*> clicks[] = {
+        {form->Label22, form->Shape6, "10100 10001"},
+        {form->Label17, form->Shape_Client, "00110 01001"},
+        {form->Label16, form->Shape_General, "00101 00101"},
+        {form->Label18, form->Shape_Server, "10100 10001"},
+        {form->Label23, form->Shape7, "11000 10010"},
     };
-    for (const auto& [click, expected] : clicks) {
-        (form->*click)();
+    for (const auto& [tab, highlight, expected] : clicks) {
+        QTest::mousePress(tab, Qt::LeftButton);
+        EXPECT_TRUE(highlight->isFilled()) << expected;
+        QTest::mouseRelease(tab, Qt::LeftButton);
+        EXPECT_FALSE(highlight->isFilled()) << expected;
         EXPECT_EQ(state(), expected);
     }
-}
-
-TEST_F(MainWindowTest, PressingATabHighlightsItUntilRelease) {
-    for (const auto& [tab, highlight] :
-         {std::pair{form->Label18, form->Shape_Server},
-          std::pair{form->Label17, form->Shape_Client},
-          std::pair{form->Label16, form->Shape_General}, std::pair{form->Label23, form->Shape7},
-          std::pair{form->Label22, form->Shape6}}) {
-        QTest::mousePress(tab, Qt::LeftButton);
-        EXPECT_TRUE(highlight->isFilled()) << tab->objectName().toStdString();
-        QTest::mouseRelease(tab, Qt::LeftButton);
-        EXPECT_FALSE(highlight->isFilled()) << tab->objectName().toStdString();
-    }
-    EXPECT_TRUE(Shown(form->Frame_Join));
 }
 
 TEST_F(MainWindowTest, BoxesAndCaptionsToggleAndDoubleClicksLeaveThemAsTheyWere) {
