@@ -96,12 +96,6 @@ class ServerOptionsWindowTest : public WindowTest {
         return *options;
     }
 
-    bool shownChecked(const PictureBox* box) const {
-        const bool checked = box->tag() == QLatin1String("1");
-        EXPECT_TRUE(box->showsPictureOf(checked ? *form->HLCoche1 : *form->HLCoche0));
-        return checked;
-    }
-
     std::string modFile(const std::string& name) { return ReadFile(game / ("cstrike/" + name)); }
 
     void writeModFiles(const std::map<std::string, std::string>& files) {
@@ -110,11 +104,14 @@ class ServerOptionsWindowTest : public WindowTest {
     void expectModFiles(const std::map<std::string, std::string>& files) {
         for (const auto& [name, bytes] : files) EXPECT_EQ(modFile(name), bytes) << name;
     }
-    // The settings of the checked switches.
+    // The settings of the checked switches; each box shows the picture of its state.
     std::string checkedSwitches() const {
         std::string settings;
         for (const Switch& item : kSwitches) {
-            if (shownChecked(options.get()->*item.box)) settings += std::string(item.setting) + ";";
+            const PictureBox* box = options.get()->*item.box;
+            const bool checked = box->tag() == QLatin1String("1");
+            EXPECT_TRUE(box->showsPictureOf(checked ? *form->HLCoche1 : *form->HLCoche0));
+            if (checked) settings += std::string(item.setting) + ";";
         }
         return settings;
     }

@@ -132,12 +132,9 @@ TEST_F(ServerOptionsTest, ABareGameCfgIsReadAndEditedInItsOwnForm) {
 
 TEST_F(ServerOptionsTest, SavesIntoNewFilesInTheirExactFormat) {
     game.addFolder("cstrike");
-    ServerOptions options;
-    options.timeLimit = "20";
-    options.hostName = "LAN party";
-    options.friendlyFire = true;
-    options.upload = true;
-    options.download = true;
+    // A time limit, no frag limit, a host name; friendly fire, uploads and downloads on.
+    const ServerOptions options{"20",  "",    "LAN party", true, false, false,
+                                false, false, false,       true, true,  false};
     ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options), std::nullopt);
     EXPECT_EQ(file("game.cfg"),
               "\r\n\"mp_timelimit\"\t\t\"20\"\r\n\r\n\"mp_friendlyfire\"\t\t\"1\"\r\n"
