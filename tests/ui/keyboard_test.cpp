@@ -84,7 +84,6 @@ TEST_F(KeyboardTest, TabVisitsEveryControlOfEachWindowInReadingOrder) {
                   "txt_memoire " +
                   foot);
 
-    form->Label18_Click();
     frm_serveur options(*form, dialogs);
     options.Form_Load();
     EXPECT_EQ(TabCycle(options, options.txt_timelimit),
@@ -165,13 +164,14 @@ TEST_F(KeyboardTest, ScreenReadersHearEachControlsRoleNameAndState) {
 TEST_F(KeyboardTest, CopyingTheCommandLineStartsStoresAndWritesNothing) {
     form->lst_maps->setCurrentIndex(form->lst_maps->findText("arena.bsp"));
     form->txt_max_players->setText("12");
-    const std::string settingsBefore =
-        ReadFile(temp.path() / "config/Velmarsh Software/Quorvant.ini");
-    const std::string descriptorBefore = ReadFile(game / "cstrike/liblist.gam");
+    const auto files = [this] {
+        return ReadFile(temp.path() / "config/Velmarsh Software/Quorvant.ini") +
+               ReadFile(game / "cstrike/liblist.gam");
+    };
+    const std::string before = files();
     form->copyCommandLine();
     EXPECT_TRUE(desktop.starts.empty());
-    EXPECT_EQ(ReadFile(temp.path() / "config/Velmarsh Software/Quorvant.ini"), settingsBefore);
-    EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), descriptorBefore);
+    EXPECT_EQ(files(), before);
     const QString copied = QGuiApplication::clipboard()->text();
 
     form->btn_go_Click();

@@ -95,27 +95,26 @@ TEST_F(MainWindowTest, TabsSwitchPanelsAndTheMultiplayerPanelKeepsItsSubPanel) {
 }
 
 TEST_F(MainWindowTest, BoxesAndCaptionsToggleAndDoubleClicksLeaveThemAsTheyWere) {
-    PictureBox* boxes[] = {form->coche_dev,  form->coche_console,   form->coche_memoire,
-                           form->coche_ping, form->coche_dedicated, form->coche_skip_intro};
-    ClickLabel* captions[] = {form->Label6,  form->Label7,  form->Label8,
-                              form->Label10, form->Label14, form->lbl_skip_intro};
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(boxes[i]->objectName().toStdString());
-        QTest::mouseClick(boxes[i], Qt::RightButton);
-        EXPECT_FALSE(checked(boxes[i]));
-        QTest::mouseClick(captions[i], Qt::MiddleButton);
-        EXPECT_FALSE(checked(boxes[i]));
-        QTest::mouseClick(boxes[i], Qt::LeftButton);
-        EXPECT_TRUE(checked(boxes[i]));
-        QTest::mouseClick(captions[i], Qt::LeftButton);
-        EXPECT_FALSE(checked(boxes[i]));
-        QTest::mouseDClick(boxes[i], Qt::LeftButton);
-        EXPECT_TRUE(checked(boxes[i]));  // the first click's toggle alone
-        QTest::mouseRelease(boxes[i], Qt::LeftButton);
-        QTest::mouseClick(captions[i], Qt::LeftButton);
-        QTest::mouseDClick(captions[i], Qt::LeftButton);
-        QTest::mouseRelease(captions[i], Qt::LeftButton);
-        EXPECT_TRUE(checked(boxes[i]));  // click, then double click: back to on
+    for (const auto& [box, caption] :
+         {std::pair{form->coche_dev, form->Label6}, std::pair{form->coche_console, form->Label7},
+          std::pair{form->coche_memoire, form->Label8}, std::pair{form->coche_ping, form->Label10},
+          std::pair{form->coche_dedicated, form->Label14},
+          std::pair{form->coche_skip_intro, form->lbl_skip_intro}}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        QTest::mouseClick(box, Qt::RightButton);
+        QTest::mouseClick(caption, Qt::MiddleButton);
+        EXPECT_FALSE(checked(box));
+        QTest::mouseClick(box, Qt::LeftButton);
+        EXPECT_TRUE(checked(box));
+        QTest::mouseClick(caption, Qt::LeftButton);
+        EXPECT_FALSE(checked(box));
+        QTest::mouseDClick(box, Qt::LeftButton);
+        EXPECT_TRUE(checked(box));  // the first click's toggle alone
+        QTest::mouseRelease(box, Qt::LeftButton);
+        QTest::mouseClick(caption, Qt::LeftButton);
+        QTest::mouseDClick(caption, Qt::LeftButton);
+        QTest::mouseRelease(caption, Qt::LeftButton);
+        EXPECT_TRUE(checked(box));  // click, then double click: back to on
     }
 }
 
