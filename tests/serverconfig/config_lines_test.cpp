@@ -46,9 +46,8 @@ TEST(ConfigLines, ReadEachSettingWhereTheGameFindsIt) {
         {GetLineKeyedValue, kHostLines, "hostname", std::nullopt},
         {GetLineKeyedValue, kHostLines + "\r\nhostname \"CrLf\"", "hostname", "CrLf"},
     };
-    for (const auto& item : cases) {
+    for (const auto& item : cases)
         EXPECT_EQ(item.read(item.text, item.name), item.value) << item.text << " / " << item.name;
-    }
 }
 
 // An edit changes the value's characters only, and keeps the form the file gives the setting; what

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 #include <filesystem>
 #include <map>
@@ -199,7 +198,6 @@ TEST_F(ServerOptionsWindowTest, EscAndCloseCloseWithoutSavingAndEnterDoesNothing
     EXPECT_TRUE(window.isVisible());
     QTest::keyClick(window.txt_hostname, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(std::filesystem::exists(game / "cstrike/server.cfg"));
     EXPECT_EQ(modFile("listenserver.cfg"), "exec listenip.cfg\r\nhostname \"Dust only\"\r\n");
 
     // The next opening shows the files again, not what was typed.

@@ -25,7 +25,6 @@ TEST(MapCycle, ParsesLinesWholeAndSavesThemWithCrLf) {
          "",
          " // not a comment\r\nde dust \r\nlast\r\n\r\n"},
         {"//end", {}, "//end\r\n", "//end\r\n\r\n"},
-        {"de_aztec\r\nde_nuke\r\n\0"s, {"de_aztec", "de_nuke"}, "", "de_aztec\r\nde_nuke\r\n\r\n"},
         {"a\n\0\0\0\r\nb\0c\n\0 \n"s, {"a", "b\0c"s, "\0 "s}, "", "a\r\nb\0c\r\n\0 \r\n\r\n"s},
         {"// server\nde_dust\n\ncs_office\n",
          {"de_dust", "cs_office"},

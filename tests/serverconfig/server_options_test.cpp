@@ -31,9 +31,7 @@ class ServerOptionsTest : public ::testing::Test {
     TempFolder temp;
     GameFolder game{temp.path()};
     ServerOptions load() { return LoadServerOptions(game.str(), "cstrike"); }
-    std::string file(std::string_view name) {
-        return ReadFile(game / ("cstrike/" + std::string(name)));
-    }
+    std::string file(const std::string& name) { return ReadFile(game / ("cstrike/" + name)); }
 };
 
 // "1" alone is on. A host name begins a line of listenserver.cfg, the log line one of
@@ -112,9 +110,8 @@ TEST_F(ServerOptionsTest, ABareGameCfgIsReadAndEditedInItsOwnForm) {
         .addFile("cstrike/listenserver.cfg", "hostname \"Mine\"\nmp_timelimit 45\n")
         .addFile("cstrike/server.cfg", "// mp_timelimit 20\n");
     const ServerOptions loaded = load();
-    EXPECT_EQ(loaded.timeLimit, "20");
-    EXPECT_EQ(loaded.fragLimit, "0");
-    EXPECT_FALSE(loaded.friendlyFire || loaded.forceRespawn);
+    EXPECT_EQ(loaded, (ServerOptions{"20", "0", "Mine", false, false, false, false, false, false,
+                                     true, true, false}));
     ServerOptions options = loaded;
     options.friendlyFire = true;
     ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options, loaded), std::nullopt);

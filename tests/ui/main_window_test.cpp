@@ -46,18 +46,15 @@ TEST_F(MainWindowTest, IsABorderlessFixedWindowHoldingEveryNamedControl) {
         "HLOption0 HLOption1 Frame_mplayer Img_frame_mplayer Shape7 Shape6 Frame_server "
         "img_frame_server Shape14 Shape9 Shape15 Frame_Join img_frame_join Frame_single "
         "Img_frame_single Shape_game Shape_training Shape_load frame_config img_frame_config");
-    for (const QString& name : names.split(' ')) {
+    for (const QString& name : names.split(' '))
         EXPECT_NE(form->findChild<QWidget*>(name), nullptr) << name.toStdString();
-    }
     EXPECT_EQ(form->Image1->size(), QSize(33, 17));
     EXPECT_EQ(form->Image3->picture().size(), QSize(16, 14));
     EXPECT_EQ(form->HLCoche0->picture().size(), QSize(19, 19));
     EXPECT_EQ(form->txt_password->echoMode(), QLineEdit::Password);
     form->txt_password->setText(QStringLiteral("pässword"));
     EXPECT_EQ(form->txt_password->displayText(), QStringLiteral("********"));
-}
-
-TEST_F(MainWindowTest, PanelsAreBackedByTheWindowPictureSoTheyLookTransparent) {
+    // The panels are backed by the window's picture, so that they look transparent.
     EXPECT_EQ(form->Img_frame_single->pos(), -form->Frame_single->pos());
     EXPECT_EQ(form->img_frame_join->pos(), -form->Frame_mplayer->pos() - form->Frame_Join->pos());
     EXPECT_EQ(form->img_frame_server->picture().size(), QSize(609, 377));
