@@ -99,6 +99,7 @@ TEST_F(MainWindowTest, BoxesAndCaptionsToggleAndDoubleClicksLeaveThemAsTheyWere)
           std::pair{form->coche_skip_intro, form->lbl_skip_intro}}) {
         SCOPED_TRACE(box->objectName().toStdString());
         QTest::mouseClick(box, Qt::RightButton);
+        EXPECT_FALSE(checked(box));
         QTest::mouseClick(caption, Qt::MiddleButton);
         EXPECT_FALSE(checked(box));
         QTest::mouseClick(box, Qt::LeftButton);
