@@ -1,12 +1,8 @@
 # The core library's tests, shared by the native build and the Windows cross-build.
 set(QUORVANT_CORE_TEST_SOURCES
-    app/bad_game_folder_test.cpp
-    app/file_io_test.cpp
-    app/file_system_test.cpp
-    app/installation_discovery_test.cpp
-    app/mod_discovery_test.cpp
-    app/steam_library_test.cpp
-    app/wine_prefix_test.cpp
+    app/files_test.cpp
+    app/game_folder_test.cpp
+    app/wine_steam_test.cpp
     catalogue/bot_tables_test.cpp
     catalogue/descriptor_test.cpp
     catalogue/save_games_test.cpp

@@ -1,9 +1,8 @@
+// The settings store outside Windows: an INI file in the user's configuration folder.
 #include "app/registry.h"
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
-#include <QFileInfo>
 #include <filesystem>
 
 #include "app/settings.h"
@@ -13,100 +12,67 @@
 namespace quorvant {
 namespace {
 
-using ::quorvant::testing::ReadFile;
-using ::quorvant::testing::TempFolder;
+namespace fs = std::filesystem;
+using namespace ::quorvant::testing;
 using Registry::Root;
 
 constexpr std::string_view kKey = settings::kKeyPath;
 
-// Every test gets a configuration folder of its own.
+// Every test gets a configuration folder and a Wine prefix of its own.
 class RegistryTest : public ::testing::Test {
   protected:
-    TempFolder config;
-    QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
-
-    RegistryTest() { qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.str())); }
-    ~RegistryTest() override { qputenv("XDG_CONFIG_HOME", savedConfigHome); }
-
-    std::string settingsFile() const { return config / "Velmarsh Software/Quorvant.ini"; }
+    TempFolder temp;
+    ScopedEnvironment config{"XDG_CONFIG_HOME", temp.str()}, prefix{"WINEPREFIX", temp / "wine"};
+    std::string file = temp / "Velmarsh Software/Quorvant.ini";
 };
 
-TEST_F(RegistryTest, AFirstRunCreatesAnEmptyKeyWhereEveryValueReadsEmpty) {
+TEST_F(RegistryTest, KeepsTextsExactlyInAPlainFileOnceTheKeyExists) {
+    WriteSetting(settings::kDev, "1");  // lost: no key yet
+    EXPECT_FALSE(fs::exists(file));
     EXPECT_FALSE(Registry::OpenedKey(Root::LocalMachine, kKey).isOpen());
-    Registry::CreateKey(kKey, Root::LocalMachine);
-    EXPECT_TRUE(std::filesystem::is_regular_file(settingsFile()));
+    CreateSettingsKey();
     EXPECT_TRUE(Registry::OpenedKey(Root::LocalMachine, kKey).isOpen());
-    EXPECT_EQ(Registry::ReadValue(Root::LocalMachine, kKey, "hl_path"), "");
-    Registry::CreateKey(kKey, Root::LocalMachine);
-    Registry::WriteValue(Root::LocalMachine, kKey, "Dev", "1", Registry::kString);
-    Registry::CreateKey(kKey, Root::LocalMachine);
-    EXPECT_EQ(Registry::ReadValue(Root::LocalMachine, kKey, "Dev"), "1");
-}
-
-TEST_F(RegistryTest, WritesBeforeTheKeyExistsAreLost) {
-    Registry::WriteValue(Root::LocalMachine, kKey, "Dev", "1", Registry::kString);
-    EXPECT_FALSE(std::filesystem::exists(settingsFile()));
-    EXPECT_EQ(Registry::ReadValue(Root::LocalMachine, kKey, "Dev"), "");
-}
-
-TEST_F(RegistryTest, TextsComeBackExactly) {
-    Registry::CreateKey(kKey, Root::LocalMachine);
-    const std::string texts[] = {"C:\\Sierra\\Half-Life", "27015", "", " padded  ",
-                                 "caf\xc3\xa9, \"quoted\" ; # = [x]"};
-    for (const std::string& text : texts) {
-        Registry::WriteValue(Root::LocalMachine, kKey, "hl_path", text, Registry::kString);
-        EXPECT_EQ(Registry::ReadValue(Root::LocalMachine, kKey, "hl_path"), text);
+    EXPECT_EQ(ReadSetting(settings::kDev), "");
+    for (const char* text :
+         {"C:\\Sierra\\Half-Life", "", " padded  ", "caf\xc3\xa9, \"q\" ; # = [x]"}) {
+        WriteSetting(settings::kHlPath, text);
+        EXPECT_EQ(ReadSetting(settings::kHlPath), text);
     }
+    WriteSetting(settings::kLanguage, "0");
+    CreateSettingsKey();  // an existing key stays as it is
+    EXPECT_EQ(ReadSetting(settings::kLanguage), "0");
+    EXPECT_NE(ReadFile(file).find("Language=0"), std::string::npos);
+    WriteFile(file, "\xff\xfe[General\nLanguage");
+    EXPECT_EQ(ReadSetting(settings::kLanguage), "");  // a broken file reads as empty
 }
 
-TEST_F(RegistryTest, IntegersAreStoredAsTheirNumberAndOtherTypesWriteNothing) {
-    Registry::CreateKey(kKey, Root::LocalMachine);
+TEST_F(RegistryTest, StoresIntegersAsTheirNumberAndOtherTypesNot) {
+    CreateSettingsKey();
     Registry::OpenedKey key(Root::LocalMachine, kKey);
-    ASSERT_TRUE(key.isOpen());
     EXPECT_EQ(Registry::WriteValueToKey(key, "Port", Registry::kInteger, "27016"),
               Registry::kSuccess);
     EXPECT_EQ(Registry::WriteValueToKey(key, "Binary", 3, "data"), 0);
     std::string value = "untouched";
     EXPECT_EQ(Registry::ReadValueFromKey(key, "Port", value), Registry::kSuccess);
     EXPECT_EQ(value, "27016");
-    value = "untouched";
     EXPECT_NE(Registry::ReadValueFromKey(key, "Binary", value), Registry::kSuccess);
-    EXPECT_EQ(value, "untouched");
+    EXPECT_EQ(value, "27016");
 }
 
-TEST_F(RegistryTest, TheGamesRegistrationIsReadFromTheWinePrefixNotFromTheSettings) {
-    const std::filesystem::path prefix = config.path() / "wine";
-    const QByteArray savedPrefix = qgetenv("WINEPREFIX");
-    qputenv("WINEPREFIX", QByteArray::fromStdString(prefix.string()));
+// The installer ran inside the Wine prefix: its registration is there, not in the settings.
+TEST_F(RegistryTest, TheGamesRegistrationIsReadFromTheWinePrefix) {
     CreateSettingsKey();
-    WriteSetting("Path", "/games/hl");
     Registry::CreateKey(settings::kGameAppPathKey, Root::LocalMachine);
     Registry::WriteValue(Root::LocalMachine, settings::kGameAppPathKey, "Path", "/opt/hl",
                          Registry::kString);
     EXPECT_EQ(ReadRegisteredGameFolder(), "");
-
-    std::filesystem::create_directories(prefix / "drive_c/Games/Half-Life");
-    std::filesystem::create_directories(prefix / "dosdevices");
-    std::filesystem::create_directory_symlink("../drive_c", prefix / "dosdevices/c:");
-    ::quorvant::testing::WriteFile(
-        prefix / "system.reg",
-        "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\hl.exe] 1\n"
-        "\"Path\"=\"C:\\\\Games\\\\Half-Life\"\n");
-    EXPECT_EQ(ReadRegisteredGameFolder(), (prefix / "drive_c/Games/Half-Life").string());
-    EXPECT_EQ(ReadSetting("Path"), "/games/hl");
-    qputenv("WINEPREFIX", savedPrefix);
-}
-
-TEST_F(RegistryTest, TheSettingsFileIsPlainTextInTheConfigurationFolder) {
-    CreateSettingsKey();
-    WriteSetting(settings::kLanguage, "0");
-    EXPECT_NE(ReadFile(settingsFile()).find("Language=0"), std::string::npos);
-}
-
-TEST_F(RegistryTest, AnUnreadableOrBrokenFileReadsAsEmpty) {
-    CreateSettingsKey();
-    ::quorvant::testing::WriteFile(settingsFile(), "\xff\xfe[General\nDev");
-    EXPECT_EQ(ReadSetting(settings::kDev), "");
+    fs::create_directories(temp.path() / "wine/drive_c/Games");
+    fs::create_directories(temp.path() / "wine/dosdevices");
+    fs::create_directory_symlink("../drive_c", temp.path() / "wine/dosdevices/c:");
+    WriteFile(temp / "wine/system.reg",
+              "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\hl.exe] 1\n"
+              "\"Path\"=\"C:\\\\Games\"\n");
+    EXPECT_EQ(ReadRegisteredGameFolder(), temp / "wine/drive_c/Games");
 }
 
 }  // namespace

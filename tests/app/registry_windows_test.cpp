@@ -17,157 +17,122 @@
 namespace quorvant {
 namespace {
 
+using namespace ::quorvant::testing;
 using Registry::Root;
 
-constexpr std::string_view kKey = settings::kKeyPath;
+const std::string kKey(settings::kKeyPath);
 
-// Every test starts without the program's key and the game's registration.
+// Gives the machine's settings key the access list `sddl`, as its owner may.
+void RestrictMachineKey(const char* sddl) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey.c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS)
+        return;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor,
+                                                         nullptr);
+    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+    LocalFree(descriptor);
+    RegCloseKey(key);
+}
+
+// The raw type, size and text the registry holds for a value of the program's key.
+std::string Stored(HKEY root, const char* name) {
+    char text[64] = {};
+    DWORD type = 0, size = sizeof text;
+    if (RegGetValueA(root, kKey.c_str(), name, RRF_RT_ANY, &type, text, &size) != ERROR_SUCCESS)
+        return "(missing)";
+    return std::to_string(type) + " " + std::to_string(size) + " " + (type == REG_SZ ? text : "");
+}
+
+// Every test starts without the program's key, the game's registration and Steam's.
 class WindowsRegistryTest : public ::testing::Test {
   protected:
     WindowsRegistryTest() { Clear(); }
     ~WindowsRegistryTest() override { Clear(); }
-
     static void Clear() {
         RestrictMachineKey("D:P(A;;KA;;;WD)");  // a refused key may be deleted again
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, std::string(kKey).c_str());
-        RegDeleteTreeA(HKEY_CURRENT_USER, std::string(kKey).c_str());
+        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+            RegDeleteTreeA(root, kKey.c_str());
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, std::string(settings::kGameAppPathKey).c_str());
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Valve");
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\WOW6432Node\\Valve");
     }
-
-    // Gives the machine's settings key the access list `sddl`, as its owner may.
-    static void RestrictMachineKey(const char* sddl) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, std::string(kKey).c_str(), 0, WRITE_DAC, &key) !=
-            ERROR_SUCCESS)
-            return;
-        PSECURITY_DESCRIPTOR descriptor = nullptr;
-        ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor,
-                                                             nullptr);
-        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
-        LocalFree(descriptor);
-        RegCloseKey(key);
-    }
-
-    static std::string RawText(HKEY root, const char* name) {
-        char text[64] = {};
-        DWORD size = sizeof text;
-        if (RegGetValueA(root, std::string(kKey).c_str(), name, RRF_RT_REG_SZ, nullptr, text,
-                         &size) != ERROR_SUCCESS)
-            return "(missing)";
-        return text;
-    }
-
-    // The raw type and size the registry holds for a value of the program's key.
-    static std::pair<DWORD, DWORD> Stored(const char* name) {
-        DWORD type = 0, size = 0;
-        RegGetValueA(HKEY_LOCAL_MACHINE, std::string(kKey).c_str(), name, RRF_RT_ANY, &type,
-                     nullptr, &size);
-        return {type, size};
-    }
-
-    static void StoreRaw(const char* name, DWORD type, const void* data, DWORD size) {
-        HKEY key = nullptr;
-        ASSERT_EQ(
-            RegOpenKeyExA(HKEY_LOCAL_MACHINE, std::string(kKey).c_str(), 0, KEY_ALL_ACCESS, &key),
-            ERROR_SUCCESS);
-        RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-        RegCloseKey(key);
-    }
 };
 
-TEST_F(WindowsRegistryTest, CreatesTheKeyAndReadsMissingValuesAsEmpty) {
-    EXPECT_FALSE(Registry::OpenedKey(Root::LocalMachine, kKey).isOpen());
+TEST_F(WindowsRegistryTest, StoresTextsWithTheirZeroAndNumbersAsNumbers) {
     Registry::WriteValue(Root::LocalMachine, kKey, "Dev", "1", Registry::kString);  // lost
-    Registry::CreateKey(kKey, Root::LocalMachine);
-    EXPECT_TRUE(Registry::OpenedKey(Root::LocalMachine, kKey).isOpen());
-    EXPECT_EQ(Registry::ReadValue(Root::LocalMachine, kKey, "Dev"), "");
-    EXPECT_EQ(Registry::ReadValue(Root::LocalMachine, "Software\\Nobody\\Nothing", "Dev"), "");
-}
-
-TEST_F(WindowsRegistryTest, StoresTextsWithTheirZeroAndReadsThemBackExactly) {
-    CreateSettingsKey();
-    WriteSetting(settings::kHlPath, "C:\\Sierra\\Half-Life");
-    EXPECT_EQ(Stored("hl_path"), std::make_pair(DWORD{REG_SZ}, DWORD{20}));
-    EXPECT_EQ(ReadSetting(settings::kHlPath), "C:\\Sierra\\Half-Life");
-    WriteSetting(settings::kHeap, "");
-    EXPECT_EQ(Stored("Heap").second, 1u);
-    EXPECT_EQ(ReadSetting(settings::kHeap), "");
-    WriteSetting("Host", " two  blanks ");
-    EXPECT_EQ(ReadSetting("Host"), " two  blanks ");
-}
-
-TEST_F(WindowsRegistryTest, ReadsIntegersAsNumbersAndOtherTypesAsEmpty) {
+    EXPECT_FALSE(Registry::OpenedKey(Root::LocalMachine, kKey).isOpen());
     CreateSettingsKey();
     Registry::OpenedKey key(Root::LocalMachine, kKey);
     ASSERT_TRUE(key.isOpen());
+    EXPECT_EQ(ReadSetting(settings::kDev), "");
+    EXPECT_EQ(Registry::ReadValue(Root::LocalMachine, "Software\\Nobody\\Nothing", "Dev"), "");
+    for (const char* text : {"C:\\Sierra\\Half-Life", "", " two  blanks "}) {
+        WriteSetting(settings::kHlPath, text);
+        EXPECT_EQ(Stored(HKEY_LOCAL_MACHINE, "hl_path"),
+                  "1 " + std::to_string(strlen(text) + 1) + " " + text);
+        EXPECT_EQ(ReadSetting(settings::kHlPath), text);
+    }
     EXPECT_EQ(Registry::WriteValueToKey(key, "Port", Registry::kInteger, "27016"), 0);
-    EXPECT_EQ(Stored("Port"), std::make_pair(DWORD{REG_DWORD}, DWORD{4}));
+    EXPECT_EQ(Stored(HKEY_LOCAL_MACHINE, "Port"), "4 4 ");
+    EXPECT_EQ(Registry::WriteValueToKey(key, "Binary", 3, "data"), 0);
+    EXPECT_EQ(Stored(HKEY_LOCAL_MACHINE, "Binary"), "(missing)");
     std::string value = "untouched";
     EXPECT_EQ(Registry::ReadValueFromKey(key, "Port", value), 0);
     EXPECT_EQ(value, "27016");
-
-    EXPECT_EQ(Registry::WriteValueToKey(key, "Binary", 3, "data"), 0);
-    EXPECT_EQ(Stored("Binary").first, DWORD{0});  // nothing was written
-    const char bytes[] = {1, 2, 3};
-    StoreRaw("Binary", REG_BINARY, bytes, sizeof bytes);
-    value = "untouched";
+    RegSetValueExA(key.handle().key, "Binary", 0, REG_BINARY, reinterpret_cast<const BYTE*>("\1\2"),
+                   2);
     EXPECT_EQ(Registry::ReadValueFromKey(key, "Binary", value), Registry::kUnknownType);
-    EXPECT_EQ(value, "untouched");
     EXPECT_NE(Registry::ReadValueFromKey(key, "Missing", value), 0);
-    EXPECT_EQ(value, "untouched");
+    EXPECT_EQ(value, "27016");
 }
 
-TEST_F(WindowsRegistryTest, ReadsTheGamesRegisteredFolder) {
-    EXPECT_EQ(ReadRegisteredGameFolder(), "");
-    Registry::CreateKey(settings::kGameAppPathKey, Root::LocalMachine);
-    Registry::WriteValue(Root::LocalMachine, settings::kGameAppPathKey, "Path",
-                         "D:\\Games\\Half-Life", Registry::kString);
-    EXPECT_EQ(ReadRegisteredGameFolder(), "D:\\Games\\Half-Life");
-}
-
-TEST_F(WindowsRegistryTest, KeepsEverySettingForAUserWhomTheMachinesKeyRefuses) {
-    CreateSettingsKey();
-    RestrictMachineKey("D:P(A;;KR;;;WD)");  // what a user without administrator rights meets
-    EXPECT_FALSE(Registry::OpenedKey(Root::LocalMachine, kKey).isOpen());
-    WriteSetting(settings::kDev, "1");
-    WriteSetting(settings::kHlPath, "C:\\Games\\Half-Life");
-    EXPECT_EQ(RawText(HKEY_LOCAL_MACHINE, "Dev"), "(missing)");
-    EXPECT_EQ(RawText(HKEY_CURRENT_USER, "Dev"), "1");
-    EXPECT_EQ(ReadSetting(settings::kDev), "1");
-    EXPECT_EQ(ReadSetting(settings::kHlPath), "C:\\Games\\Half-Life");
-}
-
-TEST_F(WindowsRegistryTest, ReadsTheUsersValueFirstAndTheMachinesOtherwise) {
+// Windows refuses a user without administrator rights every write below the machine's key: each
+// setting goes to the user's key as well, which is read first.
+TEST_F(WindowsRegistryTest, KeepsEverySettingInTheUsersKeyTooAndReadsItFirst) {
     CreateSettingsKey();
     Registry::WriteValue(Root::LocalMachine, kKey, "Mod", "tfc", Registry::kString);
     EXPECT_EQ(ReadSetting(settings::kMod), "tfc");  // stored by an earlier version
     WriteSetting(settings::kMod, "cstrike");
-    EXPECT_EQ(RawText(HKEY_LOCAL_MACHINE, "Mod"), "cstrike");
-    EXPECT_EQ(RawText(HKEY_CURRENT_USER, "Mod"), "cstrike");
+    EXPECT_EQ(Stored(HKEY_LOCAL_MACHINE, "Mod") + Stored(HKEY_CURRENT_USER, "Mod"),
+              "1 8 cstrike1 8 cstrike");
     Registry::WriteValue(Root::CurrentUser, kKey, "Mod", "valve", Registry::kString);
     EXPECT_EQ(ReadSetting(settings::kMod), "valve");
+
+    RestrictMachineKey("D:P(A;;KR;;;WD)");  // what a user without administrator rights meets
+    EXPECT_FALSE(Registry::OpenedKey(Root::LocalMachine, kKey).isOpen());
+    WriteSetting(settings::kDev, "1");
+    EXPECT_EQ(Stored(HKEY_LOCAL_MACHINE, "Dev") + Stored(HKEY_CURRENT_USER, "Dev"),
+              "(missing)1 2 1");
+    EXPECT_EQ(ReadSetting(settings::kDev), "1");
 }
 
-TEST_F(WindowsRegistryTest, FindsTheGameInTheSteamFoldersThatSteamRegistered) {
-    testing::TempFolder temp;
-    testing::GameFolder(temp.path() / "machine/steamapps/common/Half-Life").addExecutable();
-    testing::GameFolder(temp.path() / "library/steamapps/common/Half-Life").addExecutable();
+// The installer's registration, and the folders Steam registered with the libraries they list.
+TEST_F(WindowsRegistryTest, FindsTheGameWhereItsInstallerOrSteamRegisteredIt) {
+    EXPECT_EQ(ReadRegisteredGameFolder(), "");
+    Registry::CreateKey(settings::kGameAppPathKey, Root::LocalMachine);
+    Registry::WriteValue(Root::LocalMachine, settings::kGameAppPathKey, "Path", "D:\\Games\\HL",
+                         Registry::kString);
+    EXPECT_EQ(ReadRegisteredGameFolder(), "D:\\Games\\HL");
+
+    TempFolder temp;
+    GameFolder(temp.path() / "machine/steamapps/common/Half-Life").addExecutable();
+    GameFolder(temp.path() / "library/steamapps/common/Half-Life").addExecutable();
     std::string library = temp / "library";  // escaped in the file, as Steam writes it
     for (std::size_t at = 0; (at = library.find('\\', at)) != std::string::npos; at += 2)
         library.insert(at, 1, '\\');
-    testing::WriteFile(temp.path() / "machine/steamapps/libraryfolders.vdf",
-                       "\"libraryfolders\" { \"1\" { \"path\" \"" + library + "\" } }");
+    WriteFile(temp.path() / "machine/steamapps/libraryfolders.vdf",
+              "\"libraryfolders\" { \"1\" { \"path\" \"" + library + "\" } }");
     std::string userSteam = temp / "user";  // Steam writes its own path with forward slashes
     std::replace(userSteam.begin(), userSteam.end(), '\\', '/');
-    Registry::CreateKey("Software\\Valve\\Steam", Root::CurrentUser);
-    Registry::WriteValue(Root::CurrentUser, "Software\\Valve\\Steam", "SteamPath", userSteam,
+    const char* const steamKeys[] = {"Software\\Valve\\Steam",
+                                     "SOFTWARE\\WOW6432Node\\Valve\\Steam"};
+    Registry::CreateKey(steamKeys[0], Root::CurrentUser);
+    Registry::WriteValue(Root::CurrentUser, steamKeys[0], "SteamPath", userSteam,
                          Registry::kString);
-    Registry::CreateKey("SOFTWARE\\WOW6432Node\\Valve\\Steam", Root::LocalMachine);
-    Registry::WriteValue(Root::LocalMachine, "SOFTWARE\\WOW6432Node\\Valve\\Steam", "InstallPath",
-                         temp / "machine", Registry::kString);
-
+    Registry::CreateKey(steamKeys[1], Root::LocalMachine);
+    Registry::WriteValue(Root::LocalMachine, steamKeys[1], "InstallPath", temp / "machine",
+                         Registry::kString);
     const std::vector<SteamFolder> folders = ReadSteamFolders();
     ASSERT_EQ(folders.size(), 2u);
     EXPECT_EQ(folders[0].path, userSteam);

@@ -8,53 +8,34 @@
 namespace quorvant {
 namespace {
 
-class SelectByTextTest : public ::testing::Test {
-  protected:
+// The first entry that matches is selected, once: the entries passed over are not, since each
+// would run the list's handler; without a match the selection stays.
+TEST(SelectByText, SelectsTheFirstMatchFromTheTopOnceOrNothing) {
     QListWidget list;
+    list.addItems({"cstrike", "dod", "tfc", "valve"});
     QStringList selected;
-
-    SelectByTextTest() {
-        list.addItems({"cstrike", "dod", "tfc", "valve"});
-        QObject::connect(&list, &QListWidget::currentRowChanged, [this](int row) {
-            selected << (row < 0 ? QStringLiteral("-") : list.item(row)->text());
-        });
+    QObject::connect(&list, &QListWidget::currentRowChanged,
+                     [&](int row) { selected << (row < 0 ? "-" : list.item(row)->text()); });
+    const std::tuple<const char*, SelectRule, const char*> steps[] = {
+        {"tfc", SelectRule::Equal, "tfc"},
+        {"ricochet", SelectRule::Equal, "tfc"},
+        {"ricochet", SelectRule::AtLeast, "tfc"},   // the successor of a removed entry
+        {"Valve", SelectRule::AtLeast, "cstrike"},  // capitals sort first
+        {"zzz", SelectRule::AtLeast, "cstrike"}};
+    for (const auto& [saved, rule, current] : steps) {
+        SelectByText(&list, saved, rule);
+        EXPECT_EQ(list.currentItem()->text(), current) << saved;
     }
-};
-
-TEST_F(SelectByTextTest, SelectsTheFirstMatchFromTheTopOnce) {
-    SelectByText(&list, QStringLiteral("tfc"), SelectRule::Equal);
-    // The entries passed over are not selected: each would run the list's handler.
-    EXPECT_EQ(selected, QStringList({"tfc"}));
-    EXPECT_EQ(list.currentRow(), 2);
-}
-
-TEST_F(SelectByTextTest, AtLeastFindsTheSuccessorOfARemovedEntry) {
-    SelectByText(&list, QStringLiteral("ricochet"), SelectRule::AtLeast);
-    EXPECT_EQ(list.currentItem()->text(), QStringLiteral("tfc"));
-    SelectByText(&list, QStringLiteral("Valve"), SelectRule::AtLeast);  // capitals sort first
-    EXPECT_EQ(list.currentItem()->text(), QStringLiteral("cstrike"));
-}
-
-TEST_F(SelectByTextTest, NoMatchKeepsTheEarlierSelectionUntouched) {
-    list.setCurrentRow(1);
-    selected.clear();
-    SelectByText(&list, QStringLiteral("ricochet"), SelectRule::Equal);
-    EXPECT_EQ(list.currentRow(), 1);
-    EXPECT_TRUE(selected.isEmpty());
+    EXPECT_EQ(selected, QStringList({"tfc", "cstrike"}));
 
     QListWidget empty;
-    SelectByText(&empty, QStringLiteral("valve"), SelectRule::AtLeast);
+    SelectByText(&empty, "valve", SelectRule::AtLeast);
     EXPECT_EQ(empty.currentRow(), -1);
-}
-
-TEST(SelectByTextInComboBox, SelectsTheEqualAddressOrNone) {
     QComboBox addresses;
-    addresses.setEditable(true);
     addresses.addItems({"10.0.0.5", "192.0.2.7"});
     addresses.setCurrentIndex(-1);
-    SelectByText(&addresses, QStringLiteral("192.0.2.7"), SelectRule::Equal);
-    EXPECT_EQ(addresses.currentIndex(), 1);
-    SelectByText(&addresses, QStringLiteral("192.0.2.70"), SelectRule::Equal);
+    SelectByText(&addresses, "192.0.2.7", SelectRule::Equal);
+    SelectByText(&addresses, "192.0.2.70", SelectRule::Equal);
     EXPECT_EQ(addresses.currentIndex(), 1);
 }
 

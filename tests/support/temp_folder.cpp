@@ -1,5 +1,6 @@
 #include "support/temp_folder.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <stdexcept>
@@ -46,6 +47,29 @@ bool NamesSameFile(const std::string& actual, const std::string& expected) {
     return actual == expected;
 #endif
 }
+
+namespace {
+
+void SetVariable(const char* name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+    _putenv_s(name, value ? value->c_str() : "");  // the empty text removes it
+#else
+    if (value) {
+        setenv(name, value->c_str(), 1);
+    } else {
+        unsetenv(name);
+    }
+#endif
+}
+
+}  // namespace
+
+ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
+    if (const char* saved = std::getenv(name)) saved_ = saved;
+    SetVariable(name, value);
+}
+
+ScopedEnvironment::~ScopedEnvironment() { SetVariable(name_, saved_); }
 
 GameFolder::GameFolder(fs::path root) : root_(std::move(root)) { fs::create_directories(root_); }
 

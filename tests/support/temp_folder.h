@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,19 @@ std::string ReadFile(const std::filesystem::path& path);
 // Whether two paths name the same existing file as the file system spells it: exactly equal where
 // names keep their case, and any spelling of one file on Windows, whose names ignore case.
 bool NamesSameFile(const std::string& actual, const std::string& expected);
+
+// Sets an environment variable for the life of the object.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const std::string& value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> saved_;
+};
 
 // A game folder with the executable in it and mods added by name.
 class GameFolder {

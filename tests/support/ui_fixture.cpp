@@ -25,19 +25,6 @@ std::string FakeDesktop::onlyCommandLine() const {
     return starts.empty() ? std::string() : starts.back().executablePath + starts.back().arguments;
 }
 
-ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value)
-    : name_(name), saved_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
-    qputenv(name, QByteArray::fromStdString(value));
-}
-
-ScopedEnvironment::~ScopedEnvironment() {
-    if (wasSet_) {
-        qputenv(name_, saved_);
-    } else {
-        qunsetenv(name_);
-    }
-}
-
 void FocusByTab(QListWidget* list) {
     QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(list, &focus);

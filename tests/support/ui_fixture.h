@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -50,18 +49,6 @@ class FakeDesktop : public Desktop {
     void openAddress(const std::string& address) override { openedAddresses.push_back(address); }
     // The command line of the only start; fails the test when there was not exactly one.
     std::string onlyCommandLine() const;
-};
-
-// Sets an environment variable for the life of the object.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, const std::string& value);
-    ~ScopedEnvironment();
-
-  private:
-    const char* name_;
-    QByteArray saved_;
-    bool wasSet_;
 };
 
 // Gives a list the focus as Tab does: it makes an entry current without selecting it.
