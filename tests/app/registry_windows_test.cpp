@@ -80,8 +80,7 @@ TEST_F(WindowsRegistryTest, StoresTextsWithTheirZeroAndNumbersAsNumbers) {
     std::string value = "untouched";
     EXPECT_EQ(Registry::ReadValueFromKey(key, "Port", value), 0);
     EXPECT_EQ(value, "27016");
-    RegSetValueExA(key.handle().key, "Binary", 0, REG_BINARY, reinterpret_cast<const BYTE*>("\1\2"),
-                   2);
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey.c_str(), "Binary", REG_BINARY, "\1\2", 2);
     EXPECT_EQ(Registry::ReadValueFromKey(key, "Binary", value), Registry::kUnknownType);
     EXPECT_NE(Registry::ReadValueFromKey(key, "Missing", value), 0);
     EXPECT_EQ(value, "27016");
@@ -107,7 +106,7 @@ TEST_F(WindowsRegistryTest, KeepsEverySettingInTheUsersKeyTooAndReadsItFirst) {
     EXPECT_EQ(ReadSetting(settings::kDev), "1");
 }
 
-// The installer's registration, and the folders Steam registered with the libraries they list.
+// The folders the installer and Steam registered.
 TEST_F(WindowsRegistryTest, FindsTheGameWhereItsInstallerOrSteamRegisteredIt) {
     EXPECT_EQ(ReadRegisteredGameFolder(), "");
     Registry::CreateKey(settings::kGameAppPathKey, Root::LocalMachine);
@@ -117,29 +116,20 @@ TEST_F(WindowsRegistryTest, FindsTheGameWhereItsInstallerOrSteamRegisteredIt) {
 
     TempFolder temp;
     GameFolder(temp.path() / "machine/steamapps/common/Half-Life").addExecutable();
-    GameFolder(temp.path() / "library/steamapps/common/Half-Life").addExecutable();
-    std::string library = temp / "library";  // escaped in the file, as Steam writes it
-    for (std::size_t at = 0; (at = library.find('\\', at)) != std::string::npos; at += 2)
-        library.insert(at, 1, '\\');
-    WriteFile(temp.path() / "machine/steamapps/libraryfolders.vdf",
-              "\"libraryfolders\" { \"1\" { \"path\" \"" + library + "\" } }");
-    std::string userSteam = temp / "user";  // Steam writes its own path with forward slashes
-    std::replace(userSteam.begin(), userSteam.end(), '\\', '/');
-    const char* const steamKeys[] = {"Software\\Valve\\Steam",
-                                     "SOFTWARE\\WOW6432Node\\Valve\\Steam"};
-    Registry::CreateKey(steamKeys[0], Root::CurrentUser);
-    Registry::WriteValue(Root::CurrentUser, steamKeys[0], "SteamPath", userSteam,
-                         Registry::kString);
-    Registry::CreateKey(steamKeys[1], Root::LocalMachine);
-    Registry::WriteValue(Root::LocalMachine, steamKeys[1], "InstallPath", temp / "machine",
+    std::string user = temp / "user";  // Steam writes its own path with forward slashes
+    std::replace(user.begin(), user.end(), '\\', '/');
+    const char* const userKey = "Software\\Valve\\Steam";
+    const char* const machineKey = "SOFTWARE\\WOW6432Node\\Valve\\Steam";
+    Registry::CreateKey(userKey, Root::CurrentUser);
+    Registry::WriteValue(Root::CurrentUser, userKey, "SteamPath", user, Registry::kString);
+    Registry::CreateKey(machineKey, Root::LocalMachine);
+    Registry::WriteValue(Root::LocalMachine, machineKey, "InstallPath", temp / "machine",
                          Registry::kString);
     const std::vector<SteamFolder> folders = ReadSteamFolders();
     ASSERT_EQ(folders.size(), 2u);
-    EXPECT_EQ(folders[0].path, userSteam);
-    EXPECT_EQ(folders[1].path, temp / "machine");
+    EXPECT_EQ(folders[0].path + " " + folders[1].path, user + " " + temp / "machine");
     EXPECT_EQ(FirstFolderHoldingGame(SteamGameFolders(folders)),
               temp / "machine\\steamapps\\common\\Half-Life");
-    EXPECT_EQ(SteamGameFolders(folders).back(), temp / "library\\steamapps\\common\\Half-Life");
 }
 
 }  // namespace
