@@ -57,6 +57,9 @@ TEST(DiscoverGameFolder, TriesEachPlaceInTurnUntilAFolderHoldsTheGame) {
     const std::string atD = temp / "D/Half-Life", reproach = "Incorrect forder! forget ask ";
     const std::string fake =
         GameFolder(temp.path() / "fake").addFolder("hl.exe").addFile("hl_linux").str();
+#ifdef _WIN32
+    GameFolder(fake).addFile("hl.sh");  // the game's native build is no game here
+#endif
     const struct {
         std::string stored, registered, defaultFolder, steam;
         std::deque<std::string> answers;
