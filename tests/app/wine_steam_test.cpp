@@ -41,13 +41,13 @@ constexpr char kSystemReg[] =
     "@=\"C:\\\\Sierra\\\\Half-Life\\\\hl.exe\"\n"
     "\"Count\"=dword:00000003\n"
     "\"path\"=str(2):\"C:\\\\sierra\\\\HALF-LIFE\"\n"
-    "\"Quoted\"=\"say \\\"hi\\\"\\tnow\\033\"\n"
+    "\"Quoted\"=\"say \\\"hi\\\"\\a\\b\\e\\f\\n\\r\\t\\v\\033\"\n"
     "\"Caf\\xe9\"=\"\\x65e5\\x672c \\x00e9t\\xe9\"\n";
 
 TEST(FindRegistryString, ReadsStringValuesOfTheKeyInAnyCase) {
     const std::string key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\HL.EXE";
     EXPECT_EQ(FindRegistryString(kSystemReg, key, "Path"), "C:\\sierra\\HALF-LIFE");
-    EXPECT_EQ(FindRegistryString(kSystemReg, key, "Quoted"), "say \"hi\"\tnow\x1b");
+    EXPECT_EQ(FindRegistryString(kSystemReg, key, "Quoted"), "say \"hi\"\a\b\x1b\f\n\r\t\v\x1b");
     EXPECT_EQ(FindRegistryString(kSystemReg, key, "Caf\xC3\xA9"),
               "\xE6\x97\xA5\xE6\x9C\xAC \xC3\xA9t\xC3\xA9");
     for (const char* missing : {"Count", "Missing"})  // a number is no string
