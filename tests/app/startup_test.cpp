@@ -191,7 +191,9 @@ TEST_F(StartupTest, TheSplashLoadsTheMainWindowOnceWhileItsQuestionIsOpen) {
     storeSetting("hl_path", temp / "moved");
     dialogs.answers = {FromBytes(game.str())};
     frm_main splash(dialogs, desktop, [] { FAIL() << "the program ended"; });
-    dialogs.whileAsking = [&splash] {
+    bool waited = false;  // once: a second question must not wait again
+    dialogs.whileAsking = [&] {
+        if (std::exchange(waited, true)) return;
         QTest::qWait(350);  // the splash timer ticks meanwhile
         splash.Timer1_Timer();
     };
