@@ -48,21 +48,14 @@ bool NamesSameFile(const std::string& actual, const std::string& expected) {
 #endif
 }
 
-namespace {
-
-void SetVariable(const char* name, const std::optional<std::string>& value) {
+// Sets the variable, or removes it when there is no value.
+static void SetVariable(const char* name, const std::optional<std::string>& value) {
 #ifdef _WIN32
     _putenv_s(name, value ? value->c_str() : "");  // the empty text removes it
 #else
-    if (value) {
-        setenv(name, value->c_str(), 1);
-    } else {
-        unsetenv(name);
-    }
+    value ? setenv(name, value->c_str(), 1) : unsetenv(name);
 #endif
 }
-
-}  // namespace
 
 ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
     if (const char* saved = std::getenv(name)) saved_ = saved;
