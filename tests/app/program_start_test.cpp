@@ -43,25 +43,33 @@ std::string Described(const StartPlan& plan) {
     return text + " @" + plan.invocation.winePrefix;
 }
 
+// Game folders of each kind: in a Wine prefix (its own hl_linux and hl.sh too), native ones
+// from Steam and from Steam's flatpak, and native ones with their dedicated servers.
+class StartTest : public ::testing::Test {
+  protected:
+    TempFolder temp;
+    std::string pfx = temp / "pfx", wine = temp / "pfx/drive_c/Half Life";
+    std::string native = temp / "steamapps/common/Half-Life", server = temp / "server";
+    std::string flatpak = temp / ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/common/HL";
+    std::string bare = temp / "bare";
+
+    StartTest() {
+        for (const std::string& folder : {wine, native, flatpak, server, bare}) {
+            Program(folder + "/hl_linux", "\177ELF");
+            Program(folder + "/hl.sh", "#!/bin/sh\n");
+        }
+        Program(wine + "/hl.exe", "MZ\x90");
+        Program(wine + "/HL2.EXE", "MZ\x90", false);
+        Program(wine + "/m.exe", "M");
+        Program(server + "/hlds_linux", "\177ELF");
+        Program(server + "/hlds_run", "#!/bin/sh\n");
+        Program(bare + "/hlds_linux", "\177ELF");
+    }
+};
+
 // Windows programs go through wine whatever their mode (wine marks an .exe executable); others
 // run directly; a native install asked for a Windows executable it lacks goes through Steam.
-TEST(PlanStart, ChoosesWineSteamOrTheProgramItself) {
-    TempFolder temp;
-    const std::string pfx = temp / "pfx", wine = temp / "pfx/drive_c/Half-Life";
-    const std::string native = temp / "steamapps/common/Half-Life";
-    const std::string flatpak =
-        temp / ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/common/HL";
-    const std::string server = temp / "server", bare = temp / "bare";
-    for (const std::string& folder : {wine, native, flatpak, server, bare}) {
-        Program(folder + "/hl_linux", "\177ELF");
-        Program(folder + "/hl.sh", "#!/bin/sh\n");
-    }
-    Program(wine + "/hl.exe", "MZ\x90");
-    Program(wine + "/HL2.EXE", "MZ\x90", false);
-    Program(wine + "/m.exe", "M");
-    Program(server + "/hlds_linux", "\177ELF");
-    Program(server + "/hlds_run", "#!/bin/sh\n");
-    Program(bare + "/hlds_linux", "\177ELF");
+TEST_F(StartTest, PlansWineSteamOrTheProgramItself) {
     const HostPrograms all{"/w/wine", "/s/steam", "/f/flatpak", "/b/bash"};
     const std::string tail = "|-console|-game|cstrike @";
     const struct {
@@ -96,8 +104,7 @@ TEST(PlanStart, ChoosesWineSteamOrTheProgramItself) {
     }
 }
 
-TEST(StartDetached, SaysWhyAProgramCouldNotStart) {
-    TempFolder temp;
+TEST_F(StartTest, SaysWhyAProgramCouldNotStart) {
     const std::string plain = Program(temp.path() / "plain.sh", "#!/bin/sh\n", false);
     EXPECT_EQ(StartDetached({temp / "missing.exe", {}, {}}, temp.str()),
               "Can't start " + temp / "missing.exe" + ": No such file or directory.");
@@ -109,29 +116,19 @@ TEST(StartDetached, SaysWhyAProgramCouldNotStart) {
 
 // The programs of this system are found in $PATH: here fakes that write down where and how they
 // were started. The game's folder is the current one, and a Windows game gets its Wine prefix.
-TEST(StartGame, StartsTheGameThroughWineOrSteamInItsFolderWithTheExactBytes) {
-    TempFolder temp;
+TEST_F(StartTest, StartsTheGameThroughWineOrSteamInItsFolderWithTheExactBytes) {
     for (const char* name : {"wine", "steam", "flatpak"})
         Program(temp.path() / "bin" / name, Recorder(temp / name));
-    const std::string windows = temp / "pfx/drive_c/Half Life", native = temp / "Half-Life";
-    const std::string flatpak =
-        temp / ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/common/HL";
-    Program(windows + "/hl.exe", "MZ");
-    for (const std::string& game : {native, flatpak}) {
-        Program(game + "/hl_linux", "\177ELF");
-        Program(game + "/hl.sh", "#!/bin/bash\n");
-    }
     {
         ScopedEnvironment path("PATH", temp / "bin:/usr/bin:/bin"),
             prefix("WINEPREFIX", "/inherited");
-        for (const std::string& game : {windows, native, flatpak}) {
+        for (const std::string& game : {wine, native, flatpak}) {
             EXPECT_EQ(StartGame({game, game + "/hl.exe", " -game caf\xE9  +maxplayers 8"}),
                       std::nullopt);
         }
     }
     const std::string tail = " -game caf\xE9 +maxplayers 8\n";
-    EXPECT_EQ(AwaitFile(temp / "wine"),
-              windows + "|" + temp / "pfx" + "|" + windows + "/hl.exe" + tail);
+    EXPECT_EQ(AwaitFile(temp / "wine"), wine + "|" + pfx + "|" + wine + "/hl.exe" + tail);
     EXPECT_EQ(AwaitFile(temp / "steam"), native + "|/inherited|-applaunch 70" + tail);
     EXPECT_EQ(AwaitFile(temp / "flatpak"),
               flatpak + "|/inherited|run com.valvesoftware.Steam -applaunch 70" + tail);
