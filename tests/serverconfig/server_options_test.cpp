@@ -127,68 +127,34 @@ TEST_F(ServerOptionsTest, ABareGameCfgIsReadAndEditedInItsOwnForm) {
     EXPECT_TRUE(file("server.cfg").starts_with("// mp_timelimit 20\n\r\nmp_timelimit 20\r\n"));
 }
 
-TEST_F(ServerOptionsTest, SavesIntoNewFilesInTheirExactFormat) {
+// New files in their exact format; loaded and saved again with the host name emptied, which
+// keeps its line, they stay as they are.
+TEST_F(ServerOptionsTest, SavesIntoNewFilesInTheirExactFormatAndAgainUnchanged) {
     game.addFolder("cstrike");
     // A time limit, no frag limit, a host name; friendly fire, uploads and downloads on.
     const ServerOptions options{"20",  "",    "LAN party", true, false, false,
                                 false, false, false,       true, true,  false};
     ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options), std::nullopt);
-    EXPECT_EQ(file("game.cfg"),
-              "\r\n\"mp_timelimit\"\t\t\"20\"\r\n\r\n\"mp_friendlyfire\"\t\t\"1\"\r\n"
-              "\r\n\"mp_footsteps\"\t\t\"0\"\r\n\r\n\"mp_weaponstay\"\t\t\"0\"\r\n"
-              "\r\n\"mp_forcerespawn\"\t\t\"0\"\r\n\r\n\"mp_flashlight\"\t\t\"0\"\r\n");
-    EXPECT_EQ(file("config.cfg"),
-              "\r\ncl_allowupload \"1\"\r\n\r\ncl_allowdownload \"1\"\r\n\r\nsv_lan \"0\"\r\n");
     const std::string commands =
         "\r\nmp_timelimit 20\r\n\r\nhostname \"LAN party\"\r\n\r\nmp_friendlyfire 1\r\n"
         "\r\nmp_footsteps 0\r\n\r\nmp_weaponstay 0\r\n\r\nmp_forcerespawn 0\r\n"
         "\r\nmp_flashlight 0\r\n";
-    EXPECT_EQ(file("server.cfg"), commands);
-    EXPECT_EQ(file("listenserver.cfg"), commands);
-    EXPECT_EQ(file("autoexec.cfg"), "\r\n");
-}
-
-TEST_F(ServerOptionsTest, LoadEditSaveChangesOnlyTheManagedCharacters) {
-    const std::string rules =
-        "// rules\r\n\"mp_timelimit\"\t\"25\" // minutes\r\n\"mp_fraglimit\" \"0\"\r\n"
-        "\"mp_friendlyfire\" \"0\"\r\n\"mp_footsteps\" \"1\"\r\n\"mp_weaponstay\" \"0\"\r\n"
-        "\"mp_forcerespawn\" \"0\"\r\n\"mp_flashlight\" \"1\"\r\n\"sv_gravity\" \"800\"\r\n";
-    const std::string server =
-        "hostname \"Old\"\r\nmp_timelimit 25\r\nmp_fraglimit 0\r\nmp_friendlyfire 0\r\n"
-        "mp_footsteps 1\r\nmp_weaponstay 0\r\nmp_forcerespawn 0\r\nmp_flashlight 1\r\nsv_aim 0";
-    game.addFile("cstrike/game.cfg", rules)
-        .addFile("cstrike/autoexec.cfg", "exec a.cfg\r\nlog on\r\nbind x y\r\nlog on\r\n")
-        .addFile("cstrike/server.cfg", server)
-        .addFile("cstrike/listenserver.cfg", "exec banned.cfg\r\nhostname \"Old\"\r\n")
-        .addFile("cstrike/config.cfg", "name \"Player\"\r\ncl_allowupload \"1\"\r\n");
-    ServerOptions options = load();
-    EXPECT_EQ(options.hostName, "Old");
-    options.timeLimit = "30";
-    options.hostName = "New";
-    options.log = false;
-    options.footsteps = false;
-    ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options), std::nullopt);
-    EXPECT_EQ(file("game.cfg"),
-              Edited(rules, {{"25", "30"}, {"footsteps\" \"1", "footsteps\" \"0"}}));
-    // Only the first log line goes; the file does not grow an empty line.
-    EXPECT_EQ(file("autoexec.cfg"), "exec a.cfg\r\nbind x y\r\nlog on\r\n");
-    // A last line without a line end gets one, once.
-    EXPECT_EQ(
-        file("server.cfg"),
-        Edited(server, {{"Old", "New"}, {"25", "30"}, {"footsteps 1", "footsteps 0"}}) + "\r\n");
-    EXPECT_EQ(file("config.cfg"),
-              "name \"Player\"\r\ncl_allowupload \"1\"\r\n\r\ncl_allowdownload \"1\"\r\n"
-              "\r\nsv_lan \"0\"\r\n");
-
-    // Saving again what was loaded changes nothing at all, and an empty host name keeps the line.
-    const std::string before = file("game.cfg") + file("server.cfg") + file("listenserver.cfg") +
-                               file("config.cfg") + file("autoexec.cfg");
-    options = load();
-    options.hostName.clear();
-    ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options), std::nullopt);
-    EXPECT_EQ(file("game.cfg") + file("server.cfg") + file("listenserver.cfg") +
-                  file("config.cfg") + file("autoexec.cfg"),
-              before);
+    const std::string files =
+        "\r\n\"mp_timelimit\"\t\t\"20\"\r\n\r\n\"mp_friendlyfire\"\t\t\"1\"\r\n"
+        "\r\n\"mp_footsteps\"\t\t\"0\"\r\n\r\n\"mp_weaponstay\"\t\t\"0\"\r\n"
+        "\r\n\"mp_forcerespawn\"\t\t\"0\"\r\n\r\n\"mp_flashlight\"\t\t\"0\"\r\n" +
+        commands + commands + "\r\n" +
+        "\r\ncl_allowupload \"1\"\r\n\r\ncl_allowdownload \"1\"\r\n\r\nsv_lan \"0\"\r\n";
+    const auto all = [this] {
+        return file("game.cfg") + file("server.cfg") + file("listenserver.cfg") +
+               file("autoexec.cfg") + file("config.cfg");
+    };
+    EXPECT_EQ(all(), files);
+    ServerOptions loaded = load();
+    EXPECT_EQ(loaded, options);
+    loaded.hostName.clear();
+    ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", loaded), std::nullopt);
+    EXPECT_EQ(all(), files);
 }
 
 TEST_F(ServerOptionsTest, StopsAtTheFirstFileThatCannotBeWritten) {
@@ -200,43 +166,33 @@ TEST_F(ServerOptionsTest, StopsAtTheFirstFileThatCannotBeWritten) {
     EXPECT_EQ(SaveServerOptions(game.str(), "cstrike", options), "server.cfg");
     EXPECT_TRUE(file("game.cfg").starts_with("\"mp_timelimit\" \"9\"\r\n"));
     EXPECT_EQ(file("autoexec.cfg"), "\r\n");
-    EXPECT_FALSE(std::filesystem::exists(game / "cstrike/listenserver.cfg"));
-    EXPECT_FALSE(std::filesystem::exists(game / "cstrike/config.cfg"));
+    EXPECT_FALSE(fs::exists(game / "cstrike/listenserver.cfg"));
+    EXPECT_FALSE(fs::exists(game / "cstrike/config.cfg"));
 
     EXPECT_EQ(SaveServerOptions(game.str(), "missing", options), "game.cfg");
 }
 
-TEST_F(ServerOptionsTest, NeverReplacesAFileItCouldNotRead) {
+// An ordinary user: a game.cfg it may write but not read is never replaced by the settings alone;
+// one it may write in a folder it may not is left as it was, with no temporary file beside it.
+TEST_F(ServerOptionsTest, NeverReplacesAFileItCouldNotReadOrInAFolderItCannotWrite) {
     if (!CanTryPermissions()) GTEST_SKIP() << "no permission modes here";
     const std::string rules = "\"mp_timelimit\" \"5\"\r\nsv_gravity 800\r\n";
-    game.addFile("cstrike/game.cfg", rules);
-    // Others may write the file and its folder, but not read the file.
-    fs::permissions(game / "cstrike", fs::perms::all);
-    fs::permissions(game / "cstrike/game.cfg", fs::perms::owner_write | fs::perms::others_write);
+    game.addFile("cstrike/game.cfg", rules).addFile("tfc/game.cfg", rules);
+    using enum fs::perms;
+    fs::permissions(game / "cstrike", all);
+    fs::permissions(game / "cstrike/game.cfg", owner_write | others_write);
+    fs::permissions(game / "tfc", owner_all | others_read | others_exec);
+    fs::permissions(game / "tfc/game.cfg", all);
     ServerOptions options;
     options.timeLimit = "9";
     EXPECT_TRUE(AsOrdinaryUser([&] {
         return SaveServerOptions(game.str(), "cstrike", options) == "game.cfg" &&
-               LoadServerOptions(game.str(), "cstrike").timeLimit.empty();
+               LoadServerOptions(game.str(), "cstrike").timeLimit.empty() &&
+               LoadServerOptions(game.str(), "tfc").timeLimit == "5" &&
+               SaveServerOptions(game.str(), "tfc", options) == "game.cfg";
     }));
-    EXPECT_EQ(file("game.cfg"), rules);
-}
-
-TEST_F(ServerOptionsTest, AReadOnlyModFolderSaysWhichFileAndChangesNothing) {
-    if (!CanTryPermissions()) GTEST_SKIP() << "no permission modes here";
-    const std::string rules = "\"mp_timelimit\" \"5\"\r\n";
-    game.addFile("cstrike/game.cfg", rules);
-    fs::permissions(game / "cstrike",
-                    fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
-    fs::permissions(game / "cstrike/game.cfg", fs::perms::all);  // the file alone is writable
-    ServerOptions options;
-    options.timeLimit = "9";
-    EXPECT_TRUE(AsOrdinaryUser([&] {
-        return LoadServerOptions(game.str(), "cstrike").timeLimit == "5" &&
-               SaveServerOptions(game.str(), "cstrike", options) == "game.cfg";
-    }));
-    EXPECT_EQ(file("game.cfg"), rules);
-    EXPECT_EQ(std::distance(fs::directory_iterator(game / "cstrike"), fs::directory_iterator()), 1)
+    EXPECT_EQ(file("game.cfg") + ReadFile(game / "tfc/game.cfg"), rules + rules);
+    EXPECT_EQ(std::distance(fs::directory_iterator(game / "tfc"), fs::directory_iterator()), 1)
         << "no temporary file is left behind";
 }
 
