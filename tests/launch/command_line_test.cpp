@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "app/file_system.h"
-#include "launch/address_history.h"
 
 namespace quorvant {
 namespace {
@@ -43,23 +40,6 @@ TEST(BuildLaunchCommand, CutsTheMapByCountAndLeavesOutWhatIsNotChosen) {
         choices.singlePlayerMod = "valve";
         choices.map = choices.address = choices.startMap = c.text;
         EXPECT_EQ(BuildLaunchCommand(choices).commandLine(), JoinPath("game", c.command));
-    }
-    EXPECT_EQ(LoadScriptFor("quick.sav"), "load quick.sav\r\n");
-}
-
-// A known address keeps its place; a new one goes first and pushes the oldest out, unless the
-// first slot is free.
-TEST(RememberAddress, KeepsTheLastFiveAddressesNewestFirst) {
-    using History = std::array<std::string, kAddressHistorySize>;
-    const std::tuple<History, const char*, History> cases[] = {
-        {{"a", "b", "c", "d", ""}, "c", {"a", "b", "c", "d", ""}},
-        {{"a", "b", "c", "d", "e"}, "f", {"f", "a", "b", "c", "d"}},
-        {{"a", "b", "", "", ""}, "c", {"c", "a", "b", "", ""}},
-        {{"", "b", "c", "", ""}, "z", {"z", "b", "c", "", ""}},
-    };
-    for (auto [history, address, after] : cases) {
-        RememberAddress(history, std::string(address));
-        EXPECT_EQ(history, after) << address;
     }
 }
 

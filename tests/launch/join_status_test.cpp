@@ -27,20 +27,8 @@ using ::quorvant::testing::CurrentReply;
 using namespace std::string_literals;
 using Replies = std::function<std::vector<std::string>(const std::string& request)>;
 
-ServerInfo Info(std::string name, std::string map = "de_dust2") {
-    return {false,
-            std::move(name),
-            std::move(map),
-            "cstrike",
-            "Counter-Strike",
-            12,
-            16,
-            0,
-            false,
-            false,
-            "",
-            0,
-            ""};
+ServerInfo Info(std::string name, std::string map = "de_dust2", int bots = 0) {
+    return {false, name, map, "cstrike", "Counter-Strike", 12, 16, bots, false, false, "", 0, ""};
 }
 
 // The same replies to every request.
@@ -58,7 +46,6 @@ class FakeServer {
         QObject::connect(&socket_, &QUdpSocket::readyRead, [this] { answer(); });
     }
     QString address() const { return QStringLiteral("127.0.0.1:%1").arg(socket_.localPort()); }
-    QString port() const { return QString::number(socket_.localPort()); }
 
     std::vector<std::string> requests;
     std::vector<qint64> times;  // of the requests, in ms of Now()
@@ -119,8 +106,7 @@ class JoinStatusTest : public ::quorvant::testing::WindowTest {
 // One run of ten seconds for everything asked while the panel stays open: the address typed,
 // the history's addresses with every kind of reply, and the joined server's repeat.
 TEST_F(JoinStatusTest, ShowsEachServersStatusAndAsksTheJoinedOneEveryTenSeconds) {
-    ServerInfo joinedInfo = Info("<b>Caf\xE9</b>\r\n" + std::string(200, 'x'));
-    joinedInfo.bots = 3;
+    ServerInfo joinedInfo = Info("<b>Caf\xE9</b>\r\n" + std::string(200, 'x'), "de_dust2", 3);
     joinedInfo.passwordNeeded = true;
     FakeServer joined(Always({CurrentReply(joinedInfo)}));
     const std::string challenge = "\x01\xFFz\0"s;
@@ -196,7 +182,7 @@ TEST_F(JoinStatusTest, AsksOnlyWhileThePanelShowsAndNothingBeyondThisMachine) {
     ASSERT_TRUE(WaitFor([&] { return silent.requests.size() == 1; }, 200));
     form->Label17_Click();  // hidden: the query under way ends, and typing asks nothing
     EXPECT_EQ(line(), QString());
-    form->txt_port_join->setText(silent.port());
+    form->txt_port_join->setText(silent.address().section(':', 1));
     form->txt_ip->setEditText("127.0.0.1");
     QTest::qWait(1700);  // the repeat would have gone after 1.5 s
     EXPECT_EQ(silent.requests.size(), 1u);
