@@ -1,14 +1,10 @@
 #include "catalogue/save_games.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include "support/temp_folder.h"
 
 namespace quorvant {
 namespace {
 
-using ::testing::ElementsAre;
 using namespace std::string_literals;
 
 std::string Field(std::string description, std::string_view time) {
@@ -31,7 +27,6 @@ TEST(SaveEntryText, ShowsThePrefixTheTitleAndTheTime) {
         {"Quick01.SAV", Field("Office  Complex", "01:02"), "[Quick] Office (01:02)"},
         {"QUICKSAVE.sav", std::string(65, 'x') + "99:99", "[Quick] (99:99)"},
         {"autosave.sav", Field("   c1a0  x", "00:00"), "[Auto] valve (c1a0 )"},
-        {"AUTOSAVE2.sav", std::string(65, ' ') + "12:34", "[Auto] valve ()"},
         {"auto.sav", "abc", "(abc)"},
         {"quic.sav", "Title  12:34", "Title (12:34)"},
         // A field without any printable character says nothing: the file's name does.
@@ -41,7 +36,6 @@ TEST(SaveEntryText, ShowsThePrefixTheTitleAndTheTime) {
         {"autosave", std::string(69, '\x01') + "\x7f", "[Auto] autosave"},
         {"a.b.sav", std::string(69, '\0') + "\xe9", "(\0\0\0\0\xe9)"s},
         // Newer versions of the game write the name of a message of titles.txt.
-        {"Half-Life-001.sav", Field("#C0A0TITLE", "01:16"), "INBOUND (01:16)"},
         {"quick.sav", Field("#C1A0TITLE", "00:05"), "[Quick] ANOMALOUS MATERIALS (00:05)"},
         {"a.sav", Field("#OTHER", "00:01"), "elsewhere (00:01)"},
         {"a.sav", Field("#C9A9TITLE", "00:01"), "#C9A9TITLE (00:01)"},
@@ -52,24 +46,6 @@ TEST(SaveEntryText, ShowsThePrefixTheTitleAndTheTime) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(SaveEntryText("valve", c.file, c.field, titles), c.entry) << c.file << c.field;
-    EXPECT_EQ(SaveEntryText("valve", "a.sav", Field("#C0A0TITLE", "00:01")), "#C0A0TITLE (00:01)");
-}
-
-TEST(SaveFiles, TheDescriptionFieldAtItsPlaceAndTheTitleFilesResourceFirst) {
-    ::quorvant::testing::TempFolder temp;
-    ::quorvant::testing::GameFolder game(temp.path());
-    const std::string field = Field("Hazard Course", "00:10");
-    game.addFile("valve/titles.txt", "B")
-        .addFile("valve/Resource/Titles.txt", "A")
-        .addFile("valve/Save/full.sav", std::string(4242, '\x01') + field + "trailing bytes")
-        .addFile("valve/Save/short.sav", std::string(4242, '\x01') + "Half")
-        .addFile("valve/Save/tiny.sav", "");
-    EXPECT_THAT(ReadTitleFiles(game.str(), "valve"), ElementsAre("A", "B"));
-    EXPECT_TRUE(ReadTitleFiles(game.str(), "none").empty());
-    const std::pair<const char*, std::string> fields[] = {
-        {"full", field}, {"short", "Half"}, {"tiny", ""}, {"missing", ""}};
-    for (const auto& [name, bytes] : fields)
-        EXPECT_EQ(ReadDescriptionField(game / ("valve/Save/"s + name + ".sav")), bytes) << name;
 }
 
 }  // namespace
