@@ -16,24 +16,12 @@ TEST(MapCycle, ParsesLinesWholeAndSavesThemWithCrLf) {
         std::vector<std::string> maps;
         std::string comments, saved;
     } cases[] = {
-        {"// first\r\narena\r\n\r\n// second\r\ncanyon\r\n",
-         {"arena", "canyon"},
-         "// first\r\n// second\r\n",
-         "// first\r\n// second\r\narena\r\ncanyon\r\n\r\n"},
-        {" // not a comment\r\nde dust \r\nlast",
-         {" // not a comment", "de dust ", "last"},
-         "",
-         " // not a comment\r\nde dust \r\nlast\r\n\r\n"},
+        {"//1\r\na\r\n\r\n//2\r\nb", {"a", "b"}, "//1\r\n//2\r\n", "//1\r\n//2\r\na\r\nb\r\n\r\n"},
+        {" //x\r\nd d \r\nz", {" //x", "d d ", "z"}, "", " //x\r\nd d \r\nz\r\n\r\n"},
         {"//end", {}, "//end\r\n", "//end\r\n\r\n"},
         {"a\n\0\0\0\r\nb\0c\n\0 \n"s, {"a", "b\0c"s, "\0 "s}, "", "a\r\nb\0c\r\n\0 \r\n\r\n"s},
-        {"// server\nde_dust\n\ncs_office\n",
-         {"de_dust", "cs_office"},
-         "// server\r\n",
-         "// server\r\nde_dust\r\ncs_office\r\n\r\n"},
-        {"de_dust\rcs_office\r\r\n\rlast",
-         {"de_dust", "cs_office", "last"},
-         "",
-         "de_dust\r\ncs_office\r\nlast\r\n\r\n"},
+        {"//s\na\n\nb\n", {"a", "b"}, "//s\r\n", "//s\r\na\r\nb\r\n\r\n"},
+        {"a\rb\r\r\n\rc", {"a", "b", "c"}, "", "a\r\nb\r\nc\r\n\r\n"},
         {"", {}, "", "\r\n"},
         {"\r\n\r\n", {}, "", "\r\n"},
     };
