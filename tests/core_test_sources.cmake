@@ -2,7 +2,6 @@
 set(QUORVANT_CORE_TEST_SOURCES
     app/files_test.cpp
     app/game_folder_test.cpp
-    app/wine_steam_test.cpp
     catalogue/bot_tables_test.cpp
     catalogue/descriptor_test.cpp
     catalogue/save_games_test.cpp

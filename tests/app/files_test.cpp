@@ -23,11 +23,6 @@ namespace fs = std::filesystem;
 using namespace ::quorvant::testing;
 using ::testing::ElementsAre;
 
-std::vector<std::string> Words(const std::string& text) {
-    std::istringstream in(text);
-    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
 TEST(WildcardMatch, MatchesStarsAndQuestionMarksInAnyCase) {
     const std::tuple<const char*, const char*, bool> rows[] = {
         {"*.gam", "LIBLIST.GAM", true},
@@ -43,6 +38,9 @@ TEST(WildcardMatch, MatchesStarsAndQuestionMarksInAnyCase) {
         EXPECT_EQ(WildcardMatch(pattern, name), matches) << pattern << " " << name;
 }
 
+// Ordinary visible entries, sorted as LessIgnoringCase does: letters by their small form, other
+// bytes as they are, a beginning before the longer name, and names alike but for case in one
+// fixed order; a large folder quickly. Names are found in any case.
 TEST(FileLists, ListOrdinaryVisibleEntriesSortedWithoutCaseAndFindNamesInAnyCase) {
     TempFolder temp;
     GameFolder game(temp.path());
@@ -58,20 +56,16 @@ TEST(FileLists, ListOrdinaryVisibleEntriesSortedWithoutCaseAndFindNamesInAnyCase
     EXPECT_FALSE(FileSearchMatches(game / "dlls/*.dll") || FileSearchMatches(game / "hlds.exe"));
 
     game.addFile("upper/LIBLIST.GAM").addFile("both/liblist.gam").addFile("both/LibList.gam");
-    EXPECT_PRED2(NamesSameFile, ResolveIgnoringCase(game / "upper", "liblist.gam"),
-                 game / "upper/LIBLIST.GAM");
+    std::error_code error;  // Windows may give any spelling of the one file
+    EXPECT_TRUE(fs::equivalent(ResolveIgnoringCase(game / "upper", "liblist.gam"),
+                               game / "upper/LIBLIST.GAM", error));
     EXPECT_EQ(ResolveIgnoringCase(game / "both", "liblist.gam"), game / "both/liblist.gam");
     EXPECT_EQ(ResolveIgnoringCase(game / "none", "liblist.gam"), game / "none/liblist.gam");
-}
 
-// Letters by their small form, other bytes as they are, a beginning before the longer name, and
-// names alike but for case in one fixed order; a large folder is listed quickly in that order.
-TEST(FileLists, SortNamesAsLessIgnoringCaseDoes) {
-    TempFolder temp;
-    GameFolder game(temp.path());
-    std::vector<std::string> ordered = Words(
+    std::istringstream words(
         "(None) 0 _under ab ABC alpha Beta m map_000 map_0001 map_0001.bsp map_00010.bsp "
         "Map_0002.bsp MAP_0003.bsp zzzzzzzz zzzzzzzzz1 ZZZZZZZZZ9");
+    std::vector<std::string> ordered{std::istream_iterator<std::string>(words), {}};
 #ifndef _WIN32
     ordered.push_back("\xe9t\xe9");
 #endif

@@ -27,28 +27,12 @@ TEST(SelectByText, SelectsTheFirstMatchFromTheTopOnceOrNothing) {
     list.addItems({"cstrike", "dod", "tfc", "valve"});
     QStringList selected;
     QObject::connect(&list, &QListWidget::currentRowChanged,
-                     [&](int row) { selected << (row < 0 ? "-" : list.item(row)->text()); });
-    const std::tuple<const char*, SelectRule, const char*> steps[] = {
-        {"tfc", SelectRule::Equal, "tfc"},
-        {"ricochet", SelectRule::Equal, "tfc"},
-        {"ricochet", SelectRule::AtLeast, "tfc"},   // the successor of a removed entry
-        {"Valve", SelectRule::AtLeast, "cstrike"},  // capitals sort first
-        {"zzz", SelectRule::AtLeast, "cstrike"}};
-    for (const auto& [saved, rule, current] : steps) {
-        SelectByText(&list, saved, rule);
-        EXPECT_EQ(list.currentItem()->text(), current) << saved;
-    }
+                     [&](int row) { selected << list.item(row)->text(); });
+    SelectByText(&list, "ricochet", SelectRule::Equal);
+    SelectByText(&list, "ricochet", SelectRule::AtLeast);  // the successor of a removed entry
+    SelectByText(&list, "Valve", SelectRule::AtLeast);     // capitals sort first
+    SelectByText(&list, "zzz", SelectRule::AtLeast);
     EXPECT_EQ(selected, QStringList({"tfc", "cstrike"}));
-
-    QListWidget empty;
-    SelectByText(&empty, "valve", SelectRule::AtLeast);
-    EXPECT_EQ(empty.currentRow(), -1);
-    QComboBox addresses;
-    addresses.addItems({"10.0.0.5", "192.0.2.7"});
-    addresses.setCurrentIndex(-1);
-    SelectByText(&addresses, "192.0.2.7", SelectRule::Equal);
-    SelectByText(&addresses, "192.0.2.70", SelectRule::Equal);
-    EXPECT_EQ(addresses.currentIndex(), 1);
 }
 
 QString Texts(const QListWidget* list) {
@@ -173,22 +157,24 @@ TEST_F(StartupTest, AFirstRunFindsANativeInstallInSteamsLibrary) {
     EXPECT_EQ(storedSetting("hl_path"), steamGame);
 }
 
-TEST_F(StartupTest, AnEmptyAnswerEndsTheProgramHavingForgottenTheWrongFolder) {
+// A wrong stored folder is reproached and forgotten; an empty answer then ends the program, and
+// nothing more is stored. Asked again, the splash loads the main window once while its question
+// is open.
+TEST_F(StartupTest, TheSplashEndsOnAnEmptyAnswerOrLoadsTheMainWindowOnce) {
     storeSetting("hl_path", temp / "moved");
-    bool ended = false;
-    frm_main splash(dialogs, desktop, [&ended] { ended = true; });
-    splash.Timer1_Timer();
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(dialogs.messages, QStringList({"Incorrect forder!"}));
-    EXPECT_EQ(dialogs.questions, QStringList({askLine}));
-    EXPECT_FALSE(splash.Timer1.isActive() || splash.mainWindow()->isVisible());
-    splash.mainWindow()->close();  // whatever happens to the window, nothing more is stored
-    EXPECT_EQ(storedSetting("hl_path"), "");
-    EXPECT_EQ(storedSetting("Last_onglet") + storedSetting("Language"), "");
-}
-
-TEST_F(StartupTest, TheSplashLoadsTheMainWindowOnceWhileItsQuestionIsOpen) {
-    storeSetting("hl_path", temp / "moved");
+    {
+        bool ended = false;
+        frm_main splash(dialogs, desktop, [&ended] { ended = true; });
+        splash.Timer1_Timer();
+        EXPECT_TRUE(ended);
+        EXPECT_EQ(dialogs.messages, QStringList({"Incorrect forder!"}));
+        EXPECT_EQ(dialogs.questions, QStringList({askLine}));
+        EXPECT_FALSE(splash.Timer1.isActive() || splash.mainWindow()->isVisible());
+        splash.mainWindow()->close();  // whatever happens to the window, nothing more is stored
+        EXPECT_EQ(
+            storedSetting("hl_path") + storedSetting("Last_onglet") + storedSetting("Language"),
+            "");
+    }
     dialogs.answers = {FromBytes(game.str())};
     frm_main splash(dialogs, desktop, [] { FAIL() << "the program ended"; });
     bool waited = false;  // once: a second question must not wait again
@@ -204,7 +190,7 @@ TEST_F(StartupTest, TheSplashLoadsTheMainWindowOnceWhileItsQuestionIsOpen) {
     for (QWidget* widget : QApplication::topLevelWidgets())
         mainWindows += bool(qobject_cast<Form1*>(widget));
     EXPECT_EQ(mainWindows, 1);
-    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(dialogs.questions, QStringList({askLine, askLine}));
     EXPECT_FALSE(splash.isVisible() || splash.Timer1.isActive());
 }
 

@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QListWidget>
 #include <QTimer>
 #include <QWindow>
 
-#include "support/ui_fixture.h"
+#include "launch/game_panels.h"
 #include "ui/shape.h"
 
 namespace quorvant {
@@ -25,55 +23,8 @@ QStringList Entries(const QAbstractItemModel* list) {
     return entries;
 }
 
-std::string SaveFile(std::string description, const std::string& time) {
-    description.resize(65, ' ');
-    return std::string(4242, '\x01') + description + time + std::string(100, '\0');
-}
-
-class ModSelectionTest : public ::quorvant::testing::WindowTest {
+class ModSelectionTest : public ::quorvant::testing::GamePanelsTest {
   protected:
-    Form1* form = nullptr;
-
-    ModSelectionTest() {
-        game.addExecutable()
-            .addMod("cstrike",
-                    "game \"Counter-Strike\"\r\nversion \"1.6\"\r\nurl_info \"cs.example\"")
-            .addFile("cstrike/maps/DE_DUST.TXT", "Dust\r\nSand everywhere\r\n")
-            .addFile("cstrike/maps/as_oilrig.txt", "no line end")
-            .addFile("cstrike/maps/cs_unix.txt", "Unix\nsecond\n")
-            .addFile("cstrike/maps/de_mac.txt", "Mac\rsecond\r")
-            .addFile("cstrike/mapcycle.txt", "de_dust\r\ncs_office\r\nde_aztec\r\n")
-            .addFile("cstrike/game.cfg", "\"mp_timelimit\" \"35\"\r\n")
-            .addMod("tfc", "game \"TFC\"\r\n")
-            .addMod("valve",
-                    "game \"Half-Life\"\r\nstartmap \"c0a0\"\r\ntrainmap \"t0a0\"\r\n"
-                    "version \"1.1\"\r\nurl_info \"https://hl.example\"\r\n")
-            .addFile("valve/SAVE/quick.sav", SaveFile("#C1A0TITLE", "12:34"))
-            .addFile("valve/SAVE/autosave.sav", SaveFile("", "00:42"))
-            .addFile("valve/SAVE/broken.sav", "too short")
-            .addFile("valve/SAVE/Half-Life-001.sav", SaveFile("#C0A0TITLE", "01:16"))
-            // The title files: the one in the resource folder first.
-            .addFile("valve/Resource/Titles.txt", "C0A0TITLE\n{\nINBOUND\n}\n")
-            .addFile("valve/titles.txt", "$effect 2\nC0A0TITLE\n{\nNOT\n}\nC1A0TITLE\n{\nLAB\n}\n")
-            .addMod("gearbox",
-                    "startmap \"of0a0\"\r\ntrainingmap \"ofboot0\"\r\ntrainmap \"no\"\r\n")
-            .addMod("nomaps", "// startmap to come\r\n");
-        for (const char* file :
-             {"cstrike/dlls/mp.dll", "cstrike/dlls/HPB_bot.dll", "cstrike/dlls/mp2.dll",
-              "cstrike/dlls/podbot.dll", "cstrike/maps/de_dust.bsp", "cstrike/maps/as_oilrig.bsp",
-              "cstrike/maps/cs_unix.bsp", "cstrike/maps/Cs_office.bsp", "cstrike/maps/de_mac.bsp",
-              "tfc/dlls/tfc.dll", "tfc/dlls/hpb_bot.dll", "tfc/dlls/readme.txt",
-              "valve/dlls/HPB_bot.dll", "valve/SAVE/notes.txt"})
-            game.addFile(file);
-        storeSetting("hl_path", game.str());
-        storeSetting("Last_Mod_Mplayer", "cstrike");
-        form = &loadMainWindow();
-    }
-
-    static void select(QListWidget* list, const char* mod) {
-        list->clearSelection();
-        list->setCurrentItem(list->findItems(QLatin1String(mod), Qt::MatchExactly).value(0));
-    }
     QStringList mapChoices() const {
         return {form->Label31->tag(), form->Label32->tag(),
                 form->Label31->isHidden() ? "hidden" : "shown",
@@ -109,8 +60,8 @@ TEST_F(ModSelectionTest, TheCreatePanelShowsTheModsInformationMapsAndTitles) {
                            form->lbl_info_URL->text()}),
               QStringList({"Counter-Strike", "1.6", "cs.example"}));
     EXPECT_EQ(Entries(form->lst_maps->model()),
-              QStringList({"(None)", "as_oilrig.bsp", "Cs_office.bsp", "cs_unix.bsp", "de_dust.bsp",
-                           "de_mac.bsp"}));
+              QStringList({"(None)", "arena.bsp", "as_oilrig.bsp", "Cs_office.bsp", "cs_unix.bsp",
+                           "de_dust.bsp", "de_mac.bsp"}));
     EXPECT_EQ(form->lst_maps->currentIndex(), 0);
     // A title is the first line of the map's text file, ended by CR or LF.
     const std::pair<const char*, const char*> titles[] = {
@@ -180,6 +131,7 @@ TEST_F(ModSelectionTest, TheSinglePlayerPanelShowsTheModsMapsAndSavedGames) {
 }
 
 TEST_F(ModSelectionTest, TheModActionsOpenTheSelectedModsFilesWindowsAndLinks) {
+    select(form->lst_mods, "cstrike");
     form->Label29_Click();
     EXPECT_EQ(desktop.editedFiles,
               std::vector<std::string>{form->WindowsFolder + " | " + (game / "cstrike/motd.txt")});

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
-#include <QComboBox>
 #include <QDeadlineTimer>
-#include <QLineEdit>
 #include <QNetworkDatagram>
 #include <QRegularExpression>
 #include <QTest>
@@ -14,10 +12,9 @@
 #include <functional>
 #include <map>
 
-#include "app/file_system.h"
+#include "launch/game_panels.h"
 #include "launch/history_status_delegate.h"
 #include "support/server_replies.h"
-#include "support/ui_fixture.h"
 
 namespace quorvant {
 namespace {
@@ -84,16 +81,8 @@ std::map<std::string, std::string> Files(const std::filesystem::path& root) {
 // A status with its round trip written as N.
 QString Shown(QString status) { return status.replace(QRegularExpression("\\d+ ms$"), "N ms"); }
 
-class JoinStatusTest : public ::quorvant::testing::WindowTest {
+class JoinStatusTest : public ::quorvant::testing::GamePanelsTest {
   protected:
-    Form1* form = nullptr;
-
-    JoinStatusTest() {
-        game.addExecutable();
-        storeSetting("hl_path", game.str());
-        form = &loadMainWindow();
-    }
-
     QString line() const { return Shown(form->lbl_join_status->text()); }
     // Shows the join panel on `address`, which it asks at once.
     void joinOn(const QString& address, const QString& port = {}) {
@@ -171,8 +160,8 @@ TEST_F(JoinStatusTest, ShowsEachServersStatusAndAsksTheJoinedOneEveryTenSeconds)
     // What servers say is shown, never stored, and changes nothing of the join.
     EXPECT_EQ(Files(temp.path()), files);
     form->btn_go_Click();
-    EXPECT_EQ(desktop.onlyCommandLine(),
-              JoinPath(game.str(), "hl.exe") + " +connect " + joined.address().toStdString());
+    EXPECT_EQ(desktop.onlyCommandLine(), JoinPath(game.str(), "hl.exe") + " -console +connect " +
+                                             joined.address().toStdString());
 }
 
 TEST_F(JoinStatusTest, AsksOnlyWhileThePanelShowsAndNothingBeyondThisMachine) {

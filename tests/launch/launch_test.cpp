@@ -2,98 +2,24 @@
 // starts, and every launch it refuses.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 #include <filesystem>
 
-#include "app/file_system.h"
+#include "launch/game_panels.h"
 #include "serverconfig/frm_mapcycle.h"
 #include "support/ordinary_user.h"
-#include "support/ui_fixture.h"
-#include "ui/selection.h"
 #include "ui/shape.h"
 
 namespace quorvant {
 namespace {
 
 namespace fs = std::filesystem;
-using ::quorvant::testing::FocusByTab;
-using ::quorvant::testing::ReadFile;
+using namespace ::quorvant::testing;
+using LaunchTest = GamePanelsTest;
 
-constexpr char kCstrike[] = "game \"Counter-Strike\"\r\ngamedll \"dlls\\mp.dll\"\r\n";
-constexpr char kWithBot[] = "game \"Counter-Strike\"\r\ngamedll \"dlls\\HPB_bot.dll\"\r\n";
-constexpr char kValve[] = "startmap \"begin1\"\r\ntrainmap \"train1\"\r\ngamedll \"hl.dll\"";
-const std::string kLatin1Mod = "caf\xe9";  // not valid UTF-8
-
-class LaunchTest : public ::quorvant::testing::WindowTest {
-  protected:
-    Form1* form = nullptr;
-    std::string junk = std::string(3000, '\0');
-
-    LaunchTest() {
-        for (std::size_t i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>(i * 37 + 11);
-        const std::string save = std::string(4242, '\0') + std::string(65, 'T') + "01:00";
-        game.addExecutable()
-            .addMod("cstrike", kCstrike)
-            .addMod("tfc", "")
-            .addFile("tfc/mapcycle.txt", "de_dust\r\n")
-            .addMod("valve", kValve)
-            .addFile("valve/Save/autosave.sav", save)
-            .addFile("valve/Save/quick.sav", save)
-            .addMod("gearbox", "startmap \"of0a0\"")
-            .addMod(kLatin1Mod, junk);
-        for (const std::string file : {"cstrike/dlls/mp.dll", "cstrike/dlls/HPB_bot.dll",
-                                       "cstrike/maps/arena.bsp", "caf\xe9/maps/d\xe9p\xf4t.bsp"})
-            game.addFile(file);
-        storeSetting("hl_path", game.str());
-        form = &loadMainWindow();
-        form->coche_console_Click();
-    }
-
-    // Selects the entry of `entry`'s bytes; none, and no current entry, for another text.
-    void select(QListWidget* list, const std::string& entry) {
-        list->clearSelection();
-        list->setCurrentRow(-1);
-        for (int row = 0; row < list->count(); ++row) {
-            const QListWidgetItem* item = list->item(row);
-            if (EntryBytes(item->data(Qt::UserRole), item->text()) == entry)
-                list->setCurrentRow(row);
-        }
-    }
-    void create(const std::string& mod, const char* bot = nullptr, int map = 0) {
-        form->Label18_Click();
-        form->Label23_Click();
-        select(form->lst_mods, mod);
-        if (bot) select(form->lst_bots, bot);
-        form->lst_maps->setCurrentIndex(map);
-    }
-    void join(const char* address, const char* port = "", const char* password = "") {
-        form->Label18_Click();
-        form->Label22_Click();
-        form->txt_ip->setEditText(address);
-        form->txt_port_join->setText(port);
-        form->txt_password->setText(password);
-    }
-    void alone(const char* mod, void (Form1::*start)(), int save = -1) {
-        form->Label17_Click();
-        select(form->lst_mods_solo, mod);
-        (form->*start)();
-        form->lst_solo_save->setCurrentRow(save);
-    }
-    // GO!, which must start the game folder's `command` in the game folder.
-    void go(const std::string& command) {
-        desktop.starts.clear();
-        form->btn_go_Click();
-        EXPECT_EQ(desktop.onlyCommandLine(), JoinPath(game.str(), command));
-        EXPECT_EQ(desktop.starts.back().workingFolder, game.str());
-        EXPECT_EQ(dialogs.messages, QStringList());
-    }
-    void expectStored(std::initializer_list<std::pair<const char*, const char*>> settings) {
-        for (const auto& [name, value] : settings) EXPECT_EQ(storedSetting(name), value) << name;
-    }
-};
+constexpr char kWithBot[] =
+    "game \"Counter-Strike\"\r\nversion \"1.6\"\r\nurl_info \"cs.example\"\r\n"
+    "gamedll \"dlls\\HPB_bot.dll\"\r\n";
 
 // One launch after the other, as a user would: each changes only what it names.
 TEST_F(LaunchTest, EachPanelStartsTheGameOnItsCommandLine) {
@@ -133,13 +59,13 @@ TEST_F(LaunchTest, EachPanelStartsTheGameOnItsCommandLine) {
     go("hl.exe -console -game valve +map c1a0 +skill 2");
     expectStored({{"Last_Mod_Single", "valve"}});
     alone("valve", &Form1::Label32_Click);
-    go("hl.exe -console -game valve +map train1");
+    go("hl.exe -console -game valve +map t0a0");
     form->coche_dedicated_Click();                 // no client options, but the game's own program
     alone("gearbox", &Form1::coche_skill3_Click);  // which offers no intro box to skip
     go("hl.exe -game gearbox +map of0a0 +skill 3");
     expectStored({{"Last_Mod_Single", "gearbox"}});
     form->coche_dedicated_Click();
-    alone("valve", &Form1::lbl_load_Click, 1);
+    alone("valve", &Form1::lbl_load_Click, 3);
     go("hl.exe -console -game valve -toconsole +exec quorvant.cfg");
     EXPECT_EQ(ReadFile(game / "valve/quorvant.cfg"), "load quick.sav\r\n");
 }
@@ -200,9 +126,9 @@ TEST_F(LaunchTest, RefusedLaunchesStoreTheSettingsAndSwitchTheBotFirst) {
     refused({"Can't write quorvant.cfg!"});
     // The saved game must still be the file shown at its place, or another one would load.
     alone("valve", &Form1::lbl_load_Click, 0);
-    fs::remove(game / "valve/Save/autosave.sav");
+    fs::remove(game / "valve/SAVE/autosave.sav");
     refused({"The saved games have changed. Please select the saved game again."});
-    EXPECT_EQ(form->lst_solo_save->count(), 1);  // the list shows the folder as it is now
+    EXPECT_EQ(form->lst_solo_save->count(), 3);  // the list shows the folder as it is now
     EXPECT_TRUE(form->Shape_load->isFilled());
 }
 
@@ -240,7 +166,7 @@ TEST_F(LaunchTest, ModFilesAnOrdinaryUserCannotWriteOrRead) {
         {"tfc", all},
         {"tfc/mapcycle.txt", others_write},
         {"valve/liblist.gam", none},
-        {"valve/Save/quick.sav", none}};
+        {"valve/SAVE/quick.sav", none}};
     for (const auto& [file, mode] : modes) fs::permissions(game / file, mode);
     EXPECT_TRUE(::quorvant::testing::AsOrdinaryUser([&] {
         create("cstrike", "HPB Bot");
@@ -257,7 +183,7 @@ TEST_F(LaunchTest, ModFilesAnOrdinaryUserCannotWriteOrRead) {
                dialogs.messages ==
                    QStringList({"Can't write DLL!", "Can't write DLL!", "Can't write mapcycle!"}) &&
                form->Label31->tag().isEmpty() &&
-               form->lst_solo_save->item(1)->text() == QStringLiteral("[Quick] quick");
+               form->lst_solo_save->item(3)->text() == QStringLiteral("[Quick] quick");
     }));
     EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), kCstrike);
     EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"), "de_dust\r\n");

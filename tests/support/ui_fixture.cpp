@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include "app/settings.h"
+#include "app/settings_names.h"
 
 namespace quorvant::testing {
 
@@ -42,6 +43,15 @@ Form1& WindowTest::loadMainWindow() {
     window = std::make_unique<Form1>(dialogs, desktop);
     EXPECT_TRUE(window->Form_Load());
     return *window;
+}
+
+MainWindowTest::MainWindowTest() {
+    game.addExecutable()
+        .addMod("cstrike", "game \"Counter-Strike\"\r\nurl_info \"www.cs.example\"\r\n")
+        .addFile("cstrike/maps/arena.bsp")
+        .addMod("valve", "game \"Half-Life\"\r\nstartmap \"c0a0\"\r\ntrainmap \"t0a0\"\r\n");
+    storeSetting(settings::kHlPath, game.str());
+    form = &loadMainWindow();
 }
 
 }  // namespace quorvant::testing

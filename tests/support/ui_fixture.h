@@ -75,4 +75,12 @@ class WindowTest : public ::testing::Test {
     std::unique_ptr<Form1> window;
 };
 
+// The main window loaded on a game with a multiplayer mod (its site and a map) and a
+// single-player one (its new game and training maps).
+class MainWindowTest : public WindowTest {
+  protected:
+    MainWindowTest();
+    Form1* form = nullptr;
+};
+
 }  // namespace quorvant::testing

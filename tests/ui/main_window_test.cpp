@@ -1,63 +1,80 @@
+// The main window and its tool windows with the mouse and with the keyboard: shape, tabs, boxes,
+// options, buttons; Tab order, Space and Enter, arrow keys, what screen readers are told, and
+// GO!'s copied command line and its launch feedback.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
-#include <QFrame>
+#include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
-#include "app/settings_names.h"
+#include "serverconfig/frm_mapcycle.h"
+#include "serverconfig/frm_serveur.h"
 #include "support/ui_fixture.h"
+#include "ui/launch_feedback.h"
 #include "ui/shape.h"
 
 namespace quorvant {
 namespace {
 
-using ::quorvant::testing::WindowTest;
+using ::quorvant::testing::MainWindowTest;
+using ::quorvant::testing::ReadFile;
 
-bool Shown(const QWidget* widget) { return !widget->isHidden(); }
+// Whether the box is on; its picture must say the same.
+bool Checked(const Form1& form, const PictureBox* box) {
+    const bool on = box->tag() == QLatin1String("1");
+    EXPECT_EQ(on, box->showsPictureOf(*form.HLCoche1)) << box->objectName().toStdString();
+    return on;
+}
 
-class MainWindowTest : public WindowTest {
-  protected:
-    Form1* form = nullptr;
-
-    MainWindowTest() {
-        game.addExecutable().addMod("valve", "startmap \"c0a0\"");
-        storeSetting(settings::kHlPath, game.str());
-        form = &loadMainWindow();
+// The difficulty options' states, then the ways to start's ("1" when chosen); each option's
+// picture must say the same.
+std::string Chosen(const Form1& form) {
+    std::string state;
+    for (const PictureBox* option : {form.coche_skill1, form.coche_skill2, form.coche_skill3}) {
+        state += option->tag().toStdString();
+        EXPECT_EQ(option->tag() == QLatin1String("1"), option->showsPictureOf(*form.HLOption1));
     }
+    for (const Shape* start : {form.Shape_game, form.Shape_training, form.Shape_load})
+        state += start->isFilled() ? '1' : '0';
+    return state;
+}
 
-    bool checked(PictureBox* box) const {
-        const bool on = box->tag() == QLatin1String("1");
-        EXPECT_EQ(on, box->showsPictureOf(*form->HLCoche1)) << box->objectName().toStdString();
-        return on;
+void Press(QWidget* control, Qt::Key key) {
+    control->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(control, key);
+}
+
+// The names of the controls that Tab visits from `first` until it comes back to it.
+std::string TabCycle(QWidget& window, QWidget* first) {
+    window.show();
+    first->setFocus(Qt::TabFocusReason);
+    std::string visited;
+    for (QWidget* at = first; visited.size() < 1000;) {
+        visited += at->objectName().toStdString() + " ";
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = window.focusWidget();
+        if (!at || at == first) break;
     }
-};
+    return visited;
+}
 
-TEST_F(MainWindowTest, IsABorderlessFixedWindowHoldingEveryNamedControl) {
+TEST_F(MainWindowTest, IsABorderlessFixedWindowWhosePanelsShowItsPicture) {
     EXPECT_EQ(form->size(), QSize(609, 377));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Quorvant"));
-    // The controls that show no text and take no focus: the language test sees the names of the
-    // others in what the windows show, the keyboard test in Tab's order.
-    const QString names = QStringLiteral(
-        "Shape_Server Shape_Client Shape_General Line1 Line2 Line3 Line4 Line5 HLCoche0 HLCoche1 "
-        "HLOption0 HLOption1 Frame_mplayer Img_frame_mplayer Shape7 Shape6 Frame_server "
-        "img_frame_server Shape14 Shape9 Shape15 Frame_Join img_frame_join Frame_single "
-        "Img_frame_single Shape_game Shape_training Shape_load frame_config img_frame_config");
-    for (const QString& name : names.split(' '))
-        EXPECT_NE(form->findChild<QWidget*>(name), nullptr) << name.toStdString();
-    EXPECT_EQ(form->Image1->size(), QSize(33, 17));
-    EXPECT_EQ(form->Image3->picture().size(), QSize(16, 14));
-    EXPECT_EQ(form->HLCoche0->picture().size(), QSize(19, 19));
-    EXPECT_EQ(form->txt_password->echoMode(), QLineEdit::Password);
     form->txt_password->setText(QStringLiteral("pässword"));
     EXPECT_EQ(form->txt_password->displayText(), QStringLiteral("********"));
     // The panels are backed by the window's picture, so that they look transparent.
     EXPECT_EQ(form->Img_frame_single->pos(), -form->Frame_single->pos());
     EXPECT_EQ(form->img_frame_join->pos(), -form->Frame_mplayer->pos() - form->Frame_Join->pos());
-    EXPECT_EQ(form->img_frame_server->picture().size(), QSize(609, 377));
+    EXPECT_EQ(form->img_frame_server->picture().size(), form->size());
 }
 
 // A pressed tab is highlighted until its release. After each click, the panels shown (multiplayer,
@@ -68,7 +85,7 @@ TEST_F(MainWindowTest, TabsSwitchPanelsAndTheMultiplayerPanelKeepsItsSubPanel) {
         std::string state;
         for (const QWidget* panel : {form->Frame_mplayer, form->Frame_server, form->Frame_Join,
                                      form->Frame_single, form->frame_config})
-            state += Shown(panel) ? '1' : '0';
+            state += panel->isHidden() ? '0' : '1';
         state += ' ';
         for (const QLabel* tab :
              {form->Label18, form->Label17, form->Label16, form->Label23, form->Label22})
@@ -91,6 +108,7 @@ TEST_F(MainWindowTest, TabsSwitchPanelsAndTheMultiplayerPanelKeepsItsSubPanel) {
     }
 }
 
+// Only a left press and release inside click; each click of a double click toggles once.
 TEST_F(MainWindowTest, BoxesAndCaptionsToggleAndDoubleClicksLeaveThemAsTheyWere) {
     for (const auto& [box, caption] :
          {std::pair{form->coche_dev, form->Label6}, std::pair{form->coche_console, form->Label7},
@@ -99,62 +117,61 @@ TEST_F(MainWindowTest, BoxesAndCaptionsToggleAndDoubleClicksLeaveThemAsTheyWere)
           std::pair{form->coche_skip_intro, form->lbl_skip_intro}}) {
         SCOPED_TRACE(box->objectName().toStdString());
         QTest::mouseClick(box, Qt::RightButton);
-        EXPECT_FALSE(checked(box));
         QTest::mouseClick(caption, Qt::MiddleButton);
-        EXPECT_FALSE(checked(box));
+        QTest::mousePress(box, Qt::RightButton);
+        QTest::mouseRelease(box, Qt::LeftButton);
+        QTest::mousePress(caption, Qt::LeftButton);
+        QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(-5, -5));
+        EXPECT_FALSE(Checked(*form, box));
         QTest::mouseClick(box, Qt::LeftButton);
-        EXPECT_TRUE(checked(box));
+        EXPECT_TRUE(Checked(*form, box));
         QTest::mouseClick(caption, Qt::LeftButton);
-        EXPECT_FALSE(checked(box));
+        EXPECT_FALSE(Checked(*form, box));
         QTest::mouseDClick(box, Qt::LeftButton);
-        EXPECT_TRUE(checked(box));  // the first click's toggle alone
+        EXPECT_TRUE(Checked(*form, box));  // the first click's toggle alone
         QTest::mouseRelease(box, Qt::LeftButton);
         QTest::mouseClick(caption, Qt::LeftButton);
         QTest::mouseDClick(caption, Qt::LeftButton);
         QTest::mouseRelease(caption, Qt::LeftButton);
-        EXPECT_TRUE(checked(box));  // click, then double click: back to on
+        EXPECT_TRUE(Checked(*form, box));  // click, then double click: back to on
     }
+    form->coche_dev->setPicture(QPixmap());  // a box without picture turns off first
+    form->coche_dev_Click();
+    EXPECT_FALSE(Checked(*form, form->coche_dev));
 }
 
-TEST_F(MainWindowTest, ABoxWithoutPictureTurnsOffFirst) {
-    form->coche_dev->setPicture(QPixmap());
-    form->coche_dev->setTag(QStringLiteral("1"));
-    form->coche_dev_Click();
-    EXPECT_EQ(form->coche_dev->tag(), QStringLiteral("0"));
-    EXPECT_TRUE(form->coche_dev->showsPictureOf(*form->HLCoche0));
-    form->coche_dev_Click();
-    EXPECT_EQ(form->coche_dev->tag(), QStringLiteral("1"));
-}
-
-// Exactly one difficulty and one way to start are chosen; a double click itself chooses nothing.
+// Exactly one difficulty and one way to start are chosen, by a click or by the arrow keys, which
+// go round; a double click itself chooses nothing.
 TEST_F(MainWindowTest, EachGroupOfOptionsHasOneChoice) {
-    auto chosen = [this] {
-        std::string state;
-        for (PictureBox* option : {form->coche_skill1, form->coche_skill2, form->coche_skill3}) {
-            state += option->tag().toStdString();
-            EXPECT_EQ(option->tag() == QLatin1String("1"),
-                      option->showsPictureOf(*form->HLOption1));
-        }
-        for (const Shape* start : {form->Shape_game, form->Shape_training, form->Shape_load})
-            state += start->isFilled() ? '1' : '0';
-        return state;
-    };
-    EXPECT_EQ(chosen(), "010000");
+    EXPECT_EQ(Chosen(*form), "010000");
+    form->Label17_Click();
+    form->lst_mods_solo->setCurrentRow(0);
     form->lbl_skill1_Click();
     form->lbl_load_Click();
-    EXPECT_EQ(chosen(), "100001");
+    EXPECT_EQ(Chosen(*form), "100001");
     form->coche_skill3_Click();
     form->Label32_Click();
-    EXPECT_EQ(chosen(), "001010");
+    EXPECT_EQ(Chosen(*form), "001010");
     QTest::mouseDClick(form->lbl_skill2, Qt::LeftButton);
-    EXPECT_EQ(chosen(), "001010");
+    EXPECT_EQ(Chosen(*form), "001010");
     QTest::mouseClick(form->lbl_skill2, Qt::LeftButton);
     form->Label31_Click();
-    EXPECT_EQ(chosen(), "010100");
+    EXPECT_EQ(Chosen(*form), "010100");
+    Press(form->Label32, Qt::Key_Space);
+    EXPECT_EQ(Chosen(*form), "010010");
+    Press(form->Label32, Qt::Key_Up);
+    EXPECT_EQ(form->focusWidget(), form->Label31);
+    Press(form->coche_skill2, Qt::Key_Down);
+    EXPECT_EQ(Chosen(*form), "001100");
+    QTest::keyClick(form->focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(Chosen(*form), "100100");
 }
 
 // Any button sinks them; only the left one clicks, last, when closing the window does no harm.
-TEST_F(MainWindowTest, PressedButtonsSinkAndAlwaysComeBack) {
+TEST_F(MainWindowTest, PressedButtonsSinkAndAlwaysComeBackAndTheWindowButtonsWork) {
+    form->Image3_Click();
+    EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
+    form->showNormal();
     QWidget* const controls[] = {form->btn_go, form->Image1, form->Image2, form->Label1};
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
         for (QWidget* control : controls) {
@@ -172,10 +189,15 @@ TEST_F(MainWindowTest, PressedButtonsSinkAndAlwaysComeBack) {
             EXPECT_EQ(control->pos(), home);
         }
         if (button == Qt::LeftButton) continue;
+        QTest::mouseClick(form->Image4, button);
         EXPECT_TRUE(form->isVisible());                       // Close did not close
         EXPECT_EQ(form->Image1->tag(), QStringLiteral("1"));  // the French flag did nothing
         EXPECT_TRUE(desktop.starts.empty());                  // GO! started nothing
     }
+    EXPECT_FALSE(form->isVisible());
+    form->show();
+    QTest::mouseClick(form->Image4, Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
 }
 
 // The background drags the window by the point it grabbed; a press on a control drags nothing.
@@ -197,16 +219,122 @@ TEST_F(MainWindowTest, DraggingKeepsTheGrabbedPointUnderThePointer) {
     EXPECT_EQ(form->pos(), QPoint(490, 388));
 }
 
-TEST_F(MainWindowTest, TheWindowButtonsMinimiseAndClose) {
-    form->Image3_Click();
-    EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
-    form->showNormal();
-    form->Label17_Click();
-    QTest::mouseClick(form->Image4, Qt::RightButton);
-    EXPECT_TRUE(form->isVisible());
-    form->Image4_Click();
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(storedSetting(settings::kLastTab), "3");
+// Each panel of the main window between the window's own controls and its foot, then the tool
+// windows.
+TEST_F(MainWindowTest, TabVisitsEveryControlOfEachWindowInReadingOrder) {
+    const std::pair<void (Form1::*)(), std::string> panels[] = {
+        {&Form1::Label23_Click,
+         "Label23 Label22 lst_mods lst_bots Label28 Label19 Label29 lbl_info_URL lst_maps "
+         "txt_max_players txt_port_server coche_dedicated "},
+        {&Form1::Label22_Click, "Label23 Label22 txt_ip txt_port_join txt_password "},
+        {&Form1::Label17_Click,
+         "lst_mods_solo lbl_solo_url Label31 Label32 coche_skip_intro lst_solo_save coche_skill1 "
+         "coche_skill2 coche_skill3 "},
+        {&Form1::Label16_Click,
+         "txt_hl txt_hlexe coche_dev coche_console coche_ping coche_memoire txt_memoire "}};
+    for (const auto& [tab, panel] : panels) {
+        (form->*tab)();
+        form->lst_mods_solo->setCurrentRow(0);
+        EXPECT_EQ(
+            TabCycle(*form, form->Image1),
+            "Image1 Image2 Image3 Image4 Label18 Label17 Label16 " + panel + "Label1 btn_go ");
+    }
+    frm_serveur options(*form, dialogs);
+    options.Form_Load();
+    EXPECT_EQ(TabCycle(options, options.txt_timelimit),
+              "txt_timelimit txt_fraglimit txt_hostname Text1 coche_friendly_fire coche_footsteps "
+              "coche_weapons_stay coche_force_respawn coche_flashlight coche_log coche_lan "
+              "coche_upload coche_download Label4 Label5 ");
+    frm_mapcycle cycle(*form, dialogs);
+    cycle.Form_Load();
+    EXPECT_EQ(TabCycle(cycle, cycle.lst_maps),
+              "lst_maps Image1 Image2 Label2 txt_ajout Label1 Label3 Label4 ");
+}
+
+TEST_F(MainWindowTest, SpaceAndEnterRunWhatAClickRuns) {
+    form->show();
+    Press(form->Label16, Qt::Key_Return);  // tab
+    EXPECT_TRUE(form->frame_config->isVisible());
+    Press(form->coche_dev, Qt::Key_Space);  // check box
+    EXPECT_EQ(form->coche_dev->tag(), QStringLiteral("1"));
+    Press(form->Image2, Qt::Key_Enter);  // flag
+    EXPECT_EQ(form->Image1->tag(), QStringLiteral("0"));
+    Press(form->Label18, Qt::Key_Space);
+    Press(form->Label22, Qt::Key_Space);  // sub-tab
+    EXPECT_TRUE(form->Frame_Join->isVisible());
+    Press(form->Label23, Qt::Key_Return);
+    Press(form->lbl_info_URL, Qt::Key_Space);  // link
+    EXPECT_EQ(desktop.openedAddresses, std::vector<std::string>{"http://www.cs.example"});
+    Press(form->Label17, Qt::Key_Space);
+    form->lst_mods_solo->setCurrentRow(0);
+    Press(form->btn_go, Qt::Key_Space);  // button
+    EXPECT_EQ(desktop.onlyCommandLine(),
+              JoinPath(game.str(), "hl.exe") + " -dev -game valve +map c0a0 +skill 2");
+}
+
+TEST_F(MainWindowTest, ScreenReadersHearEachControlsRoleNameAndState) {
+    const auto spoken = &QAccessible::queryAccessibleInterface;
+    const std::tuple<QWidget*, QAccessible::Role, const char*> rows[] = {
+        {form->btn_go, QAccessible::Button, "GO!"},
+        {form->Image3, QAccessible::Button, "Minimize"},
+        {form->Label18, QAccessible::PageTab, "MULTIPLAYER"},
+        {form->lbl_info_URL, QAccessible::Link, "www.cs.example"},
+        {form->coche_dev, QAccessible::CheckBox, "Developer mode"},
+        {form->coche_skill3, QAccessible::RadioButton, "Hard"},
+        {form->lbl_load, QAccessible::RadioButton, "Load saved game"},
+    };
+    for (const auto& [control, role, name] : rows) {
+        ASSERT_NE(spoken(control), nullptr) << name;
+        EXPECT_EQ(spoken(control)->role(), role) << name;
+        EXPECT_EQ(spoken(control)->text(QAccessible::Name), QString::fromUtf8(name));
+    }
+    form->Image2_Click();  // names follow the language shown
+    EXPECT_EQ(spoken(form->Image3)->text(QAccessible::Name), QStringLiteral("Réduire"));
+    EXPECT_EQ(spoken(form->coche_skill3)->text(QAccessible::Name), QStringLiteral("Difficile"));
+    QAccessibleInterface* box = spoken(form->coche_dev);
+    EXPECT_FALSE(box->state().checked);
+    form->coche_dev_Click();
+    EXPECT_TRUE(box->state().checked);
+    EXPECT_TRUE(spoken(form->coche_skill2)->state().checked);
+    EXPECT_TRUE(spoken(form->Label18)->state().selected);
+    EXPECT_FALSE(spoken(form->Label17)->state().selected);
+    box->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form->coche_dev->tag(), QStringLiteral("0"));
+}
+
+TEST_F(MainWindowTest, CopyingTheCommandLineStartsStoresAndWritesNothing) {
+    form->lst_maps->setCurrentIndex(form->lst_maps->findText("arena.bsp"));
+    form->txt_max_players->setText("12");
+    const auto files = [this] {
+        return ReadFile(temp.path() / "config/Velmarsh Software/Quorvant.ini") +
+               ReadFile(game / "cstrike/liblist.gam");
+    };
+    const std::string before = files();
+    form->copyCommandLine();
+    EXPECT_TRUE(desktop.starts.empty());
+    EXPECT_EQ(files(), before);
+    const QString copied = QGuiApplication::clipboard()->text();
+
+    form->btn_go_Click();
+    EXPECT_EQ(copied.toStdString(), desktop.onlyCommandLine());
+    EXPECT_TRUE(form->launchFeedback->isShowing());
+    EXPECT_EQ(form->launchFeedback->line()->toolTip(), "Started: " + copied);
+    EXPECT_TRUE(form->Label20->isHidden());  // covered while it shows
+
+    QString offered;  // what the menu of a right click on GO! offers
+    QTimer::singleShot(0, [&offered] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            offered = menu->actions().value(0)->text();
+            menu->close();
+        }
+    });
+    form->btn_go_ContextMenu(QPoint(4, 4));
+    EXPECT_EQ(offered, QStringLiteral("Copy command line"));
+
+    form->Label22_Click();  // nothing to copy where GO! would start nothing
+    form->copyCommandLine();
+    EXPECT_EQ(dialogs.messages, QStringList("Enter an IP adresse"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
 }
 
 }  // namespace

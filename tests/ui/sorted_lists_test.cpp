@@ -10,39 +10,27 @@
 namespace quorvant {
 namespace {
 
-const QStringList kAdded = {"mp.dll", "Rambot", "(None)", "android.dll", "HPB Bot", "0day.dll"};
-const QStringList kSorted = {"(None)", "0day.dll", "android.dll", "HPB Bot", "mp.dll", "Rambot"};
+class AddSortedTest : public ::testing::TestWithParam<bool> {};
 
-TEST(AddSortedEntry, KeepsListsInOrderWithoutRegardToCase) {
-    QListWidget list;
-    QComboBox dropDown;
-    for (const QString& text : kAdded) {
-        AddSortedEntry(&list, text);
-        AddSortedEntry(&dropDown, text);
-    }
-    QStringList entries, dropDownEntries;
-    for (int row = 0; row < list.count(); ++row) entries << list.item(row)->text();
-    for (int row = 0; row < dropDown.count(); ++row) dropDownEntries << dropDown.itemText(row);
-    EXPECT_EQ(entries, kSorted);
-    EXPECT_EQ(dropDownEntries, kSorted);
-}
-
-class AddSortedNamesTest : public ::testing::TestWithParam<bool> {};
-
-// Both with the combo box's own model and with the plain one the map list uses.
-TEST_P(AddSortedNamesTest, PutsAWholeFolderAmongTheEntriesThereAndKeepsEachNamesBytes) {
+// Typed entries and a whole folder of names each go where they sort without regard to case, both
+// with the combo box's own model and with the plain one the map list uses; names keep their bytes.
+TEST_P(AddSortedTest, KeepsListsInOrderWithoutRegardToCaseAndEachNamesBytes) {
     QComboBox list;
     if (GetParam()) list.setModel(new NameListModel(&list));
-    AddSortedEntry(&list, QStringLiteral("(None)"));
-    AddSortedEntry(&list, QStringLiteral("m middle"));
-    const std::vector<std::string> names = {"zeta.bsp", "!first.bsp", "Alpha.bsp", "caf\xe9.bsp",
-                                            "beta.bsp", "Beta.bsp",   "omega.bsp"};
-    AddSortedNames(&list, names);
-    QStringList entries;
+    QListWidget bots;
+    for (const char* text : {"Rambot", "(None)", "m middle", "HPB Bot"}) {
+        AddSortedEntry(&list, text);
+        AddSortedEntry(&bots, text);
+    }
+    AddSortedNames(&list, {"zeta.bsp", "!first.bsp", "Alpha.bsp", "caf\xe9.bsp", "beta.bsp",
+                           "Beta.bsp", "omega.bsp"});
+    QStringList entries, botEntries;
     for (int row = 0; row < list.count(); ++row) entries << list.itemText(row);
+    for (int row = 0; row < bots.count(); ++row) botEntries << bots.item(row)->text();
     EXPECT_EQ(entries, QStringList({"!first.bsp", "(None)", "Alpha.bsp", "Beta.bsp", "beta.bsp",
-                                    QString::fromLocal8Bit("caf\xe9.bsp"), "m middle", "omega.bsp",
-                                    "zeta.bsp"}));
+                                    QString::fromLocal8Bit("caf\xe9.bsp"), "HPB Bot", "m middle",
+                                    "omega.bsp", "Rambot", "zeta.bsp"}));
+    EXPECT_EQ(botEntries, QStringList({"(None)", "HPB Bot", "m middle", "Rambot"}));
     EXPECT_EQ(list.itemData(5).toByteArray(), QByteArray("caf\xe9.bsp"));
     EXPECT_FALSE(list.itemData(1).isValid());  // a typed entry has no bytes of its own
     EXPECT_FALSE(list.itemData(2).isValid());  // nor an ASCII name, whose text gives it back
@@ -59,7 +47,7 @@ TEST_P(AddSortedNamesTest, PutsAWholeFolderAmongTheEntriesThereAndKeepsEachNames
     EXPECT_EQ(list.count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, AddSortedNamesTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Models, AddSortedTest, ::testing::Bool());
 
 }  // namespace
 }  // namespace quorvant

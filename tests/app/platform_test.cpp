@@ -1,13 +1,16 @@
-// Starting the game on a system without Windows: the plan for each kind of game folder, and real
-// programs started by it.
-#include "app/program_start.h"
-
+// The platform outside Windows: the settings store, an INI file in the user's configuration
+// folder; and starting the game, planned for each kind of game folder and run as real programs.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <thread>
 
+#include "app/program_start.h"
+#include "app/registry.h"
+#include "app/settings.h"
+#include "app/settings_names.h"
+#include "app/wine_prefix.h"
 #include "support/temp_folder.h"
 
 namespace quorvant {
@@ -15,6 +18,60 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace ::quorvant::testing;
+using Registry::Root;
+
+// Texts kept exactly in a plain file once the key exists, which a second creation leaves as it
+// is; numbers stored as such, other types not; a broken file read as empty. The installer ran
+// inside the Wine prefix: its registration is there, not in the settings; its path maps into the
+// prefix in any case, and a 32-bit installer's is under Wow6432Node.
+TEST(Settings, KeptInAPlainFileWhileTheGamesRegistrationIsReadFromTheWinePrefix) {
+    TempFolder temp;
+    ScopedEnvironment config{"XDG_CONFIG_HOME", temp.str()}, prefix{"WINEPREFIX", temp / "wine"};
+    const std::string file = temp / "Velmarsh Software/Quorvant.ini";
+    const std::string_view kKey = settings::kKeyPath;
+    WriteSetting(settings::kDev, "1");  // lost: no key yet
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_FALSE(Registry::OpenedKey(Root::LocalMachine, kKey).isOpen());
+    CreateSettingsKey();
+    Registry::OpenedKey key(Root::LocalMachine, kKey);
+    EXPECT_TRUE(key.isOpen());
+    EXPECT_EQ(ReadSetting(settings::kDev), "");
+    for (const char* text :
+         {"C:\\Sierra\\Half-Life", "", " padded  ", "caf\xc3\xa9, \"q\" ; # = [x]"}) {
+        WriteSetting(settings::kHlPath, text);
+        EXPECT_EQ(ReadSetting(settings::kHlPath), text);
+    }
+    WriteSetting(settings::kLanguage, "0");
+    CreateSettingsKey();
+    EXPECT_EQ(ReadSetting(settings::kLanguage), "0");
+    EXPECT_NE(ReadFile(file).find("Language=0"), std::string::npos);
+    EXPECT_EQ(Registry::WriteValueToKey(key, "Port", Registry::kInteger, "27016"), 0);
+    EXPECT_EQ(Registry::WriteValueToKey(key, "Binary", 3, "data"), 0);
+    std::string value = "untouched";
+    EXPECT_EQ(Registry::ReadValueFromKey(key, "Port", value), Registry::kSuccess);
+    EXPECT_EQ(value, "27016");
+    EXPECT_NE(Registry::ReadValueFromKey(key, "Binary", value), Registry::kSuccess);
+    EXPECT_EQ(value, "27016");
+
+    Registry::CreateKey(settings::kGameAppPathKey, Root::LocalMachine);
+    Registry::WriteValue(Root::LocalMachine, settings::kGameAppPathKey, "Path", "/opt/hl",
+                         Registry::kString);
+    EXPECT_EQ(ReadRegisteredGameFolder(), "");
+    fs::create_directories(temp.path() / "wine/drive_c/Games/HL");
+    fs::create_directories(temp.path() / "wine/dosdevices");
+    fs::create_directory_symlink("../drive_c", temp.path() / "wine/dosdevices/c:");
+    const std::string appPath = "Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\hl.";
+    WriteFile(temp / "wine/system.reg",
+              "[Software\\\\" + appPath + "exe] 1\n\"Path\"=\"c:\\\\GAMES\\\\hl\"\n");
+    EXPECT_EQ(ReadRegisteredGameFolder(), temp / "wine/drive_c/Games/HL");
+    WriteFile(temp / "wine/system.reg",
+              "[Software\\\\Wow6432Node\\\\" + appPath + "Exe]\r\n\"Path\"=\"C:\\\\Games\"\r\n");
+    EXPECT_EQ(ReadRegisteredGameFolder(), temp / "wine/drive_c/Games");
+    EXPECT_EQ(FolderInPrefix(temp / "wine", "D:\\Games"), "");  // no such drive
+    EXPECT_EQ(FolderInPrefix(temp / "wine", "\\\\server\\share"), "");
+    WriteFile(file, "\xff\xfe[General\nLanguage");
+    EXPECT_EQ(ReadSetting(settings::kLanguage), "");  // a broken file reads as empty
+}
 
 std::string Program(const fs::path& path, std::string_view content, bool executable = true) {
     WriteFile(path, content);
@@ -72,6 +129,7 @@ class StartTest : public ::testing::Test {
 TEST_F(StartTest, PlansWineSteamOrTheProgramItself) {
     const HostPrograms all{"/w/wine", "/s/steam", "/f/flatpak", "/b/bash"};
     const std::string tail = "|-console|-game|cstrike @";
+    const std::string noWine = "it is a Windows program, and wine is not installed.";
     const struct {
         std::string folder;
         const char* executable;
@@ -83,10 +141,7 @@ TEST_F(StartTest, PlansWineSteamOrTheProgramItself) {
         {wine, "hl_linux", all, wine + "/hl_linux" + tail},
         {wine, "hl.sh", all, wine + "/hl.sh" + tail},
         {wine, "m.exe", all, wine + "/m.exe" + tail},
-        {wine,
-         "hl.exe",
-         {},
-         "Can't start " + wine + "/hl.exe: it is a Windows program, and wine is not installed."},
+        {wine, "hl.exe", {}, "Can't start " + wine + "/hl.exe: " + noWine},
         {native, "hl.exe", all, "/s/steam|-applaunch|70" + tail},
         {native, "hl.exe", {"", "", "", "/b/bash"}, "/b/bash|" + native + "/hl.sh" + tail},
         {native, "hl.exe", {}, "/bin/bash|" + native + "/hl.sh" + tail},
@@ -104,7 +159,10 @@ TEST_F(StartTest, PlansWineSteamOrTheProgramItself) {
     }
 }
 
-TEST_F(StartTest, SaysWhyAProgramCouldNotStart) {
+// Why a program could not start. The programs of this system are found in $PATH: here fakes that
+// write down where and how they were started. The game's folder is the current one, and a Windows
+// game gets its Wine prefix.
+TEST_F(StartTest, StartsTheGameThroughWineOrSteamInItsFolderWithTheExactBytesOrSaysWhyNot) {
     const std::string plain = Program(temp.path() / "plain.sh", "#!/bin/sh\n", false);
     EXPECT_EQ(StartDetached({temp / "missing.exe", {}, {}}, temp.str()),
               "Can't start " + temp / "missing.exe" + ": No such file or directory.");
@@ -112,11 +170,6 @@ TEST_F(StartTest, SaysWhyAProgramCouldNotStart) {
               "Can't start " + plain + ": Permission denied.");
     EXPECT_EQ(StartDetached({plain, {}, {}}, temp / "gone"),
               "Can't start " + plain + " in " + temp / "gone" + ": No such file or directory.");
-}
-
-// The programs of this system are found in $PATH: here fakes that write down where and how they
-// were started. The game's folder is the current one, and a Windows game gets its Wine prefix.
-TEST_F(StartTest, StartsTheGameThroughWineOrSteamInItsFolderWithTheExactBytes) {
     for (const char* name : {"wine", "steam", "flatpak"})
         Program(temp.path() / "bin" / name, Recorder(temp / name));
     {
