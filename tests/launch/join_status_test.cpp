@@ -62,12 +62,6 @@ class FakeServer {
     QUdpSocket socket_;
 };
 
-bool WaitFor(const std::function<bool()>& done, int ms) {
-    const QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired()) QTest::qWait(5);
-    return done();
-}
-
 // Every file of the test's machine, with its bytes.
 std::map<std::string, std::string> Files(const std::filesystem::path& root) {
     std::map<std::string, std::string> files;
@@ -122,10 +116,10 @@ TEST_F(JoinStatusTest, ShowsEachServersStatusAndAsksTheJoinedOneEveryTenSeconds)
     EXPECT_EQ(beside(silent), QString());
     form->txt_ip->showPopup();
     form->txt_ip->setEditText("127.0.0.1:");
-    ASSERT_TRUE(WaitFor([&] { return !oldFirst.requests.empty(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !oldFirst.requests.empty(); }, 3000));
     const qint64 typed = Now();
     form->txt_ip->setEditText(joined.address());
-    ASSERT_TRUE(WaitFor([&] { return line().endsWith("N ms"); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return line().endsWith("N ms"); }, 3000));
     EXPECT_GE(joined.times.at(0) - typed, 450);
     // Two paces from the first address asked to the third, less what a busy machine may add to
     // when a datagram arrives.
@@ -139,7 +133,8 @@ TEST_F(JoinStatusTest, ShowsEachServersStatusAndAsksTheJoinedOneEveryTenSeconds)
     EXPECT_TRUE(line().endsWith(
         QString::fromUtf8("… · de_dust2 · 12/16 joueurs (3 bots) · mot de passe · N ms")));
 
-    EXPECT_TRUE(WaitFor([&] { return beside(cut) == QString::fromUtf8("Pas de réponse"); }, 3000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return beside(cut) == QString::fromUtf8("Pas de réponse"); }, 3000));
     EXPECT_EQ(beside(challenged), QString::fromUtf8("de_dust2 · 12/16 · N ms"));
     EXPECT_EQ(challenged.requests, (std::vector{InfoRequest(), InfoRequest(challenge)}));
     EXPECT_TRUE(delegate->textsOf(challenged.address())
@@ -148,7 +143,7 @@ TEST_F(JoinStatusTest, ShowsEachServersStatusAndAsksTheJoinedOneEveryTenSeconds)
     EXPECT_EQ(beside(silent), QString::fromUtf8("…"));
     EXPECT_EQ(form->txt_ip->itemText(3), cut.address());
 
-    ASSERT_TRUE(WaitFor([&] { return joined.requests.size() == 2; }, 11000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return joined.requests.size() == 2; }, 11000));
     EXPECT_NEAR(double(joined.times[1] - joined.times[0]), 10000, 600);
     EXPECT_EQ(beside(silent), QString::fromUtf8("Pas de réponse"));
     ASSERT_EQ(silent.requests, (std::vector{InfoRequest(), InfoRequest()}));
@@ -168,7 +163,7 @@ TEST_F(JoinStatusTest, AsksOnlyWhileThePanelShowsAndNothingBeyondThisMachine) {
     FakeServer silent(Always({}));
     joinOn(silent.address());
     EXPECT_EQ(line(), QStringLiteral("Asking the server…"));
-    ASSERT_TRUE(WaitFor([&] { return silent.requests.size() == 1; }, 200));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return silent.requests.size() == 1; }, 200));
     form->Label17_Click();  // hidden: the query under way ends, and typing asks nothing
     EXPECT_EQ(line(), QString());
     form->txt_port_join->setText(silent.address().section(':', 1));
@@ -176,12 +171,12 @@ TEST_F(JoinStatusTest, AsksOnlyWhileThePanelShowsAndNothingBeyondThisMachine) {
     QTest::qWait(1700);  // the repeat would have gone after 1.5 s
     EXPECT_EQ(silent.requests.size(), 1u);
     form->Label18_Click();
-    EXPECT_TRUE(WaitFor([&] { return silent.requests.size() == 2; }, 200));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return silent.requests.size() == 2; }, 200));
 
     // The tests' own guard: an address outside the loopback range ends unanswered, unasked.
     form->Label23_Click();
     joinOn(QStringLiteral("192.0.2.7"));
-    EXPECT_TRUE(WaitFor([&] { return line() == QStringLiteral("No answer"); }, 500));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return line() == QStringLiteral("No answer"); }, 500));
 }
 
 }  // namespace
