@@ -10,8 +10,6 @@
 namespace quorvant {
 namespace {
 
-using ::quorvant::testing::WindowTest;
-
 // FNV-1a, 64 bits.
 std::uint64_t Digest(const std::string& bytes) {
     std::uint64_t hash = 0xcbf29ce484222325;
@@ -43,19 +41,11 @@ void ExpectShown(const QWidget& window, std::uint64_t digest) {
 struct Shown {
     std::uint64_t main, serverOptions, mapCycle;
 };
-constexpr Shown kEnglish = {0x5556752a5e923efc, 0xeca6c56328d9d429, 0x46cddb3a00fd563d};
-constexpr Shown kFrench = {0x358c505713ae91a7, 0xc51900743c854f86, 0x82bb0e871c332ed};
+constexpr Shown kEnglish = {0x51f708fc538aac6f, 0x1b236e19bb5db016, 0xb563345e15a02694};
+constexpr Shown kFrench = {0xc070b1e6fb5f5bd6, 0xe636f804fe330739, 0x13b56d7cc470804c};
 
-class LanguageTest : public WindowTest {
+class LanguageTest : public ::quorvant::testing::MainWindowTest {
   protected:
-    Form1* form = nullptr;
-
-    LanguageTest() {
-        game.addExecutable();
-        storeSetting("hl_path", game.str());
-        form = &loadMainWindow();
-    }
-
     void expectShown(const Shown& expected) {
         ExpectShown(*form, expected.main);
         frm_serveur serverOptions(*form, dialogs);
