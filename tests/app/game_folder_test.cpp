@@ -225,7 +225,9 @@ std::string Library(const fs::path& folder, const char* game = "Half-Life") {
 }
 
 // Steam's own folders once each, then the Steam of each Wine prefix; from each, its libraries in
-// its file's order, mounted ones only, the game's folder in any case.
+// its file's order, mounted ones only, the game's folder in any case. The prefix's registry holds
+// the game's folder as its installer registered it, a 32-bit installer's under Wow6432Node, mapped
+// into the prefix in any case.
 TEST(LinuxSteamFolders, ProbeEachSteamOnceAndEachMountedLibraryInOrder) {
     TempFolder temp;
     const fs::path home = temp.path() / "home", steam = home / ".local/share/Steam";
@@ -259,6 +261,17 @@ TEST(LinuxSteamFolders, ProbeEachSteamOnceAndEachMountedLibraryInOrder) {
     const std::string own = (home / ".steam/steam/steamapps/common/hl own").string();
     EXPECT_THAT(SteamGameFolders(folders), ElementsAre(own, inOther, inFlatpak, inPrefix));
     EXPECT_EQ(FirstFolderHoldingGame(SteamGameFolders(folders)), own);
+
+    fs::create_directories(prefix / "drive_c/Sierra/Half-Life");
+    WriteFile(prefix / "system.reg", kSystemReg);
+    EXPECT_EQ(WineRegisteredGameFolder(prefix.string()),
+              (prefix / "drive_c/Sierra/Half-Life").string());
+    WriteFile(prefix / "system.reg",
+              "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\"
+              "App Paths\\\\hl.Exe]\r\n\"Path\"=\"c:\\\\SIERRA\"\r\n");
+    EXPECT_EQ(WineRegisteredGameFolder(prefix.string()), (prefix / "drive_c/Sierra").string());
+    EXPECT_EQ(FolderInPrefix(prefix.string(), "E:\\Games"), "");  // no such drive
+    EXPECT_EQ(FolderInPrefix(prefix.string(), "\\\\server\\share"), "");
 }
 
 #endif

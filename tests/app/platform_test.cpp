@@ -10,7 +10,6 @@
 #include "app/registry.h"
 #include "app/settings.h"
 #include "app/settings_names.h"
-#include "app/wine_prefix.h"
 #include "support/temp_folder.h"
 
 namespace quorvant {
@@ -21,12 +20,10 @@ using namespace ::quorvant::testing;
 using Registry::Root;
 
 // Texts kept exactly in a plain file once the key exists, which a second creation leaves as it
-// is; numbers stored as such, other types not; a broken file read as empty. The installer ran
-// inside the Wine prefix: its registration is there, not in the settings; its path maps into the
-// prefix in any case, and a 32-bit installer's is under Wow6432Node.
-TEST(Settings, KeptInAPlainFileWhileTheGamesRegistrationIsReadFromTheWinePrefix) {
+// is; numbers stored as such, other types not; a broken file read as empty.
+TEST(Settings, AreKeptInAPlainFileInTheUsersConfigurationFolder) {
     TempFolder temp;
-    ScopedEnvironment config{"XDG_CONFIG_HOME", temp.str()}, prefix{"WINEPREFIX", temp / "wine"};
+    ScopedEnvironment config{"XDG_CONFIG_HOME", temp.str()};
     const std::string file = temp / "Velmarsh Software/Quorvant.ini";
     const std::string_view kKey = settings::kKeyPath;
     WriteSetting(settings::kDev, "1");  // lost: no key yet
@@ -53,22 +50,6 @@ TEST(Settings, KeptInAPlainFileWhileTheGamesRegistrationIsReadFromTheWinePrefix)
     EXPECT_NE(Registry::ReadValueFromKey(key, "Binary", value), Registry::kSuccess);
     EXPECT_EQ(value, "27016");
 
-    Registry::CreateKey(settings::kGameAppPathKey, Root::LocalMachine);
-    Registry::WriteValue(Root::LocalMachine, settings::kGameAppPathKey, "Path", "/opt/hl",
-                         Registry::kString);
-    EXPECT_EQ(ReadRegisteredGameFolder(), "");
-    fs::create_directories(temp.path() / "wine/drive_c/Games/HL");
-    fs::create_directories(temp.path() / "wine/dosdevices");
-    fs::create_directory_symlink("../drive_c", temp.path() / "wine/dosdevices/c:");
-    const std::string appPath = "Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\hl.";
-    WriteFile(temp / "wine/system.reg",
-              "[Software\\\\" + appPath + "exe] 1\n\"Path\"=\"c:\\\\GAMES\\\\hl\"\n");
-    EXPECT_EQ(ReadRegisteredGameFolder(), temp / "wine/drive_c/Games/HL");
-    WriteFile(temp / "wine/system.reg",
-              "[Software\\\\Wow6432Node\\\\" + appPath + "Exe]\r\n\"Path\"=\"C:\\\\Games\"\r\n");
-    EXPECT_EQ(ReadRegisteredGameFolder(), temp / "wine/drive_c/Games");
-    EXPECT_EQ(FolderInPrefix(temp / "wine", "D:\\Games"), "");  // no such drive
-    EXPECT_EQ(FolderInPrefix(temp / "wine", "\\\\server\\share"), "");
     WriteFile(file, "\xff\xfe[General\nLanguage");
     EXPECT_EQ(ReadSetting(settings::kLanguage), "");  // a broken file reads as empty
 }
@@ -136,16 +117,13 @@ TEST_F(StartTest, PlansWineSteamOrTheProgramItself) {
         HostPrograms host;
         std::string plan;
     } rows[] = {
-        {wine, "hl.exe", all, "/w/wine|" + wine + "/hl.exe" + tail + pfx},
         {wine, "hl2.exe", all, "/w/wine|" + wine + "/HL2.EXE" + tail + pfx},
         {wine, "hl_linux", all, wine + "/hl_linux" + tail},
         {wine, "hl.sh", all, wine + "/hl.sh" + tail},
         {wine, "m.exe", all, wine + "/m.exe" + tail},
         {wine, "hl.exe", {}, "Can't start " + wine + "/hl.exe: " + noWine},
-        {native, "hl.exe", all, "/s/steam|-applaunch|70" + tail},
         {native, "hl.exe", {"", "", "", "/b/bash"}, "/b/bash|" + native + "/hl.sh" + tail},
         {native, "hl.exe", {}, "/bin/bash|" + native + "/hl.sh" + tail},
-        {flatpak, "hl.exe", all, "/f/flatpak|run|com.valvesoftware.Steam|-applaunch|70" + tail},
         {native, "hl.sh", all, native + "/hl.sh" + tail},
         {native, "hlds.exe", all,
          "Can't start the dedicated server: " + native + " holds neither hlds_run nor hlds_linux."},
