@@ -179,8 +179,7 @@ TEST(WindowsShell, StartsTheGameMinimisedAndOtherProgramsNormallyWhereTheyBelong
         << failure.value_or("(started)");
     char windir[MAX_PATH] = {};
     GetEnvironmentVariableA("windir", windir, MAX_PATH);
-    EXPECT_EQ(win32::WindowsFolder(), windir);
-    EXPECT_NE(win32::WindowsFolder().back(), '\\');
+    EXPECT_EQ(win32::WindowsFolder(), windir);  // which ends without a separator
 }
 
 }  // namespace
