@@ -1,11 +1,15 @@
-// Finding the game folder and its mods as users' folders are: the places tried in turn, Wine
-// prefixes and their registry files, Steam's folders and libraries.
+// The game's folders as users have them: files listed, found in any case, read and written; the
+// game folder and its mods found, from the places tried in turn, Wine prefixes and their registry
+// files, Steam's folders and libraries.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <filesystem>
+#include <sstream>
+#include <tuple>
 
+#include "app/file_io.h"
 #include "app/file_system.h"
 #include "app/installation_discovery.h"
 #include "app/key_values.h"
@@ -19,6 +23,7 @@
 
 #ifndef _WIN32
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 namespace quorvant {
@@ -27,6 +32,120 @@ namespace {
 namespace fs = std::filesystem;
 using namespace ::quorvant::testing;
 using ::testing::ElementsAre;
+
+TEST(WildcardMatch, MatchesStarsAndQuestionMarksInAnyCase) {
+    const std::tuple<const char*, const char*, bool> rows[] = {
+        {"*.gam", "LIBLIST.GAM", true},
+        {"*.gam", ".gam", true},
+        {"*.gam", "liblist.gam.bak", false},
+        {"*.gam", "a_gam", false},
+        {"de_*_?.bsp", "de_dust_2.bsp", true},
+        {"*", "", true},
+        {"de_*_?.bsp", "de_dust_22.bsp", false},
+        {"*a*b*c", "xaxbxbxc", true},
+        {"?", "", false}};
+    for (const auto& [pattern, name, matches] : rows)
+        EXPECT_EQ(WildcardMatch(pattern, name), matches) << pattern << " " << name;
+}
+
+// Ordinary visible entries, sorted as LessIgnoringCase does: letters by their small form, other
+// bytes as they are, a beginning before the longer name, and names alike but for case in one
+// fixed order. Names are found in any case.
+TEST(FileLists, ListOrdinaryVisibleEntriesSortedWithoutCaseAndFindNamesInAnyCase) {
+    TempFolder temp;
+    GameFolder game(temp.path());
+    game.addFolder("valve/maps").addFolder("Cstrike").addFile("HL.EXE").addFolder("dlls/hl.dll");
+    game.addFile("save/b.sav").addFile("save/A.SAV").addFile("save/.hidden.sav");
+    game.addFile("save/notes.txt").addFolder("save/folder.sav");
+    EXPECT_THAT(ListSubfolders(game.str()),
+                ElementsAre(game / "Cstrike", game / "dlls", game / "save", game / "valve"));
+    EXPECT_THAT(ListFiles(game / "save", "*.sav"), ElementsAre("A.SAV", "b.sav"));
+    EXPECT_TRUE(ListFiles(game / "nowhere", "*").empty() &&
+                ListSubfolders(game / "HL.EXE").empty());
+    EXPECT_TRUE(FileSearchMatches(game / "hl.exe") && FileSearchMatches(game / "*.exe"));
+
+    game.addFile("upper/LIBLIST.GAM").addFile("both/liblist.gam").addFile("both/LibList.gam");
+    std::error_code error;  // Windows may give any spelling of the one file
+    EXPECT_TRUE(fs::equivalent(ResolveIgnoringCase(game / "upper", "liblist.gam"),
+                               game / "upper/LIBLIST.GAM", error));
+    EXPECT_EQ(ResolveIgnoringCase(game / "both", "liblist.gam"), game / "both/liblist.gam");
+    EXPECT_EQ(ResolveIgnoringCase(game / "none", "liblist.gam"), game / "none/liblist.gam");
+
+    std::istringstream words(
+        "(None) 0 _under ab ABC alpha Beta m map_000 map_0001 map_0001.bsp map_00010.bsp "
+        "Map_0002.bsp MAP_0003.bsp zzzzzzzz zzzzzzzzz1 ZZZZZZZZZ9");
+    std::vector<std::string> ordered{std::istream_iterator<std::string>(words), {}};
+#ifndef _WIN32
+    ordered.push_back("\xe9t\xe9");
+#endif
+    for (std::size_t i = 0; i < ordered.size(); ++i) {
+        game.addFile("maps/" + ordered[i]);
+        for (std::size_t j = 0; j < ordered.size(); ++j)
+            EXPECT_EQ(LessIgnoringCase(ordered[i], ordered[j]), i < j) << i << " " << j;
+    }
+    EXPECT_TRUE(LessIgnoringCase("Valve", "valve") && !LessIgnoringCase("valve", "Valve"));
+    EXPECT_EQ(ListFiles(game / "maps", "*"), ordered);
+}
+
+TEST(WithFinalLineEnd, AddsCrLfOnlyWhenTheTextLacksALineEnd) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"a\r\nb", "a\r\nb\r\n"}, {"a\r\n", "a\r\n"}, {"a\n", "a\n"}, {"a\r", "a\r"}, {"", "\r\n"}};
+    for (const auto& [text, ended] : rows) EXPECT_EQ(WithFinalLineEnd(text), ended);
+}
+
+TEST(ReadingFiles, GivesEveryByteAndNothingForFoldersPipesOrMissingFiles) {
+    TempFolder temp;
+    const std::string bytes("a\0b\r\n\xff", 6);
+    WriteFile(temp / "file.bin", bytes);
+    EXPECT_EQ(ReadWholeFile(temp / "file.bin"), bytes);
+    EXPECT_EQ(ReadFileForEdit(temp / "file.bin"), bytes);
+    EXPECT_EQ(ReadFilePart(temp / "file.bin", 2, 3), "b\r\n");
+    EXPECT_EQ(ReadFilePart(temp / "file.bin", 4, 5), "\n\xff");  // what exists of the range
+    EXPECT_EQ(ReadFilePart(temp / "file.bin", 20, 5), "");
+    EXPECT_EQ(ReadFileForEdit(temp / "missing"), "");  // a file yet to be made
+    EXPECT_EQ(ReadFileForEdit(temp.str()), std::nullopt);
+    std::vector<std::string> unreadable = {temp / "missing", temp.str()};
+#ifndef _WIN32
+    // A pipe in a descriptor's or a saved game's place must not hold the window up.
+    ASSERT_EQ(mkfifo((temp / "pipe").c_str(), 0644), 0);
+    unreadable.push_back(temp / "pipe");
+#endif
+    for (const std::string& path : unreadable) {
+        EXPECT_EQ(ReadWholeFile(path), std::nullopt) << path;
+        EXPECT_EQ(ReadFilePart(path, 0, 5), std::nullopt) << path;
+    }
+    if (!CanTryPermissions()) return;
+    fs::permissions(temp / "file.bin", fs::perms::others_write);
+    fs::permissions(temp.path(), fs::perms::all);
+    EXPECT_TRUE(AsOrdinaryUser([&] { return !ReadFileForEdit(temp / "file.bin").has_value(); }));
+}
+
+TEST(WriteFileAtomically, ReplacesTheFileWholeOrLeavesEverythingAsItWas) {
+    TempFolder temp;
+    WriteFile(temp / "server.cfg", "old content that is longer");
+    fs::create_hard_link(temp / "server.cfg", temp / "reader.cfg");
+    ASSERT_TRUE(WriteFileAtomically(temp / "server.cfg", "new"));
+    EXPECT_EQ(ReadFile(temp / "server.cfg"), "new");
+    // A new file took the name: whoever has the old one open still reads it whole.
+    EXPECT_EQ(ReadFile(temp / "reader.cfg"), "old content that is longer");
+    ASSERT_TRUE(WriteFileAtomically(temp / "created.cfg", ""));
+    EXPECT_EQ(ReadFile(temp / "created.cfg"), "");
+    fs::create_directory(temp / "folder.cfg");
+    EXPECT_FALSE(WriteFileAtomically(temp / "folder.cfg", "x"));
+    EXPECT_FALSE(WriteFileAtomically(temp / "missing/mod/liblist.gam", "x"));
+    EXPECT_TRUE(fs::is_directory(temp / "folder.cfg") && !fs::exists(temp / "missing"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 4)
+        << "a temporary file was left";
+#ifndef _WIN32  // links need privileges on Windows, whose permissions are not modes
+    fs::permissions(temp / "server.cfg", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(temp / "server.cfg", temp / "link.cfg");
+    ASSERT_TRUE(WriteFileAtomically(temp / "link.cfg", "through the link"));
+    EXPECT_TRUE(fs::is_symlink(temp / "link.cfg"));
+    EXPECT_EQ(ReadFile(temp / "server.cfg"), "through the link");
+    EXPECT_EQ(fs::status(temp / "server.cfg").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+#endif
+}
 
 // Where the game is said to be, the user's answers, and what discovery should find and say.
 struct Script {
@@ -62,10 +181,20 @@ struct ScriptedDialogue : DiscoveryDialogue, Script {
 
 // The stored folder, the installer's registration, the default folder, Steam, then the user,
 // until a folder holds the game (an ordinary hl.exe in any case); each wrong folder is
-// reproached and forgotten.
-TEST(DiscoverGameFolder, TriesEachPlaceInTurnUntilAFolderHoldsTheGame) {
+// reproached and forgotten. The game's mods are its folders with a "*.gam" file, those whose
+// descriptor names a start map also for single player.
+TEST(Discovery, TriesEachPlaceInTurnUntilAFolderHoldsTheGameAndListsItsMods) {
     TempFolder temp;
-    const std::string game = GameFolder(temp.path() / "Half-Life").addExecutable().str();
+    const std::string game = GameFolder(temp.path() / "Half-Life")
+                                 .addExecutable()
+                                 .addMod("valve", "game \"Half-Life\"\r\nstartmap \"c0a0\"\r\n")
+                                 .addMod("cstrike", "game \"Counter-Strike\"\r\n")
+                                 .addMod("commented", "// no startmap here\r\n")
+                                 .addMod("my mod", "game \"Mine\"\r\n")
+                                 .addFile("oddmod/other.gam", "startmap \"x\"")
+                                 .addFile("shouting/LIBLIST.GAM", "startmap \"x\"")
+                                 .addFile("maps/readme.txt")
+                                 .str();
     const std::string atC = GameFolder(temp.path() / "C/Half-Life").addExecutable("HL.EXE").str();
     const std::string atD = temp / "D/Half-Life", reproach = "Incorrect forder! forget ask ";
     const std::string fake =
@@ -87,20 +216,7 @@ TEST(DiscoverGameFolder, TriesEachPlaceInTurnUntilAFolderHoldsTheGame) {
         EXPECT_EQ(DiscoverGameFolder(row.stored, row.defaultFolder, dialogue), row.found);
         EXPECT_EQ(dialogue.events, row.said) << &row - rows;
     }
-}
-
-TEST(DiscoverMods, ListsEveryFolderWithAGamFileAndThoseNamingAStartMapForSinglePlayer) {
-    TempFolder temp;
-    GameFolder game(temp.path());
-    game.addExecutable()
-        .addMod("valve", "game \"Half-Life\"\r\nstartmap \"c0a0\"\r\n")
-        .addMod("cstrike", "game \"Counter-Strike\"\r\n")
-        .addMod("commented", "// no startmap here\r\n")
-        .addMod("my mod", "game \"Mine\"\r\n")
-        .addFile("oddmod/other.gam", "startmap \"x\"")
-        .addFile("shouting/LIBLIST.GAM", "startmap \"x\"")
-        .addFile("maps/readme.txt");
-    const InstalledMods mods = DiscoverMods(game.str());
+    const InstalledMods mods = DiscoverMods(game);
     EXPECT_THAT(mods.multiplayer,
                 ElementsAre("commented", "cstrike", "my mod", "oddmod", "shouting", "valve"));
     EXPECT_THAT(mods.singlePlayer, ElementsAre("commented", "shouting", "valve"));
