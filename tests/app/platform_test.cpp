@@ -115,8 +115,6 @@ TEST_F(StartTest, PlansWineSteamOrTheProgramItself) {
         std::string plan;
     } rows[] = {
         {wine, "hl2.exe", all, "/w/wine|" + wine + "/HL2.EXE" + tail + pfx},
-        {wine, "hl_linux", all, wine + "/hl_linux" + tail},
-        {wine, "hl.sh", all, wine + "/hl.sh" + tail},
         {wine, "m.exe", all, wine + "/m.exe" + tail},
         {wine, "hl.exe", {}, "Can't start " + wine + "/hl.exe: " + noWine},
         {native, "hl.exe", {"", "", "", "/b/bash"}, "/b/bash|" + native + "/hl.sh" + tail},

@@ -40,10 +40,8 @@ QString Shows(const Form1& form) {
                       SelectedText(form.lst_mods_solo), boxes};
     shows << form.txt_memoire->text() << form.txt_max_players->text()
           << form.txt_port_server->text() << form.txt_port_join->text();
-    shows << QString("%1:%2:%3")
-                 .arg(form.txt_ip->count())
-                 .arg(form.txt_ip->currentIndex())
-                 .arg(form.txt_ip->currentText());
+    const QComboBox* ip = form.txt_ip;
+    shows << QString("%1:%2:%3").arg(ip->count()).arg(ip->currentIndex()).arg(ip->currentText());
     shows << QStringList(form.addressHistory.begin(), form.addressHistory.end()).join(',');
     QStringList panels;
     for (const QWidget* panel : {form.Frame_mplayer, form.Frame_server, form.Frame_Join,
