@@ -314,15 +314,6 @@ TEST(DiscoverMods, CopesWithLinksOddNamesClosedFoldersAndNoThreads) {
     }));
 }
 
-// A Wine prefix whose drive C: is its drive_c, and its drive D: `d`.
-fs::path MakePrefix(const fs::path& prefix, const fs::path& d = {}) {
-    fs::create_directories(prefix / "drive_c");
-    fs::create_directories(prefix / "dosdevices");
-    fs::create_directory_symlink("../drive_c", prefix / "dosdevices/c:");
-    if (!d.empty()) fs::create_directory_symlink(d, prefix / "dosdevices/d:");
-    return prefix;
-}
-
 std::string Library(const fs::path& folder, const char* game = "Half-Life") {
     return GameFolder(folder / "steamapps/common" / game).addExecutable().str();
 }
@@ -347,7 +338,10 @@ TEST(LinuxGameFolders, SteamsLibrariesInOrderAndTheInstallersRegistrationInThePr
     const std::string inPrefix = Library(temp.path() / "d-drive/games/steamlibrary");
     fs::create_directories(home / ".steam");
     fs::create_directory_symlink(steam, home / ".steam/steam");
-    const fs::path prefix = MakePrefix(temp.path() / "prefix", temp.path() / "d-drive");
+    const fs::path prefix = temp.path() / "prefix";  // its drive D: is d-drive
+    fs::create_directories(prefix / "dosdevices");
+    fs::create_directory_symlink("../drive_c", prefix / "dosdevices/c:");
+    fs::create_directory_symlink(temp.path() / "d-drive", prefix / "dosdevices/d:");
     GameFolder(prefix / "drive_c/Program Files (x86)/Steam")
         .addFile("config/libraryfolders.vdf",
                  "\"libraryfolders\" { \"1\" { \"path\" \"D:\\\\Games\\\\SteamLibrary\" } }");
