@@ -64,11 +64,9 @@ std::string AwaitFile(const fs::path& path) {
     return fs::exists(path) ? ReadFile(path) : std::string("(nothing written)");
 }
 
-// A shell script that writes down in `record` where and how it was started.
-std::string Recorder(const std::string& record) {
-    return "#!/bin/sh\necho \"$PWD|$WINEPREFIX|$*\" >" + record + ".tmp && mv " + record + ".tmp " +
-           record + "\n";
-}
+// A shell script that writes down beside itself, in <name>.record, where and how it was started.
+constexpr char kRecorder[] =
+    "#!/bin/sh\necho \"$PWD|$WINEPREFIX|$*\" >\"$0.tmp\" && mv \"$0.tmp\" \"$0.record\"\n";
 
 // The plan as one text: the program and its arguments, then the Wine prefix; or why there is none.
 std::string Described(const StartPlan& plan) {
@@ -144,7 +142,7 @@ TEST_F(StartTest, StartsTheGameThroughWineOrSteamInItsFolderWithTheExactBytesOrS
     EXPECT_EQ(StartDetached({plain, {}, {}}, temp / "gone"),
               "Can't start " + plain + " in " + temp / "gone" + ": No such file or directory.");
     for (const char* name : {"wine", "steam", "flatpak"})
-        Program(temp.path() / "bin" / name, Recorder(temp / name));
+        Program(temp.path() / "bin" / name, kRecorder);
     {
         ScopedEnvironment path("PATH", temp / "bin:/usr/bin:/bin"),
             prefix("WINEPREFIX", "/inherited");
@@ -154,9 +152,10 @@ TEST_F(StartTest, StartsTheGameThroughWineOrSteamInItsFolderWithTheExactBytesOrS
         }
     }
     const std::string tail = " -game caf\xE9 +maxplayers 8\n";
-    EXPECT_EQ(AwaitFile(temp / "wine"), wine + "|" + pfx + "|" + wine + "/hl.exe" + tail);
-    EXPECT_EQ(AwaitFile(temp / "steam"), native + "|/inherited|-applaunch 70" + tail);
-    EXPECT_EQ(AwaitFile(temp / "flatpak"),
+    EXPECT_EQ(AwaitFile(temp / "bin/wine.record"),
+              wine + "|" + pfx + "|" + wine + "/hl.exe" + tail);
+    EXPECT_EQ(AwaitFile(temp / "bin/steam.record"), native + "|/inherited|-applaunch 70" + tail);
+    EXPECT_EQ(AwaitFile(temp / "bin/flatpak.record"),
               flatpak + "|/inherited|run com.valvesoftware.Steam -applaunch 70" + tail);
 }
 
