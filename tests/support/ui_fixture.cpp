@@ -9,8 +9,6 @@
 
 namespace quorvant::testing {
 
-void FakeDialogs::message(QWidget*, const QString& text) { messages << text; }
-
 QString FakeDialogs::ask(QWidget*, const QString& prompt, const QString& title,
                          const QString& defaultAnswer) {
     questions << prompt + QLatin1String(" | ") + title + QLatin1String(" | ") + defaultAnswer;

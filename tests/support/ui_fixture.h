@@ -28,7 +28,7 @@ class FakeDialogs : public Dialogs {
     std::deque<QString> answers;
     std::function<void()> whileAsking;
 
-    void message(QWidget* parent, const QString& text) override;
+    void message(QWidget*, const QString& text) override { messages << text; }
     QString ask(QWidget* parent, const QString& prompt, const QString& title,
                 const QString& defaultAnswer) override;
 };
