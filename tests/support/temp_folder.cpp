@@ -39,15 +39,6 @@ std::string ReadFile(const fs::path& path) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-bool NamesSameFile(const std::string& actual, const std::string& expected) {
-#ifdef _WIN32
-    std::error_code error;
-    return fs::equivalent(actual, expected, error);
-#else
-    return actual == expected;
-#endif
-}
-
 // Sets the variable, or removes it when there is no value.
 static void SetVariable(const char* name, const std::optional<std::string>& value) {
 #ifdef _WIN32

@@ -27,10 +27,6 @@ class TempFolder {
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadFile(const std::filesystem::path& path);
 
-// Whether two paths name the same existing file as the file system spells it: exactly equal where
-// names keep their case, and any spelling of one file on Windows, whose names ignore case.
-bool NamesSameFile(const std::string& actual, const std::string& expected);
-
 // Sets an environment variable for the life of the object.
 class ScopedEnvironment {
   public:
