@@ -123,17 +123,31 @@ void DoubleClick(QWidget* control) {
     QTest::mouseRelease(control, Qt::LeftButton);
 }
 
-// Opened and saved unchanged, the files stay byte for byte. Then each switch in turn: loaded on
-// from its own setting, turned off by its box while the next one is turned on by its caption, saved
-// to exactly those two settings. Double clicks leave a switch as it was; "log on" is never added.
+// The files of the mod selected in the main window, shown in their code page. Opened and saved
+// unchanged, they stay byte for byte; a changed host name changes only its bytes, in both server
+// files, and what the code page lacks is "?". Then each switch in turn: loaded on from its own
+// setting, turned off by its box while the next one is turned on by its caption, saved to exactly
+// those two settings. Double clicks leave a switch as it was; "log on" is never added.
 TEST_F(ServerOptionsWindowTest, KeepsTheFilesBytesAndEachSwitchItsOwnSetting) {
     const std::string host = "Caf\xe9 " + Bytes(0xc0, 0xff);
     const auto unchanged = CodePageFiles("", host);
     writeModFiles(unchanged);
-    open();
+    frm_serveur& shown = open();
+    EXPECT_EQ(shown.windowTitle(), QStringLiteral("Advanced Options \u2014 cstrike"));
     EXPECT_EQ(checkedSwitches(), "");
-    options->Label4_Click();
+    EXPECT_EQ(shown.txt_hostname->text(), QString::fromLatin1(host));
+    EXPECT_TRUE(shown.txt_timelimit->text().startsWith(QStringLiteral("2€")));
+    EXPECT_TRUE(shown.txt_timelimit->text().endsWith(QStringLiteral("žŸ")));
+    EXPECT_EQ(shown.txt_fraglimit->text().size(), 32);
+    EXPECT_EQ(shown.Text1->text(), QString());  // the password is no setting of the files
+    shown.Text1->setText(QStringLiteral("pw"));
+    EXPECT_EQ(shown.Text1->displayText(), QStringLiteral("**"));
+    shown.Label4_Click();
     expectModFiles(unchanged);
+    open().txt_hostname->setText(QStringLiteral("Bistro ÿ™ 😀"));
+    options->Label4_Click();
+    expectModFiles(CodePageFiles("", "Bistro \xff\x99 ?"));
+    EXPECT_EQ(ReadFile(game / "valve/game.cfg"), "\"mp_timelimit\"\t\t\"99\"\r\n");
 
     for (std::size_t at = 0; at < std::size(kSwitches); ++at) {
         const Switch& item = kSwitches[at];
@@ -157,28 +171,10 @@ TEST_F(ServerOptionsWindowTest, KeepsTheFilesBytesAndEachSwitchItsOwnSetting) {
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-// The files of the mod selected in the main window, and of no other.
-TEST_F(ServerOptionsWindowTest, ShowsValuesInTheCodePageAndWritesAChangedOneInIt) {
-    writeModFiles(CodePageFiles("", "Caf\xe9 \x80"));
-    frm_serveur& window = open();
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Advanced Options \u2014 cstrike"));
-    EXPECT_EQ(window.Text1->text(), QString());  // the password is no setting of the files
-    window.Text1->setText(QStringLiteral("pw"));
-    EXPECT_EQ(window.Text1->displayText(), QStringLiteral("**"));
-    EXPECT_EQ(window.txt_hostname->text(), QStringLiteral("Café €"));
-    EXPECT_TRUE(window.txt_timelimit->text().startsWith(QStringLiteral("2€")));
-    EXPECT_TRUE(window.txt_timelimit->text().endsWith(QStringLiteral("žŸ")));
-    EXPECT_EQ(window.txt_fraglimit->text().size(), 32);
-    // Only the host name's bytes change, in both server files; what the code page lacks is "?".
-    window.txt_hostname->setText(QStringLiteral("Bistro ÿ™ 😀"));
-    window.Label4_Click();
-    expectModFiles(CodePageFiles("", "Bistro \xff\x99 ?"));
-    EXPECT_EQ(ReadFile(game / "valve/game.cfg"), "\"mp_timelimit\"\t\t\"99\"\r\n");
-}
-
 // Esc and Close close without saving, Enter does nothing; SAVE at once changes no value: only the
-// server files follow the rules game.cfg holds.
-TEST_F(ServerOptionsWindowTest, EscAndCloseCloseWithoutSavingAndSaveAtOnceChangesNoValue) {
+// server files follow the rules game.cfg holds. A file that cannot be written keeps the window with
+// its values, and says which.
+TEST_F(ServerOptionsWindowTest, ClosesWithoutSavingSavesAtOnceUnchangedAndSaysWhatItCannotWrite) {
     frm_serveur& window = open();
     QTest::mousePress(window.Label5, Qt::LeftButton);
     EXPECT_TRUE(window.Shape7->isFilled());
@@ -204,16 +200,14 @@ TEST_F(ServerOptionsWindowTest, EscAndCloseCloseWithoutSavingAndSaveAtOnceChange
               "\"mp_timelimit\"\t\t\"25\"\r\ncl_allowdownload \"0\"\r\n");
     EXPECT_EQ(modFile("listenserver.cfg"),
               "exec listenip.cfg\r\nhostname \"Dust only\"\r\n\r\nmp_timelimit 25\r\n");
-}
 
-TEST_F(ServerOptionsWindowTest, AFileThatCannotBeWrittenKeepsTheWindowAndSaysWhich) {
+    std::filesystem::remove(game / "cstrike/server.cfg");
     game.addFolder("cstrike/server.cfg");
-    frm_serveur& window = open();
-    window.txt_timelimit->setText(QStringLiteral("40"));
-    window.Label4_Click();
+    open().txt_timelimit->setText(QStringLiteral("40"));
+    options->Label4_Click();
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Can't write server.cfg!")});
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.txt_timelimit->text(), QStringLiteral("40"));
+    EXPECT_TRUE(options->isVisible());
+    EXPECT_EQ(options->txt_timelimit->text(), QStringLiteral("40"));
 }
 
 }  // namespace
