@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <initializer_list>
 #include <map>
 
 #include "support/ordinary_user.h"
@@ -19,13 +18,6 @@ using ::quorvant::testing::GameFolder;
 using ::quorvant::testing::ReadFile;
 using ::quorvant::testing::TempFolder;
 
-// `text` with the first run of each `from` replaced by its `to`.
-std::string Edited(std::string text,
-                   std::initializer_list<std::pair<std::string_view, std::string_view>> edits) {
-    for (const auto& [from, to] : edits) text.replace(text.find(from), from.size(), to);
-    return text;
-}
-
 class ServerOptionsTest : public ::testing::Test {
   protected:
     TempFolder temp;
@@ -34,9 +26,9 @@ class ServerOptionsTest : public ::testing::Test {
     std::string file(const std::string& name) { return ReadFile(game / ("cstrike/" + name)); }
 };
 
-// "1" alone is on. A host name begins a line of listenserver.cfg, the log line one of
-// autoexec.cfg; the client settings are the first of their name in config.cfg, comments or not,
-// and transfers are allowed unless the file says otherwise.
+// "1" alone is on; a game rule of game.cfg wins over the server files'. A host name begins a line
+// of listenserver.cfg, the log line one of autoexec.cfg; the client settings are the first of their
+// name in config.cfg, comments or not, and transfers are allowed unless the file says otherwise.
 TEST_F(ServerOptionsTest, LoadsEachSettingByItsOwnRule) {
     const struct {
         std::map<std::string, std::string> files;
@@ -46,11 +38,12 @@ TEST_F(ServerOptionsTest, LoadsEachSettingByItsOwnRule) {
         // flashlight; log, upload, download, LAN.
         {{}, {"", "", "", false, false, false, false, false, false, true, true, false}},
         {{{"game.cfg",
-           "\"mp_fraglimit\"\t\t\"30\"\r\n\"mp_friendlyfire\"\t\t\"1\"\r\n"
+           "mp_fraglimit \"30\"\r\n\"mp_friendlyfire\"\t\t\"1\"\r\n"
            "\"mp_footsteps\"\t\t\" 1\"\r\n\"mp_weaponstay\"\t\t\"2\"\r\n"
            "\"mp_forcerespawn\"\t\t\"1\"\r\n\"mp_flashlight\"\t\t\"1.0\"\r\n"},
-          {"listenserver.cfg", "hostname \"First line\"\r\nhostname \"Mine\"\r\n"},
-          {"server.cfg", "hostname \"Dedicated\"\r\n"},
+          {"listenserver.cfg",
+           "hostname \"First line\"\r\nhostname \"Mine\"\r\nmp_fraglimit 9\r\n"},
+          {"server.cfg", "hostname \"Dedicated\"\r\nmp_fraglimit 8\r\n"},
           {"autoexec.cfg", "exec x.cfg\r\n log on\r\n"},
           {"config.cfg",
            "// cl_allowupload \"0\" was the old default\r\ncl_allowupload \"1\"\r\n"
@@ -99,41 +92,13 @@ TEST_F(ServerOptionsTest, ARealServerFolderSavedUnchangedKeepsEveryValue) {
     EXPECT_EQ(file("game.cfg") + file("autoexec.cfg"), "\r\n\r\n");
 }
 
-// A game.cfg as the game's packages ship it: bare names with quoted values, among comments that
-// mention them. A changed switch is edited in place and the server files follow game.cfg.
-TEST_F(ServerOptionsTest, ABareGameCfgIsReadAndEditedInItsOwnForm) {
-    const std::string rules =
-        "// Sets the round time.\nmp_timelimit \"20\"\n\n// 0 - disabled\nmp_friendlyfire \"0\"\n\n"
-        "// When a score reaches mp_fraglimit the map changes.\nmp_fraglimit \"0\"\n"
-        "mp_forcerespawn \"0\"\nmp_t_give_player_knife 1";
-    game.addFile("cstrike/game.cfg", rules)
-        .addFile("cstrike/listenserver.cfg", "hostname \"Mine\"\nmp_timelimit 45\n")
-        .addFile("cstrike/server.cfg", "// mp_timelimit 20\n");
-    const ServerOptions loaded = load();
-    EXPECT_EQ(loaded, (ServerOptions{"20", "0", "Mine", false, false, false, false, false, false,
-                                     true, true, false}));
-    ServerOptions options = loaded;
-    options.friendlyFire = true;
-    ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options, loaded), std::nullopt);
-    // The rules that no file holds are written as the boxes show them, as pairs.
-    EXPECT_EQ(file("game.cfg"),
-              Edited(rules, {{"friendlyfire \"0", "friendlyfire \"1"}}) +
-                  "\r\n\"mp_footsteps\"\t\t\"0\"\r\n\r\n\"mp_weaponstay\"\t\t\"0\"\r\n"
-                  "\r\n\"mp_flashlight\"\t\t\"0\"\r\n");
-    EXPECT_EQ(file("listenserver.cfg"),
-              "hostname \"Mine\"\nmp_timelimit 20\n\r\nmp_fraglimit 0\r\n\r\n"
-              "mp_friendlyfire 1\r\n\r\nmp_footsteps 0\r\n\r\nmp_weaponstay 0\r\n\r\n"
-              "mp_forcerespawn 0\r\n\r\nmp_flashlight 0\r\n");
-    EXPECT_TRUE(file("server.cfg").starts_with("// mp_timelimit 20\n\r\nmp_timelimit 20\r\n"));
-}
-
 // New files in their exact format; loaded and saved again with the host name emptied, which
 // keeps its line, they stay as they are.
 TEST_F(ServerOptionsTest, SavesIntoNewFilesInTheirExactFormatAndAgainUnchanged) {
     game.addFolder("cstrike");
-    // A time limit, no frag limit, a host name; friendly fire, uploads and downloads on.
+    // A time limit, no frag limit, a host name; friendly fire and uploads on.
     const ServerOptions options{"20",  "",    "LAN party", true, false, false,
-                                false, false, false,       true, true,  false};
+                                false, false, false,       true, false, false};
     ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", options), std::nullopt);
     const std::string commands =
         "\r\nmp_timelimit 20\r\n\r\nhostname \"LAN party\"\r\n\r\nmp_friendlyfire 1\r\n"
@@ -144,7 +109,7 @@ TEST_F(ServerOptionsTest, SavesIntoNewFilesInTheirExactFormatAndAgainUnchanged) 
         "\r\n\"mp_footsteps\"\t\t\"0\"\r\n\r\n\"mp_weaponstay\"\t\t\"0\"\r\n"
         "\r\n\"mp_forcerespawn\"\t\t\"0\"\r\n\r\n\"mp_flashlight\"\t\t\"0\"\r\n" +
         commands + commands + "\r\n" +
-        "\r\ncl_allowupload \"1\"\r\n\r\ncl_allowdownload \"1\"\r\n\r\nsv_lan \"0\"\r\n";
+        "\r\ncl_allowupload \"1\"\r\n\r\ncl_allowdownload \"0\"\r\n\r\nsv_lan \"0\"\r\n";
     const auto all = [this] {
         return file("game.cfg") + file("server.cfg") + file("listenserver.cfg") +
                file("autoexec.cfg") + file("config.cfg");
