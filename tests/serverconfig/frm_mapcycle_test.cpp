@@ -58,8 +58,9 @@ class MapCycleWindowTest : public WindowTest {
 
 // The mod's maps, each name's bytes as they were whatever the code page. With the mouse, then with
 // keys: Enter adds, Delete removes, Esc closes without saving. SAVE writes the cycle in the file's
-// format, comments first.
-TEST_F(MapCycleWindowTest, ShowsAddsRemovesMovesAndSavesMaps) {
+// format, comments first. A missing file is an empty cycle that the save creates; a save that fails
+// says so and keeps the window with its maps.
+TEST_F(MapCycleWindowTest, ShowsAddsRemovesMovesSavesAndCreatesTheCycle) {
     frm_mapcycle& window = open();
     const QString cafe = QString::fromLocal8Bit("caf\xe9");
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Mapcycle \u2014 tfc"));
@@ -118,11 +119,7 @@ TEST_F(MapCycleWindowTest, ShowsAddsRemovesMovesAndSavesMaps) {
     EXPECT_FALSE(cycle->isVisible());
     EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"),
               "// \xe9t\xe9\r\n// night\r\ncaf\xe9\r\nlast\r\n\r\n");
-}
 
-// A missing file is an empty cycle that the save creates; a save that fails says so and keeps the
-// window with its maps.
-TEST_F(MapCycleWindowTest, AMissingFileIsCreatedAndAFailedSaveKeepsTheWindow) {
     std::filesystem::remove(game / "tfc/mapcycle.txt");
     form->Image2_Click();
     open();
@@ -133,14 +130,14 @@ TEST_F(MapCycleWindowTest, AMissingFileIsCreatedAndAFailedSaveKeepsTheWindow) {
 
     std::filesystem::remove(game / "tfc/mapcycle.txt");
     game.addFolder("tfc/mapcycle.txt");
-    frm_mapcycle& window = open();
+    open();
     add("dustbowl");
-    QTest::mousePress(window.Label3, Qt::LeftButton);
-    EXPECT_TRUE(window.Shape6->isFilled());
-    QTest::mouseRelease(window.Label3, Qt::LeftButton);
-    EXPECT_FALSE(window.Shape6->isFilled());
+    QTest::mousePress(cycle->Label3, Qt::LeftButton);
+    EXPECT_TRUE(cycle->Shape6->isFilled());
+    QTest::mouseRelease(cycle->Label3, Qt::LeftButton);
+    EXPECT_FALSE(cycle->Shape6->isFilled());
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Can't write mapcycle!")});
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(cycle->isVisible());
     EXPECT_EQ(maps(), QStringList{"dustbowl"});
 }
 
