@@ -54,7 +54,7 @@ class ModSelectionTest : public ::quorvant::testing::GamePanelsTest {
     }
 };
 
-TEST_F(ModSelectionTest, TheCreatePanelShowsTheModsInformationMapsAndTitles) {
+TEST_F(ModSelectionTest, TheCreatePanelShowsTheModsInformationMapsTitlesAndBots) {
     select(form->lst_mods, "cstrike");
     EXPECT_EQ(QStringList({form->lbl_info_nom->text(), form->lbl_info_version->text(),
                            form->lbl_info_URL->text()}),
@@ -76,11 +76,9 @@ TEST_F(ModSelectionTest, TheCreatePanelShowsTheModsInformationMapsAndTitles) {
     EXPECT_EQ(Entries(form->lst_maps->model()), QStringList({"(None)"}));
     EXPECT_EQ(form->lbl_titre->text(), QString());
     EXPECT_EQ(form->lbl_info_version->text(), QString());
-}
 
-// Libraries are listed as the table names them, compared exactly; the current one is selected,
-// or the first entry when the descriptor names a library not listed under that name.
-TEST_F(ModSelectionTest, TheBotListShowsTheLibrariesWithTheCurrentOneSelected) {
+    // Bot libraries are listed as the table names them, compared exactly; the current one is
+    // selected, or the first entry when the descriptor names a library not listed under that name.
     const QStringList cstrike = {"(None)", "HPB Bot", "podbot.dll", "Rambot"};
     const struct {
         const char* mod;
