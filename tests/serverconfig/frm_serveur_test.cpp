@@ -80,7 +80,8 @@ class ServerOptionsWindowTest : public WindowTest {
             .addMod("cstrike", "game \"Counter-Strike\"\r\n")
             .addMod("valve", "game \"Half-Life\"\r\n")
             .addFile("cstrike/game.cfg", "\"mp_timelimit\"\t\t\"25\"\r\n")
-            .addFile("cstrike/listenserver.cfg", "exec listenip.cfg\r\nhostname \"Dust only\"\r\n")
+            .addFile("cstrike/listenserver.cfg",
+                     "exec listenip.cfg\r\nhostname \"Dust only\"\r\nmp_fraglimit 10\r\n")
             .addFile("cstrike/config.cfg", "cl_allowdownload \"0\"\r\n")
             .addFile("valve/game.cfg", "\"mp_timelimit\"\t\t\"99\"\r\n");
         storeSetting("hl_path", game.str());
@@ -124,12 +125,13 @@ void DoubleClick(QWidget* control) {
 }
 
 // Esc and Close close without saving, Enter does nothing; SAVE at once changes no value: only the
-// server files follow the rules game.cfg holds. A file that cannot be written keeps the window with
-// its values, and says which. Then the files of the mod selected in the main window, shown in their
-// code page: a changed host name changes only its bytes, in both server files, and what the code
-// page lacks is "?". And each switch in turn: loaded on from its own setting, turned off by its box
-// while the next one is turned on by its caption, saved to exactly those two settings. Double
-// clicks leave a switch as it was; "log on" is never added.
+// server files follow the rules game.cfg holds, and a rule shown from a server file stays there. A
+// file that cannot be written keeps the window with its values, and says which. Then the files of
+// the mod selected in the main window, shown in their code page: a changed host name changes only
+// its bytes, in both server files, and what the code page lacks is "?". And each switch in turn:
+// loaded on from its own setting, turned off by its box while the next one is turned on by its
+// caption, saved to exactly those two settings. Double clicks leave a switch as it was; "log on" is
+// never added.
 TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchItsOwnSetting) {
     open();
     QTest::mousePress(options->Label5, Qt::LeftButton);
@@ -143,7 +145,8 @@ TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchI
     EXPECT_TRUE(options->isVisible());
     QTest::keyClick(options->txt_hostname, Qt::Key_Escape);
     EXPECT_FALSE(options->isVisible());
-    EXPECT_EQ(modFile("listenserver.cfg"), "exec listenip.cfg\r\nhostname \"Dust only\"\r\n");
+    EXPECT_EQ(modFile("listenserver.cfg"),
+              "exec listenip.cfg\r\nhostname \"Dust only\"\r\nmp_fraglimit 10\r\n");
 
     // The next opening shows the files again, not what was typed.
     EXPECT_EQ(open().txt_hostname->text(), QStringLiteral("Dust only"));
@@ -155,7 +158,8 @@ TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchI
     EXPECT_EQ(modFile("game.cfg") + modFile("config.cfg"),
               "\"mp_timelimit\"\t\t\"25\"\r\ncl_allowdownload \"0\"\r\n");
     EXPECT_EQ(modFile("listenserver.cfg"),
-              "exec listenip.cfg\r\nhostname \"Dust only\"\r\n\r\nmp_timelimit 25\r\n");
+              "exec listenip.cfg\r\nhostname \"Dust only\"\r\nmp_fraglimit 10\r\n"
+              "\r\nmp_timelimit 25\r\n");
 
     std::filesystem::remove(game / "cstrike/server.cfg");
     game.addFolder("cstrike/server.cfg");

