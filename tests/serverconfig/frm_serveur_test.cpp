@@ -126,12 +126,12 @@ void DoubleClick(QWidget* control) {
 
 // Esc and Close close without saving, Enter does nothing; SAVE at once changes no value: only the
 // server files follow the rules game.cfg holds, and a rule shown from a server file stays there. A
-// file that cannot be written keeps the window with its values, and says which. Then the files of
-// the mod selected in the main window, shown in their code page: a changed host name changes only
-// its bytes, in both server files, and what the code page lacks is "?". And each switch in turn:
-// loaded on from its own setting, turned off by its box while the next one is turned on by its
-// caption, saved to exactly those two settings. Double clicks leave a switch as it was; "log on" is
-// never added.
+// file that cannot be written stops the save, keeps the window with its values, and says which.
+// Then the files of the mod selected in the main window, shown in their code page: a changed host
+// name changes only its bytes, in both server files, and what the code page lacks is "?". And each
+// switch in turn: loaded on from its own setting, turned off by its box while the next one is
+// turned on by its caption, saved to exactly those two settings. Double clicks leave a switch as it
+// was; "log on" is never added.
 TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchItsOwnSetting) {
     open();
     QTest::mousePress(options->Label5, Qt::LeftButton);
@@ -162,12 +162,15 @@ TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchI
               "\r\nmp_timelimit 25\r\n");
 
     std::filesystem::remove(game / "cstrike/server.cfg");
-    game.addFolder("cstrike/server.cfg");
+    game.addFolder("cstrike/server.cfg").addFile("cstrike/autoexec.cfg");
     open().txt_timelimit->setText(QStringLiteral("40"));
     options->Label4_Click();
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Can't write server.cfg!")});
     EXPECT_TRUE(options->isVisible());
     EXPECT_EQ(options->txt_timelimit->text(), QStringLiteral("40"));
+    // The files before it are written, in their order, and the files after it are not.
+    EXPECT_TRUE(modFile("game.cfg").starts_with("\"mp_timelimit\"\t\t\"40\"\r\n"));
+    EXPECT_EQ(modFile("autoexec.cfg") + modFile("config.cfg"), "\r\ncl_allowdownload \"0\"\r\n");
     dialogs.messages.clear();
     std::filesystem::remove(game / "cstrike/server.cfg");
 
