@@ -88,9 +88,7 @@ TEST_F(ModSelectionTest, TheCreatePanelShowsTheModsInformationMapsTitlesAndBots)
     } cases[] = {
         {"cstrike", "dlls\\mp2.dll", cstrike, 3},
         {"cstrike", "dlls/podbot.dll", cstrike, 2},
-        {"cstrike", "dlls\\hpb_BOT.dll", cstrike, 1},
         {"cstrike", "dlls\\MP.DLL", cstrike, 0},
-        {"tfc", "dlls\\tfc.dll", {"(None)", "hpb_bot.dll"}, 0},
         {"tfc", "dlls\\hpb_bot.dll", {"(None)", "hpb_bot.dll"}, 0},
         {"valve", "dlls\\HPB_bot.dll", {}, -1},
     };
