@@ -14,6 +14,7 @@
 namespace quorvant {
 namespace {
 
+namespace fs = std::filesystem;
 using ::quorvant::testing::GameFolder;
 using ::quorvant::testing::ReadFile;
 using ::quorvant::testing::TempFolder;
@@ -112,7 +113,7 @@ TEST(SetGameDll, ChangesTheFileNameOnlyAndALoaderOnlyWhenTheUserChoseAndKeepsEve
                   changed ? WithFinalLineEnd(*c.expected) : std::string(c.text));
     }
     EXPECT_EQ(SetGameDll(game.str(), "missing", "mp.dll"), NotEditable);
-    EXPECT_FALSE(std::filesystem::exists(game / "missing"));
+    EXPECT_FALSE(fs::exists(game / "missing"));
 
     // Ten megabytes of junk in a descriptor written in capitals: quickly, in place under the name
     // the folder gives it, and every byte the same.
@@ -127,9 +128,7 @@ TEST(SetGameDll, ChangesTheFileNameOnlyAndALoaderOnlyWhenTheUserChoseAndKeepsEve
     ASSERT_EQ(SetGameDll(game.str(), "cstrike", "mp.dll"), Written);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_EQ(ReadFile(game / "cstrike/LIBLIST.GAM"), descriptor);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(game / "cstrike"),
-                            std::filesystem::directory_iterator()),
-              1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(game / "cstrike"), fs::directory_iterator()), 1);
 }
 
 }  // namespace

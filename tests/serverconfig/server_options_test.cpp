@@ -27,9 +27,9 @@ class ServerOptionsTest : public ::testing::Test {
 };
 
 // "1" alone is on; a game rule is read from game.cfg, else server.cfg, else listenserver.cfg. A
-// host name begins a line of listenserver.cfg, the log line one of autoexec.cfg; the client
-// settings are the first of their name in config.cfg, comments or not, and transfers are allowed
-// unless the file says otherwise.
+// host name begins a line of listenserver.cfg, not even after blanks; the log line one of
+// autoexec.cfg; the client settings are the first of their name in config.cfg, comments or not, and
+// transfers are allowed unless the file says otherwise.
 TEST_F(ServerOptionsTest, LoadsEachSettingByItsOwnRule) {
     const struct {
         std::map<std::string, std::string> files;
@@ -49,7 +49,9 @@ TEST_F(ServerOptionsTest, LoadsEachSettingByItsOwnRule) {
            "// cl_allowupload \"0\" was the old default\r\ncl_allowupload \"1\"\r\n"
            "cl_allowdownload \"0\"\r\nsv_lan \"1\"\r\n"}},
          {"7", "30", "First line", true, false, false, true, false, false, false, false, true}},
-        {{{"listenserver.cfg", "// hostname \"Not this\"\nhostname \"Unix\"\nmp_flashlight 1\n"},
+        {{{"listenserver.cfg",
+           "// hostname \"Not this\"\n hostname \"Nor this\"\nmyhostname \"Other\"\n"
+           "hostname \"Unix\"\nmp_flashlight 1\n"},
           {"autoexec.cfg", "log on\r\n"}},
          {"", "", "Unix", false, false, false, false, true, true, true, true, false}},
     };
