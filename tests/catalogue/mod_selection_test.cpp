@@ -54,7 +54,34 @@ class ModSelectionTest : public ::quorvant::testing::GamePanelsTest {
     }
 };
 
-TEST_F(ModSelectionTest, TheCreatePanelShowsTheModsInformationMapsTitlesAndBots) {
+// The single-player and create panels show the selected mod; its actions open its files, windows
+// and links. (The bot list comes last: it rewrites the descriptors.)
+TEST_F(ModSelectionTest, ThePanelsShowTheSelectedModAndItsActionsOpenItsFiles) {
+    select(form->lst_mods_solo, "valve");
+    EXPECT_FALSE(form->coche_skip_intro->isHidden() || form->lbl_skip_intro->isHidden());
+    EXPECT_EQ(QStringList({form->lbl_solo_nom->text(), form->lbl_solo_version->text(),
+                           form->lbl_solo_url->text()}),
+              QStringList({"Half-Life", "1.1", "https://hl.example"}));
+    EXPECT_EQ(mapChoices(), QStringList({"c0a0", "t0a0", "shown", "shown"}));
+    EXPECT_EQ(Entries(form->lst_solo_save->model()),
+              QStringList({"[Auto] valve ()", "broken", "INBOUND (01:16)", "[Quick] LAB (12:34)"}));
+    EXPECT_FALSE(form->lbl_load->isHidden());
+    form->lbl_load_Click();
+    form->lbl_solo_url_Click();
+
+    select(form->lst_mods_solo, "gearbox");
+    EXPECT_TRUE(form->coche_skip_intro->isHidden() && form->lbl_skip_intro->isHidden());
+    EXPECT_EQ(mapChoices(), QStringList({"of0a0", "ofboot0", "shown", "shown"}));
+    EXPECT_EQ(form->lst_solo_save->count(), 0);
+    EXPECT_TRUE(form->lbl_load->isHidden());
+    EXPECT_TRUE(form->Shape_game->isFilled());
+    EXPECT_FALSE(form->Shape_load->isFilled() || form->Shape_training->isFilled());
+
+    select(form->lst_mods_solo, "nomaps");  // a new game on no map, and no training map
+    EXPECT_EQ(mapChoices(), QStringList({"", "", "shown", "hidden"}));
+    EXPECT_EQ(form->lbl_solo_nom->text(), QString());
+    EXPECT_TRUE(form->Shape_game->isFilled());
+
     select(form->lst_mods, "cstrike");
     EXPECT_EQ(QStringList({form->lbl_info_nom->text(), form->lbl_info_version->text(),
                            form->lbl_info_URL->text()}),
@@ -72,10 +99,32 @@ TEST_F(ModSelectionTest, TheCreatePanelShowsTheModsInformationMapsTitlesAndBots)
         form->lst_maps->setCurrentIndex(form->lst_maps->findText(map));
         EXPECT_EQ(form->lbl_titre->text(), title) << map;
     }
+    form->Label29_Click();
+    EXPECT_EQ(desktop.editedFiles,
+              std::vector<std::string>{form->WindowsFolder + " | " + (game / "cstrike/motd.txt")});
+    EXPECT_FALSE(form->WindowsFolder.empty() || form->Shape15->isFilled());
+    EXPECT_EQ(opened(&Form1::Label28_Click, "txt_timelimit"), "35");
+    EXPECT_EQ(opened(&Form1::Label19_Click, "lbl_nbr_maps"), "3 maps");
+    form->Label19_MouseDown();
+    form->Label28_MouseDown();
+    EXPECT_TRUE(form->Shape9->isFilled() && form->Shape14->isFilled());
+    form->Label19_MouseUp();
+    form->Label28_MouseUp();
+    EXPECT_FALSE(form->Shape9->isFilled() || form->Shape14->isFilled());
+
     select(form->lst_mods, "tfc");
     EXPECT_EQ(Entries(form->lst_maps->model()), QStringList({"(None)"}));
     EXPECT_EQ(form->lbl_titre->text(), QString());
     EXPECT_EQ(form->lbl_info_version->text(), QString());
+
+    // Each link opens its own caption, as an address (the keyboard test adds "http://").
+    for (const char* caption : {"http://x.example", "HTTP://X.EXAMPLE", ""}) {
+        form->lbl_info_URL->setText(caption);
+        form->lbl_info_URL_Click();
+    }
+    EXPECT_EQ(desktop.openedAddresses,
+              (std::vector<std::string>{"https://hl.example", "http://x.example",
+                                        "http://HTTP://X.EXAMPLE"}));
 
     // Bot libraries are listed as the table names them, compared exactly; the current one is
     // selected, or the first entry when the descriptor names a library not listed under that name.
@@ -98,59 +147,6 @@ TEST_F(ModSelectionTest, TheCreatePanelShowsTheModsInformationMapsTitlesAndBots)
         EXPECT_EQ(Entries(form->lst_bots->model()), c.entries) << c.gamedll;
         EXPECT_EQ(form->lst_bots->currentRow(), c.current) << c.gamedll;
     }
-}
-
-TEST_F(ModSelectionTest, TheSinglePlayerPanelShowsTheModsMapsAndSavedGames) {
-    select(form->lst_mods_solo, "valve");
-    EXPECT_FALSE(form->coche_skip_intro->isHidden() || form->lbl_skip_intro->isHidden());
-    EXPECT_EQ(QStringList({form->lbl_solo_nom->text(), form->lbl_solo_version->text(),
-                           form->lbl_solo_url->text()}),
-              QStringList({"Half-Life", "1.1", "https://hl.example"}));
-    EXPECT_EQ(mapChoices(), QStringList({"c0a0", "t0a0", "shown", "shown"}));
-    EXPECT_EQ(Entries(form->lst_solo_save->model()),
-              QStringList({"[Auto] valve ()", "broken", "INBOUND (01:16)", "[Quick] LAB (12:34)"}));
-    EXPECT_FALSE(form->lbl_load->isHidden());
-    form->lbl_load_Click();
-
-    select(form->lst_mods_solo, "gearbox");
-    EXPECT_TRUE(form->coche_skip_intro->isHidden() && form->lbl_skip_intro->isHidden());
-    EXPECT_EQ(mapChoices(), QStringList({"of0a0", "ofboot0", "shown", "shown"}));
-    EXPECT_EQ(form->lst_solo_save->count(), 0);
-    EXPECT_TRUE(form->lbl_load->isHidden());
-    EXPECT_TRUE(form->Shape_game->isFilled());
-    EXPECT_FALSE(form->Shape_load->isFilled() || form->Shape_training->isFilled());
-
-    select(form->lst_mods_solo, "nomaps");  // a new game on no map, and no training map
-    EXPECT_EQ(mapChoices(), QStringList({"", "", "shown", "hidden"}));
-    EXPECT_EQ(form->lbl_solo_nom->text(), QString());
-    EXPECT_TRUE(form->Shape_game->isFilled());
-}
-
-TEST_F(ModSelectionTest, TheModActionsOpenTheSelectedModsFilesWindowsAndLinks) {
-    select(form->lst_mods, "cstrike");
-    form->Label29_Click();
-    EXPECT_EQ(desktop.editedFiles,
-              std::vector<std::string>{form->WindowsFolder + " | " + (game / "cstrike/motd.txt")});
-    EXPECT_FALSE(form->WindowsFolder.empty() || form->Shape15->isFilled());
-    EXPECT_EQ(opened(&Form1::Label28_Click, "txt_timelimit"), "35");
-    EXPECT_EQ(opened(&Form1::Label19_Click, "lbl_nbr_maps"), "3 maps");
-    form->Label19_MouseDown();
-    form->Label28_MouseDown();
-    EXPECT_TRUE(form->Shape9->isFilled() && form->Shape14->isFilled());
-    form->Label19_MouseUp();
-    form->Label28_MouseUp();
-    EXPECT_FALSE(form->Shape9->isFilled() || form->Shape14->isFilled());
-
-    // Each link opens its own caption, as an address (the keyboard test adds "http://").
-    select(form->lst_mods_solo, "valve");
-    form->lbl_solo_url_Click();
-    for (const char* caption : {"http://x.example", "HTTP://X.EXAMPLE", ""}) {
-        form->lbl_info_URL->setText(caption);
-        form->lbl_info_URL_Click();
-    }
-    EXPECT_EQ(desktop.openedAddresses,
-              (std::vector<std::string>{"https://hl.example", "http://x.example",
-                                        "http://HTTP://X.EXAMPLE"}));
 
     // Without a mod there is no folder to act on.
     form->lst_mods->clear();
