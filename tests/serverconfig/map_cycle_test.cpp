@@ -21,7 +21,6 @@ TEST(MapCycle, ParsesLinesWholeAndSavesThemWithCrLf) {
         {"a\n\0\0\0\r\nb\0c\n\0 \n"s, {"a", "b\0c"s, "\0 "s}, "", "a\r\nb\0c\r\n\0 \r\n\r\n"s},
         {"//s\na\n\nb\n", {"a", "b"}, "//s\r\n", "//s\r\na\r\nb\r\n\r\n"},
         {"a\rb\r\r\n\rc", {"a", "b", "c"}, "", "a\r\nb\r\nc\r\n\r\n"},
-        {"", {}, "", "\r\n"},
         {"\r\n\r\n", {}, "", "\r\n"},
     };
     for (const auto& item : cases) {
