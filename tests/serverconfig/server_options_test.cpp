@@ -5,15 +5,12 @@
 #include <filesystem>
 #include <map>
 
-#include "support/ordinary_user.h"
 #include "support/temp_folder.h"
 
 namespace quorvant {
 namespace {
 
 namespace fs = std::filesystem;
-using ::quorvant::testing::AsOrdinaryUser;
-using ::quorvant::testing::CanTryPermissions;
 using ::quorvant::testing::GameFolder;
 using ::quorvant::testing::ReadFile;
 using ::quorvant::testing::TempFolder;
@@ -92,23 +89,6 @@ TEST_F(ServerOptionsTest, SavesIntoNewFilesInTheirExactFormatAndAgainUnchanged) 
     ASSERT_EQ(SaveServerOptions(game.str(), "cstrike", loaded), std::nullopt);
     EXPECT_EQ(all(), files);
     EXPECT_EQ(SaveServerOptions(game.str(), "missing", options), "game.cfg");
-}
-
-// An ordinary user: a game.cfg it may write but not read shows as empty, and is never replaced by
-// the settings alone. (Where the folder is closed to it, the file stays as the launch tests show.)
-TEST_F(ServerOptionsTest, NeverReplacesAFileItCouldNotRead) {
-    if (!CanTryPermissions()) GTEST_SKIP() << "no permission modes here";
-    const std::string rules = "\"mp_timelimit\" \"5\"\r\nsv_gravity 800\r\n";
-    game.addFile("cstrike/game.cfg", rules);
-    fs::permissions(game / "cstrike", fs::perms::all);
-    fs::permissions(game / "cstrike/game.cfg", fs::perms::owner_write | fs::perms::others_write);
-    ServerOptions options;
-    options.timeLimit = "9";
-    EXPECT_TRUE(AsOrdinaryUser([&] {
-        return SaveServerOptions(game.str(), "cstrike", options) == "game.cfg" &&
-               LoadServerOptions(game.str(), "cstrike").timeLimit.empty();
-    }));
-    EXPECT_EQ(file("game.cfg"), rules);
 }
 
 }  // namespace
