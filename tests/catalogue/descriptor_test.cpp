@@ -60,8 +60,6 @@ TEST(GetDescriptorValue, IsTheQuotedTextAfterTheFirstOccurrenceOfTheLetters) {
 // Only the live Windows line counts: not a commented-out one, nor another system's key.
 TEST(GetGameDllName, IsTheLiveValueWithoutItsFolder) {
     const std::pair<std::string_view, std::string_view> cases[] = {
-        {"gamedll \"DLLS\\mp.dll\"", "mp.dll"},
-        {"gamedll \"mp.dll\"", "mp.dll"},
         {"gamedll \"dlls\\\"", ""},
         {"gamedll \"bin/podbot\\podbot.dll\"", "podbot.dll"},
         {kLoader, "metamod.dll"},

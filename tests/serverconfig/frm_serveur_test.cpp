@@ -169,7 +169,6 @@ TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchI
     // The files before it are written, in their order, and the files after it are not.
     EXPECT_TRUE(modFile("game.cfg").starts_with("\"mp_timelimit\"\t\t\"40\"\r\n"));
     EXPECT_EQ(modFile("autoexec.cfg") + modFile("config.cfg"), "\r\ncl_allowdownload \"0\"\r\n");
-    dialogs.messages.clear();
     std::filesystem::remove(game / "cstrike/server.cfg");
 
     const std::string host = "Caf\xe9 " + Bytes(0xc0, 0xff);
@@ -206,7 +205,6 @@ TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchI
         EXPECT_FALSE(window.isVisible());
         expectModFiles(CodePageFiles(next.setting == "log on" ? "" : next.setting, host));
     }
-    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 }  // namespace
