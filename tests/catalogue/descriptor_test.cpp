@@ -29,7 +29,6 @@ constexpr std::string_view kLoader =
     "//gamedll \"dlls\\mp.dll\"\n//gamedll_linux \"dlls/cs.so\"\nedicts\t\"1800\"\n\n"
     "gamedll \"addons\\metamod\\dlls\\metamod.dll\"\ngamedll_linux \"addons/mm.so\"\n"
     "gamedll_osx \"addons/mm.dylib\"\n";
-constexpr std::string_view kLinuxOnly = "game \"CS\"\ngamedll_linux \"addons/metamod.so\"\n";
 constexpr std::string_view kOwnThenCommented =
     "url_info \"http://x.org\"\ngamedll \"dlls\\hl.dll\"\n//gamedll \"bot\\bot.dll\"\n";
 
@@ -93,7 +92,7 @@ TEST(SetGameDll, ChangesTheFileNameOnlyAndALoaderOnlyWhenTheUserChoseAndKeepsEve
         {"gamedll \"bots/x.dll\"", {true, false}, "gamedll \"bots/HPB_bot.dll\""},
         {kOwnThenCommented, {false, false}, Replaced(kOwnThenCommented, "hl.dll", "HPB_bot.dll")},
         {"gamedll \"DLLS/csbot.dll\"", {false, true}, "gamedll \"DLLS/HPB_bot.dll\""},
-        {kLinuxOnly, {false, true}, std::nullopt},
+        {"game \"CS\"\ngamedll_linux \"addons/metamod.so\"\n", {false, true}, std::nullopt},
         {"game \"x\"", {}, std::nullopt},
         {"gamedll \"dlls\\mp.dll", {}, std::nullopt},
         {"gamedll dlls\\mp.dll", {}, std::nullopt},
