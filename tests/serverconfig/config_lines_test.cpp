@@ -39,7 +39,6 @@ TEST(ConfigLines, ReadEachSettingWhereTheGameFindsIt) {
         {GetCommandSetting, kCommands, "sv_aim ", "0"},
         {GetCommandSetting, kCommands + "\nmp_fraglimit ", "mp_fraglimit ", ""},
         {GetCommandSetting, kCommands, "aim ", std::nullopt},
-        {GetCommandSetting, kCommands, "mp_fraglimit ", std::nullopt},
     };
     for (const auto& item : cases)
         EXPECT_EQ(item.read(item.text, item.name), item.value) << item.text << " / " << item.name;
