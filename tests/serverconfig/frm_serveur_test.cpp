@@ -166,8 +166,10 @@ TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchI
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Can't write server.cfg!")});
     EXPECT_TRUE(options->isVisible());
     EXPECT_EQ(options->txt_timelimit->text(), QStringLiteral("40"));
-    // The files before it are written, in their order, and the files after it are not.
+    // The files before it are written, in their order, and the files after it are not. The frag
+    // limit, shown from listenserver.cfg and left as shown, stays out of game.cfg.
     EXPECT_TRUE(modFile("game.cfg").starts_with("\"mp_timelimit\"\t\t\"40\"\r\n"));
+    EXPECT_EQ(modFile("game.cfg").find("fraglimit"), std::string::npos);
     EXPECT_EQ(modFile("autoexec.cfg") + modFile("config.cfg"), "\r\ncl_allowdownload \"0\"\r\n");
     std::filesystem::remove(game / "cstrike/server.cfg");
 
