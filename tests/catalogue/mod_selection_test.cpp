@@ -54,7 +54,34 @@ class ModSelectionTest : public ::quorvant::testing::GamePanelsTest {
     }
 };
 
-TEST_F(ModSelectionTest, TheCreatePanelShowsTheModsInformationMapsAndTitles) {
+// The single-player and create panels show the selected mod; its actions open its files, windows
+// and links. (The bot list comes last: it rewrites the descriptors.)
+TEST_F(ModSelectionTest, ThePanelsShowTheSelectedModAndItsActionsOpenItsFiles) {
+    select(form->lst_mods_solo, "valve");
+    EXPECT_FALSE(form->coche_skip_intro->isHidden() || form->lbl_skip_intro->isHidden());
+    EXPECT_EQ(QStringList({form->lbl_solo_nom->text(), form->lbl_solo_version->text(),
+                           form->lbl_solo_url->text()}),
+              QStringList({"Half-Life", "1.1", "https://hl.example"}));
+    EXPECT_EQ(mapChoices(), QStringList({"c0a0", "t0a0", "shown", "shown"}));
+    EXPECT_EQ(Entries(form->lst_solo_save->model()),
+              QStringList({"[Auto] valve ()", "broken", "INBOUND (01:16)", "[Quick] LAB (12:34)"}));
+    EXPECT_FALSE(form->lbl_load->isHidden());
+    form->lbl_load_Click();
+    form->lbl_solo_url_Click();
+
+    select(form->lst_mods_solo, "gearbox");
+    EXPECT_TRUE(form->coche_skip_intro->isHidden() && form->lbl_skip_intro->isHidden());
+    EXPECT_EQ(mapChoices(), QStringList({"of0a0", "ofboot0", "shown", "shown"}));
+    EXPECT_EQ(form->lst_solo_save->count(), 0);
+    EXPECT_TRUE(form->lbl_load->isHidden());
+    EXPECT_TRUE(form->Shape_game->isFilled());
+    EXPECT_FALSE(form->Shape_load->isFilled() || form->Shape_training->isFilled());
+
+    select(form->lst_mods_solo, "nomaps");  // a new game on no map, and no training map
+    EXPECT_EQ(mapChoices(), QStringList({"", "", "shown", "hidden"}));
+    EXPECT_EQ(form->lbl_solo_nom->text(), QString());
+    EXPECT_TRUE(form->Shape_game->isFilled());
+
     select(form->lst_mods, "cstrike");
     EXPECT_EQ(QStringList({form->lbl_info_nom->text(), form->lbl_info_version->text(),
                            form->lbl_info_URL->text()}),
@@ -72,66 +99,6 @@ TEST_F(ModSelectionTest, TheCreatePanelShowsTheModsInformationMapsAndTitles) {
         form->lst_maps->setCurrentIndex(form->lst_maps->findText(map));
         EXPECT_EQ(form->lbl_titre->text(), title) << map;
     }
-    select(form->lst_mods, "tfc");
-    EXPECT_EQ(Entries(form->lst_maps->model()), QStringList({"(None)"}));
-    EXPECT_EQ(form->lbl_titre->text(), QString());
-    EXPECT_EQ(form->lbl_info_version->text(), QString());
-}
-
-// Libraries are listed as the table names them, compared exactly; the current one is selected,
-// or the first entry when the descriptor names a library not listed under that name.
-TEST_F(ModSelectionTest, TheBotListShowsTheLibrariesWithTheCurrentOneSelected) {
-    const QStringList cstrike = {"(None)", "HPB Bot", "podbot.dll", "Rambot"};
-    const struct {
-        const char* mod;
-        const char* gamedll;
-        QStringList entries;
-        int current;
-    } cases[] = {
-        {"cstrike", "dlls\\mp2.dll", cstrike, 3},
-        {"cstrike", "dlls/podbot.dll", cstrike, 2},
-        {"cstrike", "dlls\\hpb_BOT.dll", cstrike, 1},
-        {"cstrike", "dlls\\MP.DLL", cstrike, 0},
-        {"tfc", "dlls\\tfc.dll", {"(None)", "hpb_bot.dll"}, 0},
-        {"tfc", "dlls\\hpb_bot.dll", {"(None)", "hpb_bot.dll"}, 0},
-        {"valve", "dlls\\HPB_bot.dll", {}, -1},
-    };
-    for (const auto& c : cases) {
-        game.addMod(c.mod, "gamedll \""s + c.gamedll + "\"\r\n");
-        select(form->lst_mods, c.mod);
-        EXPECT_EQ(Entries(form->lst_bots->model()), c.entries) << c.gamedll;
-        EXPECT_EQ(form->lst_bots->currentRow(), c.current) << c.gamedll;
-    }
-}
-
-TEST_F(ModSelectionTest, TheSinglePlayerPanelShowsTheModsMapsAndSavedGames) {
-    select(form->lst_mods_solo, "valve");
-    EXPECT_FALSE(form->coche_skip_intro->isHidden() || form->lbl_skip_intro->isHidden());
-    EXPECT_EQ(QStringList({form->lbl_solo_nom->text(), form->lbl_solo_version->text(),
-                           form->lbl_solo_url->text()}),
-              QStringList({"Half-Life", "1.1", "https://hl.example"}));
-    EXPECT_EQ(mapChoices(), QStringList({"c0a0", "t0a0", "shown", "shown"}));
-    EXPECT_EQ(Entries(form->lst_solo_save->model()),
-              QStringList({"[Auto] valve ()", "broken", "INBOUND (01:16)", "[Quick] LAB (12:34)"}));
-    EXPECT_FALSE(form->lbl_load->isHidden());
-    form->lbl_load_Click();
-
-    select(form->lst_mods_solo, "gearbox");
-    EXPECT_TRUE(form->coche_skip_intro->isHidden() && form->lbl_skip_intro->isHidden());
-    EXPECT_EQ(mapChoices(), QStringList({"of0a0", "ofboot0", "shown", "shown"}));
-    EXPECT_EQ(form->lst_solo_save->count(), 0);
-    EXPECT_TRUE(form->lbl_load->isHidden());
-    EXPECT_TRUE(form->Shape_game->isFilled());
-    EXPECT_FALSE(form->Shape_load->isFilled() || form->Shape_training->isFilled());
-
-    select(form->lst_mods_solo, "nomaps");  // a new game on no map, and no training map
-    EXPECT_EQ(mapChoices(), QStringList({"", "", "shown", "hidden"}));
-    EXPECT_EQ(form->lbl_solo_nom->text(), QString());
-    EXPECT_TRUE(form->Shape_game->isFilled());
-}
-
-TEST_F(ModSelectionTest, TheModActionsOpenTheSelectedModsFilesWindowsAndLinks) {
-    select(form->lst_mods, "cstrike");
     form->Label29_Click();
     EXPECT_EQ(desktop.editedFiles,
               std::vector<std::string>{form->WindowsFolder + " | " + (game / "cstrike/motd.txt")});
@@ -145,9 +112,12 @@ TEST_F(ModSelectionTest, TheModActionsOpenTheSelectedModsFilesWindowsAndLinks) {
     form->Label28_MouseUp();
     EXPECT_FALSE(form->Shape9->isFilled() || form->Shape14->isFilled());
 
+    select(form->lst_mods, "tfc");
+    EXPECT_EQ(Entries(form->lst_maps->model()), QStringList({"(None)"}));
+    EXPECT_EQ(form->lbl_titre->text(), QString());
+    EXPECT_EQ(form->lbl_info_version->text(), QString());
+
     // Each link opens its own caption, as an address (the keyboard test adds "http://").
-    select(form->lst_mods_solo, "valve");
-    form->lbl_solo_url_Click();
     for (const char* caption : {"http://x.example", "HTTP://X.EXAMPLE", ""}) {
         form->lbl_info_URL->setText(caption);
         form->lbl_info_URL_Click();
@@ -155,6 +125,28 @@ TEST_F(ModSelectionTest, TheModActionsOpenTheSelectedModsFilesWindowsAndLinks) {
     EXPECT_EQ(desktop.openedAddresses,
               (std::vector<std::string>{"https://hl.example", "http://x.example",
                                         "http://HTTP://X.EXAMPLE"}));
+
+    // Bot libraries are listed as the table names them, compared exactly; the current one is
+    // selected, or the first entry when the descriptor names a library not listed under that name.
+    const QStringList cstrike = {"(None)", "HPB Bot", "podbot.dll", "Rambot"};
+    const struct {
+        const char* mod;
+        const char* gamedll;
+        QStringList entries;
+        int current;
+    } cases[] = {
+        {"cstrike", "dlls\\mp2.dll", cstrike, 3},
+        {"cstrike", "dlls/podbot.dll", cstrike, 2},
+        {"cstrike", "dlls\\MP.DLL", cstrike, 0},
+        {"tfc", "dlls\\hpb_bot.dll", {"(None)", "hpb_bot.dll"}, 0},
+        {"valve", "dlls\\HPB_bot.dll", {}, -1},
+    };
+    for (const auto& c : cases) {
+        game.addMod(c.mod, "gamedll \""s + c.gamedll + "\"\r\n");
+        select(form->lst_mods, c.mod);
+        EXPECT_EQ(Entries(form->lst_bots->model()), c.entries) << c.gamedll;
+        EXPECT_EQ(form->lst_bots->currentRow(), c.current) << c.gamedll;
+    }
 
     // Without a mod there is no folder to act on.
     form->lst_mods->clear();

