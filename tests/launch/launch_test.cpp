@@ -57,7 +57,6 @@ TEST_F(LaunchTest, EachPanelStartsTheGameOnItsCommandLine) {
 
     alone("valve", &Form1::coche_skip_intro_Click);
     go("hl.exe -console -game valve +map c1a0 +skill 2");
-    expectStored({{"Last_Mod_Single", "valve"}});
     alone("valve", &Form1::Label32_Click);
     go("hl.exe -console -game valve +map t0a0");
     form->coche_dedicated_Click();                 // no client options, but the game's own program
@@ -92,14 +91,9 @@ TEST_F(LaunchTest, RefusedLaunchesStoreTheSettingsAndSwitchTheBotFirst) {
         EXPECT_TRUE(desktop.starts.empty());
         for (const auto& [name, box] : typed)
             EXPECT_EQ(storedSetting(name), box->text().toStdString());
-        expectStored({{"Dev", "1"},
-                      {"Console", "1"},
-                      {"Numeric_Ping", "1"},
-                      {"Low_Memory", "0"},
-                      {"Dedicated", "0"},
-                      {"Last_Mod_Mplayer", ""},
-                      {"Last_Mod_Single", ""},
-                      {"IP1", ""}});
+        expectStored({{"Dev", "1"}, {"Console", "1"}, {"Numeric_Ping", "1"}, {"Low_Memory", "0"}});
+        expectStored({{"Dedicated", "0"}, {"Last_Mod_Mplayer", ""}, {"Last_Mod_Single", ""}});
+        expectStored({{"IP1", ""}});
         EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"),
                   form->lst_mods->selectedItems().isEmpty() ? kCstrike : kWithBot);
         EXPECT_FALSE(fs::is_regular_file(game / "valve/quorvant.cfg"));
