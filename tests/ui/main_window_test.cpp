@@ -66,7 +66,7 @@ std::string TabCycle(QWidget& window, QWidget* first) {
     return visited;
 }
 
-TEST_F(MainWindowTest, IsABorderlessFixedWindowWhosePanelsShowItsPicture) {
+TEST_F(MainWindowTest, IsABorderlessFixedWindowShowingItsPictureAndDraggedByIt) {
     EXPECT_EQ(form->size(), QSize(609, 377));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
@@ -76,6 +76,20 @@ TEST_F(MainWindowTest, IsABorderlessFixedWindowWhosePanelsShowItsPicture) {
     EXPECT_EQ(form->Img_frame_single->pos(), -form->Frame_single->pos());
     EXPECT_EQ(form->img_frame_join->pos(), -form->Frame_mplayer->pos() - form->Frame_Join->pos());
     EXPECT_EQ(form->img_frame_server->picture().size(), form->size());
+    // The background drags the window by the point it grabbed; a press on a control drags nothing.
+    const QPoint start = form->pos();
+    QTest::mousePress(form->Img_frame_mplayer, Qt::LeftButton, {}, QPoint(50, 50));
+    QMouseEvent move(QEvent::MouseMove, QPointF(60, 60), QPointF(300, 300), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form, &move);
+    EXPECT_EQ(form->pos(), start);
+
+    form->Form_MouseDown(QPoint(10, 12));
+    form->Form_MouseMove(QPoint(500, 400));
+    EXPECT_EQ(form->pos(), QPoint(490, 388));
+    form->Form_MouseUp();
+    form->Form_MouseMove(QPoint(100, 100));
+    EXPECT_EQ(form->pos(), QPoint(490, 388));
 }
 
 // A pressed tab is highlighted until its release. After each click, the panels shown (multiplayer,
@@ -143,7 +157,7 @@ TEST_F(MainWindowTest, BoxesAndCaptionsToggleAndDoubleClicksLeaveThemAsTheyWere)
 
 // Exactly one difficulty and one way to start are chosen, by a click or by the arrow keys, which
 // go round; a double click itself chooses nothing.
-TEST_F(MainWindowTest, EachGroupOfOptionsHasOneChoice) {
+TEST_F(MainWindowTest, EachGroupOfOptionsHasOneChoiceAndKeysRunWhatAClickRuns) {
     EXPECT_EQ(Chosen(*form), "010000");
     form->Label17_Click();
     form->lst_mods_solo->setCurrentRow(0);
@@ -166,6 +180,17 @@ TEST_F(MainWindowTest, EachGroupOfOptionsHasOneChoice) {
     EXPECT_EQ(Chosen(*form), "001100");
     QTest::keyClick(form->focusWidget(), Qt::Key_Down);
     EXPECT_EQ(Chosen(*form), "100100");
+    // Space, Return and Enter run a control of any role; the screen reader test checks the roles.
+    form->show();
+    Press(form->Label16, Qt::Key_Return);  // tab
+    EXPECT_TRUE(form->frame_config->isVisible());
+    Press(form->coche_dev, Qt::Key_Space);  // check box
+    EXPECT_EQ(form->coche_dev->tag(), QStringLiteral("1"));
+    Press(form->Image2, Qt::Key_Enter);  // button
+    EXPECT_EQ(form->Image1->tag(), QStringLiteral("0"));
+    Press(form->Label18, Qt::Key_Space);
+    Press(form->lbl_info_URL, Qt::Key_Space);  // link
+    EXPECT_EQ(desktop.openedAddresses, std::vector<std::string>{"http://www.cs.example"});
 }
 
 // Any button sinks them; only the left one clicks, last, when closing the window does no harm.
@@ -201,23 +226,6 @@ TEST_F(MainWindowTest, PressedButtonsSinkAndAlwaysComeBackAndTheWindowButtonsWor
     EXPECT_FALSE(form->isVisible());
 }
 
-// The background drags the window by the point it grabbed; a press on a control drags nothing.
-TEST_F(MainWindowTest, DraggingKeepsTheGrabbedPointUnderThePointer) {
-    const QPoint start = form->pos();
-    QTest::mousePress(form->Img_frame_mplayer, Qt::LeftButton, {}, QPoint(50, 50));
-    QMouseEvent move(QEvent::MouseMove, QPointF(60, 60), QPointF(300, 300), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form, &move);
-    EXPECT_EQ(form->pos(), start);
-
-    form->Form_MouseDown(QPoint(10, 12));
-    form->Form_MouseMove(QPoint(500, 400));
-    EXPECT_EQ(form->pos(), QPoint(490, 388));
-    form->Form_MouseUp();
-    form->Form_MouseMove(QPoint(100, 100));
-    EXPECT_EQ(form->pos(), QPoint(490, 388));
-}
-
 // Each panel of the main window between the window's own controls and its foot, then the tool
 // windows.
 TEST_F(MainWindowTest, TabVisitsEveryControlOfEachWindowInReadingOrder) {
@@ -248,20 +256,6 @@ TEST_F(MainWindowTest, TabVisitsEveryControlOfEachWindowInReadingOrder) {
     cycle.Form_Load();
     EXPECT_EQ(TabCycle(cycle, cycle.lst_maps),
               "lst_maps Image1 Image2 Label2 txt_ajout Label1 Label3 Label4 ");
-}
-
-// Keys act alike on every role but a plain caption, which the screen reader test tells apart.
-TEST_F(MainWindowTest, SpaceAndEnterRunWhatAClickRuns) {
-    form->show();
-    Press(form->Label16, Qt::Key_Return);  // tab
-    EXPECT_TRUE(form->frame_config->isVisible());
-    Press(form->coche_dev, Qt::Key_Space);  // check box
-    EXPECT_EQ(form->coche_dev->tag(), QStringLiteral("1"));
-    Press(form->Image2, Qt::Key_Enter);  // button
-    EXPECT_EQ(form->Image1->tag(), QStringLiteral("0"));
-    Press(form->Label18, Qt::Key_Space);
-    Press(form->lbl_info_URL, Qt::Key_Space);  // link
-    EXPECT_EQ(desktop.openedAddresses, std::vector<std::string>{"http://www.cs.example"});
 }
 
 TEST_F(MainWindowTest, ScreenReadersHearEachControlsRoleNameAndState) {
