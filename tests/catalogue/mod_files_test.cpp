@@ -1,14 +1,17 @@
-// The descriptor as server folders hold it: plugin loaders, other systems' keys, comments, NUL
-// bytes and megabytes of junk, all read and written back byte for byte.
-#include "catalogue/descriptor.h"
-
+// What the catalogue reads from a mod's folder and writes to it: the descriptor as server folders
+// hold it (plugin loaders, other systems' keys, comments, NUL bytes and megabytes of junk, all read
+// and written back byte for byte), the bot library each entry stands for, and the saved games.
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <random>
 
 #include "app/file_io.h"
+#include "catalogue/bot_tables.h"
+#include "catalogue/descriptor.h"
+#include "catalogue/save_games.h"
 #include "support/temp_folder.h"
 
 namespace quorvant {
@@ -80,7 +83,6 @@ TEST(SetGameDll, ChangesTheFileNameOnlyAndALoaderOnlyWhenTheUserChoseAndKeepsEve
         BotListState list;
         std::optional<std::string> expected;
     } cases[] = {
-        {kCstrike, {}, Replaced(kCstrike, "mp.dll", "HPB_bot.dll")},
         {"gamedll \"dlls/a\" //\rx\r", {}, "gamedll \"dlls/HPB_bot.dll\" //\rx\r"},
         {"n \"\0\"\ngamedll \"dlls\\a\"\0"sv, {}, "n \"\0\"\ngamedll \"dlls\\HPB_bot.dll\"\0"s},
         {"gamedll \"mp.dll\"", {}, "gamedll \"HPB_bot.dll\""},
@@ -122,6 +124,71 @@ TEST(SetGameDll, ChangesTheFileNameOnlyAndALoaderOnlyWhenTheUserChoseAndKeepsEve
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_EQ(ReadFile(game / "cstrike/LIBLIST.GAM"), descriptor);
     EXPECT_EQ(std::distance(fs::directory_iterator(game / "cstrike"), fs::directory_iterator()), 1);
+}
+
+// Copying the table's rows here would only repeat them, and a round trip alone does not see two
+// rows swapped. So every entry listed for the table's files, in several spellings, must write
+// back its file, and a digest (FNV-1a 64-bit) of all the answers must hold: it fails on any
+// changed text, row or comparison, and changes only with the table itself.
+TEST(BotTables, ListSelectAndWriteBackAsTheTableSays) {
+    std::uint64_t digest = 0xcbf29ce484222325u;
+    for (const std::string mod : {"cstrike", "tfc"}) {
+        for (const std::string file :
+             {"mp.dll", "tfc.dll", "android.dll", "mp2.dll", "swat.dll", "hypd.dll", "HPB_bot.dll",
+              "realbot.dll", "MP.DLL", "hpb_bot.dll", "RealBot.DLL", "podbot.dll"}) {
+            const std::string entry = BotEntryFor(mod, file);
+            const std::optional<std::string> library = LibraryForBotEntry(mod, entry);
+            const std::string own = mod == "tfc" ? "tfc.dll" : "mp.dll";
+            EXPECT_EQ(library, entry == "(None)" ? own : file) << mod << " " << file;
+            const std::string answers = entry + '|' + BotTargetFor(mod, file).value_or("(first)") +
+                                        '|' + library.value_or("(none)") + '\n';
+            for (const char c : answers)
+                digest = (digest ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
+        }
+    }
+    EXPECT_EQ(digest, 0x7a371aa7b83d7ccdu);
+    EXPECT_EQ(LibraryForBotEntry("valve", "(None)"), std::nullopt);
+    EXPECT_EQ(LibraryForBotEntry("cstrike", ""), std::nullopt);
+}
+
+std::string Field(std::string description, std::string_view time) {
+    description.resize(65, ' ');
+    return description + std::string(time);
+}
+
+constexpr std::string_view kTitles =
+    "// Chapter titles\r\n$position -1 0.4\r\n$effect 2\r\n\r\nC0A0TITLE\r\n{\r\nINBOUND\r\n}\r\n"
+    "c1a0title\r\n{\r\n  ANOMALOUS\r\n\r\n\tMATERIALS  \r\n}\r\nEMPTY\r\n{\r\n}\r\nOPEN\r\n{\r\nno";
+
+TEST(SaveEntryText, ShowsThePrefixTheTitleAndTheTime) {
+    const std::vector<std::string> titles = {"OTHER\n{\nelsewhere\n}\n", std::string(kTitles)};
+    const struct {
+        const char* file;
+        std::string field;
+        std::string entry;
+    } cases[] = {
+        {"quick.sav", Field("Chapter One", "12:34"), "[Quick] Chapter One (12:34)"},
+        {"Quick01.SAV", Field("Office  Complex", "01:02"), "[Quick] Office (01:02)"},
+        {"QUICKSAVE.sav", std::string(65, 'x') + "99:99", "[Quick] (99:99)"},
+        {"autosave.sav", Field("   c1a0  x", "00:00"), "[Auto] valve (c1a0 )"},
+        {"auto.sav", "abc", "(abc)"},
+        {"quic.sav", "Title  12:34", "Title (12:34)"},
+        // A field without any printable character says nothing: the file's name does.
+        {"empty.sav", "", "empty"},
+        {"quick.sav", std::string(70, '\0'), "[Quick] quick"},
+        {"Half-Life-001.sav", std::string(70, ' '), "Half-Life-001"},
+        {"autosave", std::string(69, '\x01') + "\x7f", "[Auto] autosave"},
+        {"a.b.sav", std::string(69, '\0') + "\xe9", "(\0\0\0\0\xe9)"s},
+        // Newer versions of the game write the name of a message of titles.txt.
+        {"quick.sav", Field("#C1A0TITLE", "00:05"), "[Quick] ANOMALOUS MATERIALS (00:05)"},
+        {"a.sav", Field("#C9A9TITLE", "00:01"), "#C9A9TITLE (00:01)"},
+        {"a.sav", Field("#C0A0TITLE again", "00:01"), "#C0A0TITLE again (00:01)"},
+        {"a.sav", Field("#EMPTY", "00:01"), " (00:01)"},
+        {"a.sav", Field("#OPEN", "00:01"), "#OPEN (00:01)"},
+        {"a.sav", Field("#INBOUND", "00:01"), "#INBOUND (00:01)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SaveEntryText("valve", c.file, c.field, titles), c.entry) << c.file << c.field;
 }
 
 }  // namespace

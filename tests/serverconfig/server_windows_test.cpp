@@ -1,14 +1,16 @@
-#include "serverconfig/frm_serveur.h"
-
+// The server options and map cycle windows, as the main window opens them for the selected mod.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <filesystem>
 #include <map>
 #include <span>
 #include <string_view>
 
+#include "serverconfig/frm_mapcycle.h"
+#include "serverconfig/frm_serveur.h"
 #include "support/ui_fixture.h"
 #include "ui/shape.h"
 
@@ -17,6 +19,7 @@ namespace {
 
 using ::quorvant::testing::ReadFile;
 using ::quorvant::testing::WindowTest;
+using namespace std::string_literals;
 
 // Each switch with its caption and the setting it stands for in the files.
 struct Switch {
@@ -70,30 +73,43 @@ std::map<std::string, std::string> CodePageFiles(std::string_view on, const std:
     };
 }
 
-class ServerOptionsWindowTest : public WindowTest {
+// A map cycle in the single-byte code page. A line of one NUL byte, as a popular mod's stock
+// cycle ends, is no map.
+const std::string kCycle = "// \xe9t\xe9\r\ncaf\xe9\r\n\r\n// night\r\nlast\r\n\0"s;
+
+class ServerWindowsTest : public WindowTest {
   protected:
     Form1* form = nullptr;
     std::unique_ptr<frm_serveur> options;
+    std::unique_ptr<frm_mapcycle> cycle;
 
-    ServerOptionsWindowTest() {
+    ServerWindowsTest() {
         game.addExecutable()
             .addMod("cstrike", "game \"Counter-Strike\"\r\n")
             .addMod("valve", "game \"Half-Life\"\r\n")
+            .addMod("tfc", "game \"TFC\"\r\n")
             .addFile("cstrike/game.cfg", "\"mp_timelimit\"\t\t\"25\"\r\n")
             .addFile("cstrike/listenserver.cfg",
                      "exec listenip.cfg\r\nhostname \"Dust only\"\r\nmp_fraglimit 10\r\n")
             .addFile("cstrike/config.cfg", "cl_allowdownload \"0\"\r\n")
-            .addFile("valve/game.cfg", "\"mp_timelimit\"\t\t\"99\"\r\n");
+            .addFile("valve/game.cfg", "\"mp_timelimit\"\t\t\"99\"\r\n")
+            .addFile("tfc/mapcycle.txt", kCycle);
         storeSetting("hl_path", game.str());
-        storeSetting("Last_Mod_Mplayer", "cstrike");
+    }
+
+    // The main window with `mod` selected for multiplayer.
+    void load(std::string_view mod) {
+        storeSetting("Last_Mod_Mplayer", mod);
         form = &loadMainWindow();
     }
 
-    frm_serveur& open() {
-        options = std::make_unique<frm_serveur>(*form, dialogs);
-        options->show();
-        options->Form_Load();
-        return *options;
+    // A new window of its kind, opened as the main window opens it.
+    template <class Window>
+    Window& open(std::unique_ptr<Window>& window) {
+        window = std::make_unique<Window>(*form, dialogs);
+        window->show();
+        window->Form_Load();
+        return *window;
     }
 
     std::string modFile(const std::string& name) { return ReadFile(game / ("cstrike/" + name)); }
@@ -115,6 +131,23 @@ class ServerOptionsWindowTest : public WindowTest {
         }
         return settings;
     }
+
+    QStringList maps() const {
+        QStringList entries;
+        for (int row = 0; row < cycle->lst_maps->count(); ++row)
+            entries << cycle->lst_maps->item(row)->text();
+        return entries;
+    }
+
+    int selectedRow() const {
+        const auto selected = cycle->lst_maps->selectedItems();
+        return selected.isEmpty() ? -1 : cycle->lst_maps->row(selected.first());
+    }
+
+    void add(const char* map) {
+        cycle->txt_ajout->setText(QString::fromUtf8(map));
+        cycle->Label1_Click();
+    }
 };
 
 // A double click as the system delivers it: its first click toggles, then the double click does.
@@ -132,13 +165,9 @@ void DoubleClick(QWidget* control) {
 // switch in turn: loaded on from its own setting, turned off by its box while the next one is
 // turned on by its caption, saved to exactly those two settings. Double clicks leave a switch as it
 // was; "log on" is never added.
-TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchItsOwnSetting) {
-    open();
-    QTest::mousePress(options->Label5, Qt::LeftButton);
-    EXPECT_TRUE(options->Shape7->isFilled());
-    QTest::mouseRelease(options->Label5, Qt::LeftButton, {}, QPoint(-5, -5));
-    EXPECT_FALSE(options->Shape7->isFilled());
-    EXPECT_TRUE(options->isVisible());  // released outside: no click
+TEST_F(ServerWindowsTest, OptionsCloseOrSaveAndKeepTheFilesBytesAndEachSwitchItsOwnSetting) {
+    load("cstrike");
+    open(options);
     options->txt_hostname->setFocus();
     QTest::keyClicks(options->txt_hostname, QStringLiteral(" 2"));
     QTest::keyClick(options->txt_hostname, Qt::Key_Return);
@@ -147,12 +176,14 @@ TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchI
     EXPECT_FALSE(options->isVisible());
 
     // Esc saved nothing: the next opening shows the files again, not what was typed.
-    EXPECT_EQ(open().txt_hostname->text(), QStringLiteral("Dust only"));
-    QTest::mouseClick(options->Label5, Qt::LeftButton);
-    EXPECT_FALSE(options->isVisible());
+    EXPECT_EQ(open(options).txt_hostname->text(), QStringLiteral("Dust only"));
+    QTest::mousePress(options->Label5, Qt::LeftButton);
+    EXPECT_TRUE(options->Shape7->isFilled());
+    QTest::mouseRelease(options->Label5, Qt::LeftButton);
+    EXPECT_FALSE(options->Shape7->isFilled() || options->isVisible());
     EXPECT_FALSE(std::filesystem::exists(game / "cstrike/server.cfg"));
 
-    QTest::mouseClick(open().Label4, Qt::LeftButton);
+    QTest::mouseClick(open(options).Label4, Qt::LeftButton);
     EXPECT_EQ(modFile("game.cfg") + modFile("config.cfg"),
               "\"mp_timelimit\"\t\t\"25\"\r\ncl_allowdownload \"0\"\r\n");
     EXPECT_EQ(modFile("listenserver.cfg"),
@@ -161,7 +192,7 @@ TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchI
 
     std::filesystem::remove(game / "cstrike/server.cfg");
     game.addFolder("cstrike/server.cfg").addFile("cstrike/autoexec.cfg");
-    open().txt_timelimit->setText(QStringLiteral("40"));
+    open(options).txt_timelimit->setText(QStringLiteral("40"));
     options->Label4_Click();
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Can't write server.cfg!")});
     EXPECT_TRUE(options->isVisible());
@@ -175,7 +206,7 @@ TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchI
 
     const std::string host = "Caf\xe9 " + Bytes(0xc0, 0xff);
     writeModFiles(CodePageFiles("", host));
-    frm_serveur& shown = open();
+    frm_serveur& shown = open(options);
     EXPECT_EQ(shown.windowTitle(), QStringLiteral("Advanced Options \u2014 cstrike"));
     EXPECT_EQ(shown.txt_hostname->text(), QString::fromLatin1(host));
     EXPECT_TRUE(shown.txt_timelimit->text().startsWith(QStringLiteral("2€")));
@@ -193,7 +224,7 @@ TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchI
         const Switch& next = kSwitches[(at + 1) % std::size(kSwitches)];
         SCOPED_TRACE(std::string(item.setting));
         writeModFiles(CodePageFiles(item.setting, host));
-        frm_serveur& window = open();
+        frm_serveur& window = open(options);
         EXPECT_EQ(checkedSwitches(), std::string(item.setting) + ";");
         DoubleClick(window.*item.box);
         DoubleClick(window.*item.caption);
@@ -206,6 +237,89 @@ TEST_F(ServerOptionsWindowTest, ClosesOrSavesAndKeepsTheFilesBytesAndEachSwitchI
         EXPECT_FALSE(window.isVisible());
         expectModFiles(CodePageFiles(next.setting == "log on" ? "" : next.setting, host));
     }
+}
+
+// The mod's maps, each name's bytes as they were whatever the code page. With the mouse, then with
+// keys: Enter adds, Delete removes, Esc closes without saving. SAVE writes the cycle in the file's
+// format, comments first. A missing file is an empty cycle that the save creates; a save that fails
+// says so and keeps the window with its maps.
+TEST_F(ServerWindowsTest, MapCycleShowsAddsRemovesMovesSavesAndCreatesTheCycle) {
+    load("tfc");
+    frm_mapcycle& window = open(cycle);
+    const QString cafe = QString::fromLocal8Bit("caf\xe9");
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Mapcycle \u2014 tfc"));
+    EXPECT_EQ(maps(), (QStringList{cafe, "last"}));
+    EXPECT_EQ(selectedRow(), 0);
+    EXPECT_EQ(window.lbl_nbr_maps->text(), QStringLiteral("2 maps"));
+    add("2fort");
+    add("2fort");
+    add("");  // no map
+    EXPECT_EQ(maps(), (QStringList{cafe, "last", "2fort", "2fort"}));
+    EXPECT_EQ(window.lbl_nbr_maps->text(), QStringLiteral("4 maps"));
+    EXPECT_EQ(selectedRow(), 0);
+
+    window.Image2_Click();
+    EXPECT_EQ(maps(), (QStringList{"last", cafe, "2fort", "2fort"}));
+    EXPECT_EQ(selectedRow(), 1);
+    // A double click moves twice: its click, then the double click itself.
+    window.lst_maps->setCurrentRow(3);
+    DoubleClick(window.Image1);
+    EXPECT_EQ(maps(), (QStringList{"last", "2fort", cafe, "2fort"}));
+    EXPECT_EQ(selectedRow(), 1);
+    EXPECT_FALSE(window.Shape3->isFilled());
+
+    window.lst_maps->setCurrentRow(3);
+    window.Label2_Click();
+    EXPECT_EQ(selectedRow(), -1);  // the last map went: then nothing moves or goes
+    window.Image1_Click();
+    window.Image2_Click();
+    window.Label2_Click();
+    EXPECT_EQ(maps(), (QStringList{"last", "2fort", cafe}));
+
+    window.lst_maps->setCurrentRow(0);
+    window.Label2_Click();
+    EXPECT_EQ(selectedRow(), 0);
+    EXPECT_EQ(maps(), (QStringList{"2fort", cafe}));
+    EXPECT_EQ(window.lbl_nbr_maps->text(), QStringLiteral("2 maps"));
+
+    window.txt_ajout->setFocus();
+    QTest::keyClicks(window.txt_ajout, QStringLiteral("well"));
+    QTest::keyClick(window.txt_ajout, Qt::Key_Return);
+    QTest::keyClick(window.txt_ajout, Qt::Key_Return);
+    EXPECT_EQ(maps(), (QStringList{"2fort", cafe, "well"}));
+    window.lst_maps->setFocus();
+    window.lst_maps->setCurrentRow(1);
+    QTest::keyClick(window.lst_maps, Qt::Key_Delete);
+    EXPECT_EQ(maps(), (QStringList{"2fort", "well"}));
+    EXPECT_EQ(window.txt_ajout->text(), QString());  // no stray blank typed after a removal
+    QTest::keyClick(window.lst_maps, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"), kCycle);
+
+    QTest::mouseClick(open(cycle).Label3, Qt::LeftButton);
+    EXPECT_FALSE(cycle->isVisible());
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"),
+              "// \xe9t\xe9\r\n// night\r\ncaf\xe9\r\nlast\r\n\r\n");
+
+    std::filesystem::remove(game / "tfc/mapcycle.txt");
+    form->Image2_Click();
+    open(cycle);
+    add("caf\xc3\xa9");
+    EXPECT_EQ(cycle->lbl_nbr_maps->text(), QStringLiteral("1 cartes"));
+    cycle->Label3_Click();
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"), "caf\xc3\xa9\r\n\r\n");
+
+    std::filesystem::remove(game / "tfc/mapcycle.txt");
+    game.addFolder("tfc/mapcycle.txt");
+    open(cycle);
+    add("dustbowl");
+    QTest::mousePress(cycle->Label3, Qt::LeftButton);
+    EXPECT_TRUE(cycle->Shape6->isFilled());
+    QTest::mouseRelease(cycle->Label3, Qt::LeftButton);
+    EXPECT_FALSE(cycle->Shape6->isFilled());
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Can't write mapcycle!")});
+    EXPECT_TRUE(cycle->isVisible());
+    EXPECT_EQ(maps(), QStringList{"dustbowl"});
 }
 
 }  // namespace
