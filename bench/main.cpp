@@ -35,6 +35,7 @@ class SilentDialogs : public Dialogs {
     void message(QWidget*, const QString& text) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
+    bool confirm(QWidget*, const QString&) override { return true; }
     QString ask(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
 };
 

@@ -1,6 +1,7 @@
 // The game's command line for any choices: the executable first, then blank-led arguments.
 #include "fuzz_input.h"
 #include "launch/command_line.h"
+#include "serverconfig/console_script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorvant;
@@ -34,7 +35,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "the arguments start with a blank");
     Require(command.commandLine() == command.executablePath + command.arguments,
             "the command line is the executable and its arguments");
-    const std::string script = LoadScriptFor(input.rest());
-    Require(script.starts_with("load ") && script.ends_with("\r\n"), "a load script is one line");
+    const bool hidden = choices.kind == LaunchKind::Join && !choices.password.empty();
+    Require(hidden ? ShownCommandLine(choices).ends_with(" +password ******")
+                   : ShownCommandLine(choices) == command.commandLine(),
+            "a password shows as asterisks, and nothing else changes");
+    const std::string save = input.rest();
+    if (const auto script = LoadScriptFor(save)) {
+        Require(*script == "load \"" + save + "\"\r\n" && !HasAny(save, "\"\r\n"),
+                "a load script is one command of one quoted argument");
+    } else {
+        Require(!IsConsoleArgument(save), "only a name the console cannot read is refused");
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
 // The mod descriptor's values, the game library edit, the final line end rule and map titles.
 #include "app/file_io.h"
+#include "app/file_system.h"
 #include "catalogue/descriptor.h"
 #include "catalogue/map_titles.h"
 #include "fuzz_input.h"
@@ -23,36 +24,27 @@ void CheckValues(std::string_view text) {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-// The gamedll key is the first occurrence of its letters that is neither another system's key
-// nor after a "//" on its line.
+// The gamedll key is where the game reads it: its letters, in any case; without it there is no
+// library to read or write.
 void CheckGameDllKey(std::string_view text) {
     const std::size_t key = FindGameDllKey(text);
-    for (std::size_t at = text.find(kGameDllKey); at < key; at = text.find(kGameDllKey, at + 1)) {
-        const std::string_view after = text.substr(at + kGameDllKey.size());
-        const std::size_t lineEnd = at == 0 ? npos : text.find_last_of("\r\n", at - 1);
-        const std::size_t lineStart = lineEnd == npos ? 0 : lineEnd + 1;
-        Require(after.starts_with("_linux") || after.starts_with("_osx") ||
-                    text.substr(lineStart, at - lineStart).find("//") != npos,
-                "only other systems' keys and comments are passed over");
-    }
-    if (key == npos)
+    if (key != npos) {
+        Require(EqualIgnoringCase(text.substr(key, kGameDllKey.size()), kGameDllKey),
+                "the key is the gamedll key");
+    } else {
         Require(GetGameDllName(text).empty() && !WithGameDll(text, "mp.dll"),
                 "without the key there is no library to read or write");
-}
-
-bool HasValueAfter(std::string_view text, std::size_t at) {
-    const std::size_t open = text.find('"', at);
-    return open != npos && text.find('"', open + 1) != npos;
+    }
 }
 
 // The edit changes the library's file name and nothing else, and reads back as written.
 void CheckGameDllEdit(std::string_view text, std::string_view library) {
     const auto edited = WithGameDll(text, library);
     if (!edited) return;
-    const std::size_t open = text.find('"', FindGameDllKey(text));
-    const std::size_t close = text.find('"', open + 1);
-    Require(edited->compare(0, open + 1, text.substr(0, open + 1)) == 0, "the head is kept");
-    Require(std::string_view(*edited).ends_with(text.substr(close)), "the tail is kept");
+    const Difference difference = Compare(text, *edited);
+    Require(difference.head > FindGameDllKey(text), "the head is kept");
+    Require(!HasAny(difference.before, "\"\r\n") && !HasAny(difference.after, "\"\r\n"),
+            "only the file name changes");
     Require(GetGameDllName(*edited) == library, "the new library reads back");
     if (library.size() >= kGameDllPrefixLength)
         Require(WithGameDll(*edited, library) == *edited, "a second edit changes nothing");
@@ -62,13 +54,14 @@ void CheckGameDllEdit(std::string_view text, std::string_view library) {
 // other descriptor gets the plain edit.
 void CheckBotLibrary(std::string_view text, std::string_view library, BotListState list) {
     const auto edited = WithBotLibrary(text, library, list);
-    const std::size_t key = FindGameDllKey(text);
     const bool loader =
-        key != npos && HasValueAfter(text, key) && !list.libraryListed && !GameDllInModFolder(text);
+        FindGameDllKey(text) != npos && !list.libraryListed && !GameDllInModFolder(text);
     if (!loader) {
         Require(edited == WithGameDll(text, library), "the plain edit");
     } else if (!list.chosenByUser) {
         Require(edited == text, "a loader the user left alone stays");
+    } else if (library.empty()) {
+        Require(!edited, "no file name is no library");
     } else {
         Require(edited && GameDllInModFolder(*edited) && GetGameDllName(*edited) == library,
                 "the chosen library in the mod's own folder");

@@ -61,4 +61,22 @@ inline bool HasAny(std::string_view text, std::string_view characters) {
     return text.find_first_of(characters) != std::string_view::npos;
 }
 
+// Where two texts differ: the length of their common head, and the differing middles.
+struct Difference {
+    std::size_t head;
+    std::string_view before;
+    std::string_view after;
+};
+
+inline Difference Compare(std::string_view before, std::string_view after) {
+    std::size_t head = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
+    std::size_t tail = 0;
+    while (tail < before.size() - head && tail < after.size() - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    return {head, before.substr(head, before.size() - head - tail),
+            after.substr(head, after.size() - head - tail)};
+}
+
 }  // namespace quorvant::fuzz

@@ -18,6 +18,7 @@ set(QUORVANT_CORE_SOURCES
     launch/server_address.cpp
     launch/server_query.cpp
     serverconfig/config_lines.cpp
+    serverconfig/console_script.cpp
     serverconfig/map_cycle.cpp
     serverconfig/server_options.cpp
 )

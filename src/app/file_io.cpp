@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 #endif
 
 namespace fs = std::filesystem;
@@ -33,8 +34,9 @@ bool MayWrite(const fs::path& path) {
 // pipes are not read, and the open does not wait for a pipe's writer.
 int OpenOrdinaryFile(const std::string& path, std::size_t& size) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return -1;
     struct stat status {};
-    if (fd >= 0 && (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         close(fd);
         return -1;
     }
@@ -42,24 +44,6 @@ int OpenOrdinaryFile(const std::string& path, std::size_t& size) {
     return fd;
 }
 #endif
-
-// Pushes the temporary file's bytes to the disk before the rename makes them the file.
-bool FlushToDisk(const fs::path& path) {
-#ifdef _WIN32
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    const bool flushed = FlushFileBuffers(file) != 0;
-    CloseHandle(file);
-    return flushed;
-#else
-    const int fd = open(path.c_str(), O_RDONLY);
-    if (fd < 0) return false;
-    const bool synced = fsync(fd) == 0;
-    close(fd);
-    return synced;
-#endif
-}
 
 // Makes `temporary` the file at `target`; on Windows the replacing rename is written through to
 // the disk before the call returns.
@@ -74,54 +58,109 @@ void MoveOver(const fs::path& temporary, const fs::path& target, std::error_code
 #endif
 }
 
-fs::path TemporaryPathBeside(const fs::path& target) {
-    std::random_device random;
+fs::path TemporaryPathBeside(const fs::path& target, std::random_device& random) {
     fs::path temporary = target;
     temporary += ".tmp" + std::to_string(random() % 1000000);
     return temporary;
 }
 
+// Writes `bytes` into a file made anew at `path` and pushes them to the disk; false, with the
+// file gone, when it fails. `exists` is false when the name is taken, so another may be tried.
+#ifdef _WIN32
+bool WriteNewFile(const fs::path& path, std::string_view bytes, const fs::path&, bool& exists) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    exists = file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS;
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool written = true;
+    for (std::size_t done = 0; written && done < bytes.size();) {
+        DWORD wrote = 0;
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+        written = WriteFile(file, bytes.data() + done, chunk, &wrote, nullptr) != 0;
+        done += wrote;
+    }
+    written = written && FlushFileBuffers(file) != 0;
+    CloseHandle(file);
+    if (!written) DeleteFileW(path.c_str());
+    return written;
+}
+#else
+bool WriteNewFile(const fs::path& path, std::string_view bytes, const fs::path& target,
+                  bool& exists) {
+    struct stat original {};
+    const bool replacing = stat(target.c_str(), &original) == 0;
+    const mode_t mode = replacing ? (original.st_mode & 07777) : 0666;
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    exists = fd < 0 && errno == EEXIST;
+    if (fd < 0) return false;
+    // The umask narrows a new file's mode; a replaced file keeps exactly the mode it had.
+    bool written = !replacing || fchmod(fd, mode) == 0;
+    for (std::size_t done = 0; written && done < bytes.size();) {
+        const ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR) continue;
+        written = wrote > 0;
+        if (written) done += static_cast<std::size_t>(wrote);
+    }
+    written = written && fsync(fd) == 0;
+    written = close(fd) == 0 && written;
+    if (!written) unlink(path.c_str());
+    return written;
+}
+#endif
+
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit) {
 #ifndef _WIN32
     // Start-up reads every mod's descriptor: one open and a read of the file's known size.
     std::size_t size = 0;
     const int fd = OpenOrdinaryFile(path, size);
     if (fd < 0) return std::nullopt;
-    std::optional<std::string> content(std::in_place, size, '\0');
+    if (size > limit) {
+        close(fd);
+        return std::nullopt;
+    }
+    std::string content(size, '\0');
     std::size_t filled = 0;
+    bool complete = false;
     for (;;) {
-        if (filled == content->size()) content->resize(filled + 4096);  // it grew meanwhile
-        const ssize_t got = read(fd, content->data() + filled, content->size() - filled);
-        if (got < 0) {
-            content.reset();
-            break;
+        if (filled == content.size()) {
+            if (filled > limit) break;  // it grew past the limit meanwhile
+            content.resize(std::min(filled + 4096, limit + 1));
         }
-        if (got == 0) {
-            content->resize(filled);
+        const ssize_t got = read(fd, content.data() + filled, content.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            complete = got == 0;
             break;
         }
         filled += static_cast<std::size_t>(got);
     }
     close(fd);
+    if (!complete) return std::nullopt;
+    content.resize(filled);
     return content;
 #else
     std::error_code error;
-    if (!fs::is_regular_file(fs::path(path), error)) return std::nullopt;
-    std::ifstream in(fs::path(path), std::ios::binary);
+    const fs::path file(path);
+    if (!fs::is_regular_file(file, error)) return std::nullopt;
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (error || size > limit) return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string content(static_cast<std::size_t>(size), '\0');
+    in.read(content.data(), static_cast<std::streamsize>(size));
     if (in.bad()) return std::nullopt;
+    content.resize(static_cast<std::size_t>(in.gcount()));
     return content;
 #endif
 }
 
-std::optional<std::string> ReadFileForEdit(const std::string& path) {
+std::optional<std::string> ReadFileForEdit(const std::string& path, std::size_t limit) {
     std::error_code error;
     const fs::file_status status = fs::symlink_status(fs::path(path), error);
     if (status.type() == fs::file_type::not_found) return std::string();
-    return ReadWholeFile(path);
+    return ReadWholeFile(path, limit);
 }
 
 std::optional<std::string> ReadFilePart(const std::string& path, std::uint64_t offset,
@@ -161,28 +200,20 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     const bool exists = fs::exists(target, error);
     if (exists && (!fs::is_regular_file(target, error) || !MayWrite(target))) return false;
 
-    const fs::path temporary = TemporaryPathBeside(target);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temporary, error);
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path temporary = TemporaryPathBeside(target, random);
+        bool nameTaken = false;
+        if (!WriteNewFile(temporary, bytes, target, nameTaken)) {
+            if (nameTaken) continue;
             return false;
         }
-    }
-    if (exists) fs::permissions(temporary, fs::status(target, error).permissions(), error);
-    if (!FlushToDisk(temporary)) {
+        MoveOver(temporary, target, error);
+        if (!error) return true;
         fs::remove(temporary, error);
         return false;
     }
-    MoveOver(temporary, target, error);
-    if (error) {
-        fs::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return false;
 }
 
 std::string WithFinalLineEnd(std::string text) {

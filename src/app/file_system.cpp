@@ -126,7 +126,8 @@ void SortByName(std::vector<std::string>& names) {
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
     std::string joined(folder);
-    joined += kPathSeparator;
+    // A folder such as the root, which a Wine drive may map to, already ends with its separator.
+    if (!joined.ends_with(kPathSeparator)) joined += kPathSeparator;
     joined += name;
     return joined;
 }

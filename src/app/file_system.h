@@ -17,6 +17,7 @@ inline constexpr std::string_view kPathSeparator =
     "/";
 #endif
 
+// `folder`, the separator unless the folder already ends with it, and `name`.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
 // Ascending order of names without regard to ASCII case; names that differ only in case keep a

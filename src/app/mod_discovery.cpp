@@ -24,7 +24,8 @@ std::optional<FoundMod> LookInto(const std::string& folder) {
     // multiplayer only.
     const std::string* descriptor = FindIgnoringCase(gameFiles, kDescriptorFileName);
     const std::string text =
-        descriptor ? ReadWholeFile(JoinPath(folder, *descriptor)).value_or("") : std::string();
+        descriptor ? ReadWholeFile(JoinPath(folder, *descriptor), kDescriptorLimit).value_or("")
+                   : std::string();
     return FoundMod{std::filesystem::path(folder).filename().string(),
                     DescriptorHasKey(text, kStartMapKey)};
 }

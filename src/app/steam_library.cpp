@@ -55,7 +55,7 @@ std::vector<std::string> WinePrefixes(const std::string& home,
 
 void AddPrefixFolders(std::vector<SteamFolder>& folders, std::vector<std::string>& seen,
                       const std::string& prefix) {
-    if (const auto registry = ReadWholeFile(JoinPath(prefix, "user.reg"))) {
+    if (const auto registry = ReadWholeFile(JoinPath(prefix, "user.reg"), kRegistryFileLimit)) {
         if (const auto path = FindRegistryString(*registry, "Software\\Valve\\Steam", "SteamPath"))
             AddOnce(folders, seen, {FolderInPrefix(prefix, *path), prefix});
     }
@@ -67,7 +67,7 @@ void AddPrefixFolders(std::vector<SteamFolder>& folders, std::vector<std::string
 std::optional<std::string> ReadSteamFile(const std::string& folder,
                                          std::initializer_list<std::string_view> components) {
     const std::string path = Existing(folder, components);
-    return path.empty() ? std::nullopt : ReadWholeFile(path);
+    return path.empty() ? std::nullopt : ReadWholeFile(path, kTextFileLimit);
 }
 
 // The folder itself first, then the libraries its files list.

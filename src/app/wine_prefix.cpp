@@ -48,7 +48,8 @@ std::string FolderInPrefix(const std::string& prefix, std::string_view windowsPa
 }
 
 std::string WineRegisteredGameFolder(const std::string& prefix) {
-    const std::optional<std::string> registry = ReadWholeFile(JoinPath(prefix, "system.reg"));
+    const std::optional<std::string> registry =
+        ReadWholeFile(JoinPath(prefix, "system.reg"), kRegistryFileLimit);
     if (!registry) return {};
     // A 32-bit installer on a 64-bit prefix writes below Wow6432Node.
     for (std::string_view key : {settings::kGameAppPathKey, kGameAppPathKey32}) {

@@ -11,9 +11,9 @@ namespace quorvant {
 void Form1::ApplyBotChoice() {
     const std::string mod = SelectedBytes(lst_mods);
     const auto library = LibraryForBotEntry(mod, ToBytes(SelectedText(lst_bots)));
-    if (library) SetGameDll(mod, *library, botList_);
+    if (library) SetGameDll(mod, *library);
 }
 
-void Form1::lst_bots_Click() { botList_.chosenByUser = true; }
+void Form1::lst_bots_Click() { botChosenByUser_ = true; }
 
 }  // namespace quorvant

@@ -1,7 +1,10 @@
 #include "catalogue/descriptor.h"
 
+#include <vector>
+
 #include "app/file_io.h"
 #include "app/file_system.h"
+#include "serverconfig/console_script.h"
 
 namespace quorvant {
 namespace {
@@ -16,32 +19,53 @@ struct ValueSpan {
 
 constexpr std::size_t npos = std::string_view::npos;
 constexpr std::string_view kModLibraryFolder = "dlls\\";
-constexpr std::string_view kOtherSystemKeys[] = {"_linux", "_osx"};
 
-// The value after the key found at `at`.
-std::optional<ValueSpan> ValueAfter(std::string_view text, std::size_t at) {
+std::optional<ValueSpan> FindValue(std::string_view text, std::string_view key) {
+    const std::size_t at = text.find(key);
     if (at == npos) return std::nullopt;
     const std::size_t open = text.find('"', at);
-    if (open == std::string_view::npos) return std::nullopt;
+    if (open == npos) return std::nullopt;
     const std::size_t close = text.find('"', open + 1);
-    if (close == std::string_view::npos) return std::nullopt;
+    if (close == npos) return std::nullopt;
     return ValueSpan{open, close};
 }
 
-std::optional<ValueSpan> FindValue(std::string_view text, std::string_view key) {
-    return ValueAfter(text, text.find(key));
-}
+// The gamedll key and its value, as the game reads the descriptor: tokens as its console reads
+// them (so never in a "//" comment), taken in pairs of a key and its value; the first pair whose
+// key is gamedll, not another system's gamedll_linux or gamedll_osx.
+struct GameDllPair {
+    ScriptToken key;
+    ScriptToken value;
+};
 
-bool StartsOtherSystemsKey(std::string_view text, std::size_t at) {
-    const std::string_view after = text.substr(at + kGameDllKey.size());
-    for (std::string_view suffix : kOtherSystemKeys) {
-        if (after.starts_with(suffix)) return true;
+std::optional<GameDllPair> FindGameDllPair(std::string_view text) {
+    std::vector<ScriptToken> tokens;
+    for (const ScriptCommand& command : ParseConsoleScript(text))
+        tokens.insert(tokens.end(), command.tokens.begin(), command.tokens.end());
+    for (std::size_t key = 0; key + 1 < tokens.size(); key += 2) {
+        if (EqualIgnoringCase(TokenText(text, tokens[key]), kGameDllKey))
+            return GameDllPair{tokens[key], tokens[key + 1]};
     }
-    return false;
+    return std::nullopt;
 }
 
-std::optional<ValueSpan> FindGameDllValue(std::string_view text) {
-    return ValueAfter(text, FindGameDllKey(text));
+// The gamedll value's bytes: [begin, end).
+struct GameDllValue {
+    std::size_t begin;
+    std::size_t end;
+    bool quoted;
+};
+
+std::optional<GameDllValue> FindGameDllValue(std::string_view text) {
+    const auto pair = FindGameDllPair(text);
+    if (!pair) return std::nullopt;
+    return GameDllValue{pair->value.contentBegin, pair->value.contentEnd, pair->value.quoted};
+}
+
+// Whether `fileName` can take its place in the value and still be read as one value.
+bool FitsInto(const GameDllValue& value, std::string_view fileName) {
+    return !fileName.empty() && IsConsoleArgument(fileName) &&
+           (value.quoted || !NeedsQuotes(fileName));
 }
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
@@ -68,7 +92,7 @@ std::string DescriptorPath(const std::string& gameFolder, std::string_view mod) 
 }
 
 std::string ReadModDescriptor(const std::string& gameFolder, std::string_view mod) {
-    return ReadWholeFile(DescriptorPath(gameFolder, mod)).value_or(std::string());
+    return ReadWholeFile(DescriptorPath(gameFolder, mod), kDescriptorLimit).value_or(std::string());
 }
 
 bool DescriptorHasKey(std::string_view text, std::string_view key) {
@@ -83,49 +107,33 @@ std::optional<std::string> GetDescriptorValue(std::string_view text, std::string
 }
 
 std::size_t FindGameDllKey(std::string_view text) {
-    // One pass over the lines: a "//" outside double quotes hides the rest of its line from the
-    // game; inside quotes (a web address) it is part of a value.
-    bool quoted = false;
-    bool comment = false;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const char c = text[at];
-        if (c == '\r' || c == '\n') {
-            quoted = comment = false;
-        } else if (comment) {
-            continue;
-        } else if (c == '"') {
-            quoted = !quoted;
-        } else if (!quoted && text.substr(at, 2) == "//") {
-            comment = true;
-        } else if (text.substr(at).starts_with(kGameDllKey) && !StartsOtherSystemsKey(text, at)) {
-            return at;
-        }
-    }
-    return npos;
+    const auto pair = FindGameDllPair(text);
+    return pair ? pair->key.contentBegin : npos;
 }
 
 std::string GetGameDllName(std::string_view text) {
     const auto span = FindGameDllValue(text);
     if (!span) return {};
-    const std::string_view value = text.substr(span->begin(), span->length());
+    const std::string_view value = text.substr(span->begin, span->end - span->begin);
     return std::string(value.substr(GameDllNameStart(value)));
 }
 
 bool GameDllInModFolder(std::string_view text) {
     const auto span = FindGameDllValue(text);
-    if (!span || span->length() < kGameDllPrefixLength) return false;
-    const std::string_view prefix = text.substr(span->begin(), kGameDllPrefixLength);
+    if (!span || span->end - span->begin < kGameDllPrefixLength) return false;
+    const std::string_view prefix = text.substr(span->begin, kGameDllPrefixLength);
     return EqualIgnoringCase(prefix.substr(0, 4), kModLibraryFolder.substr(0, 4)) &&
            IsSeparator(prefix.back());
 }
 
 std::optional<std::string> WithGameDll(std::string_view text, std::string_view fileName) {
     const auto span = FindGameDllValue(text);
-    if (!span || span->length() < kGameDllPrefixLength) return std::nullopt;
-    const std::string_view value = text.substr(span->begin(), span->length());
-    std::string edited(text.substr(0, span->begin() + GameDllNameStart(value)));
+    if (!span || span->end - span->begin < kGameDllPrefixLength || !FitsInto(*span, fileName))
+        return std::nullopt;
+    const std::string_view value = text.substr(span->begin, span->end - span->begin);
+    std::string edited(text.substr(0, span->begin + GameDllNameStart(value)));
     edited += fileName;
-    edited += text.substr(span->close);
+    edited += text.substr(span->end);
     return edited;
 }
 
@@ -134,20 +142,24 @@ std::optional<std::string> WithBotLibrary(std::string_view text, std::string_vie
     const auto span = FindGameDllValue(text);
     if (!span || list.libraryListed || GameDllInModFolder(text)) return WithGameDll(text, fileName);
     if (!list.chosenByUser) return std::string(text);
-    std::string edited(text.substr(0, span->begin()));
+    if (!FitsInto(*span, fileName)) return std::nullopt;
+    std::string edited(text.substr(0, span->begin));
     edited += kModLibraryFolder;
     edited += fileName;
-    edited += text.substr(span->close);
+    edited += text.substr(span->end);
     return edited;
 }
 
 GameDllWrite SetGameDll(const std::string& gameFolder, std::string_view mod,
-                        std::string_view fileName, BotListState list) {
+                        std::string_view fileName, BotListState list,
+                        const std::function<bool(std::string_view library)>& listShows) {
     const std::string path = DescriptorPath(gameFolder, mod);
-    const auto text = ReadWholeFile(path);
+    const auto text = ReadWholeFile(path, kDescriptorLimit);
     if (!text) return GameDllWrite::NotEditable;
+    if (listShows) list.libraryListed = listShows(GetGameDllName(*text));
     const auto edited = WithBotLibrary(*text, fileName, list);
-    if (!edited) return GameDllWrite::NotEditable;
+    // Nor is a descriptor written that would be too big to be read again.
+    if (!edited || edited->size() + 2 > kDescriptorLimit) return GameDllWrite::NotEditable;
     // A launch applies the bot choice at every press: a descriptor that already says so, or that
     // the launch leaves alone, keeps every byte, even a last line without its line end.
     if (*edited == *text) return GameDllWrite::Written;

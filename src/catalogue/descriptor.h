@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,9 @@ inline constexpr std::string_view kStartMapKey = "startmap";
 inline constexpr std::string_view kTrainingMapKey = "trainingmap";
 inline constexpr std::string_view kTrainMapKey = "trainmap";
 
+// The largest descriptor read: its positions are 16-bit numbers, so it stays below 32,768 bytes.
+inline constexpr std::size_t kDescriptorLimit = 32767;
+
 // The game library's folder prefix inside the gamedll value ("dlls\" or "dlls/"), kept as is.
 inline constexpr std::size_t kGameDllPrefixLength = 5;
 
@@ -35,8 +39,9 @@ bool DescriptorHasKey(std::string_view text, std::string_view key);
 // has the empty value.
 std::optional<std::string> GetDescriptorValue(std::string_view text, std::string_view key);
 
-// Where the gamedll key stands: its first occurrence that is neither inside a "//" comment nor
-// the start of the gamedll_linux or gamedll_osx key of another system. npos when there is none.
+// Where the gamedll key stands, as the game reads the file: its tokens (console_script.h) in
+// pairs of a key and a value, the first pair keyed gamedll; never in a "//" comment, never
+// another system's gamedll_linux or gamedll_osx. npos when there is none.
 std::size_t FindGameDllKey(std::string_view text);
 
 // The current game library's file name: the gamedll value without its five-character folder
@@ -69,8 +74,11 @@ std::optional<std::string> WithBotLibrary(std::string_view text, std::string_vie
 enum class GameDllWrite { Written, NotEditable, WriteFailed };
 
 // Puts `fileName` into the mod's gamedll value, as WithBotLibrary does for `list`, and writes
-// the descriptor back in one piece.
+// the descriptor back in one piece. Given `listShows`, whether the list shows the descriptor's
+// library is asked of it for the library the descriptor loads as it is read here: one installed
+// since the list was filled (a plugin loader) is not taken for a listed one.
 GameDllWrite SetGameDll(const std::string& gameFolder, std::string_view mod,
-                        std::string_view fileName, BotListState list = {});
+                        std::string_view fileName, BotListState list = {},
+                        const std::function<bool(std::string_view library)>& listShows = {});
 
 }  // namespace quorvant

@@ -39,7 +39,6 @@ void Form1::lst_mods_Click() {
     lbl_info_URL->setText(ValueOf(descriptor, kUrlKey));
 
     lst_bots->clear();
-    botList_.libraryListed = true;
     if (ModHasBots(mod)) {
         File1.setPath(ModPath(Dir1.path(), mod, "dlls"));
         File1.setPattern("*.dll");
@@ -50,11 +49,10 @@ void Form1::lst_mods_Click() {
             const auto target = BotTargetFor(mod, GetGameDllName(descriptor));
             const int row = RowOf(lst_bots, FromBytes(target.value_or(std::string(kNoBotEntry))));
             lst_bots->setCurrentRow(std::max(row, 0));
-            botList_.libraryListed = row >= 0;
         }
     }
     // Filling the list was the mod selection's doing, not the user's choice.
-    botList_.chosenByUser = false;
+    botChosenByUser_ = false;
 
     lst_maps->clear();
     if (mod.empty()) return;
@@ -71,8 +69,8 @@ void Form1::lst_maps_Click() {
         lbl_titre->setText(QString());
         return;
     }
-    const auto text =
-        ReadWholeFile(MapTitlePath(Dir1.path(), SelectedBytes(lst_mods), CurrentBytes(lst_maps)));
+    const auto text = ReadWholeFile(
+        MapTitlePath(Dir1.path(), SelectedBytes(lst_mods), CurrentBytes(lst_maps)), kTextFileLimit);
     lbl_titre->setText(FromBytes(MapTitleFrom(text.value_or(std::string()))));
 }
 

@@ -111,7 +111,7 @@ std::vector<std::string> ReadTitleFiles(const std::string& gameFolder, std::stri
     std::vector<std::string> files;
     for (const std::string& path :
          {ResolveIgnoringCase(resource, kTitlesFile), ModPath(gameFolder, mod, kTitlesFile)}) {
-        if (auto text = ReadWholeFile(path)) files.push_back(std::move(*text));
+        if (auto text = ReadWholeFile(path, kTextFileLimit)) files.push_back(std::move(*text));
     }
     return files;
 }

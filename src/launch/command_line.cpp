@@ -1,6 +1,10 @@
 #include "launch/command_line.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "app/file_system.h"
+#include "serverconfig/console_script.h"
 
 namespace quorvant {
 namespace {
@@ -75,8 +79,33 @@ LaunchCommand BuildLaunchCommand(const LaunchChoices& choices) {
     return {JoinPath(choices.gameFolder, executable), arguments};
 }
 
-std::string LoadScriptFor(const std::string& saveFileName) {
-    return "load " + saveFileName + "\r\n";
+std::string ShownCommandLine(const LaunchChoices& choices) {
+    LaunchChoices shown = choices;
+    if (!shown.password.empty()) shown.password = "******";
+    return BuildLaunchCommand(shown).commandLine();
+}
+
+std::optional<std::string> NameTheGameCannotLoad(const LaunchChoices& choices) {
+    std::vector<std::string_view> names;
+    if (choices.kind == LaunchKind::Create) names = {choices.mod, choices.map};
+    if (choices.kind == LaunchKind::SinglePlayer) {
+        names = {choices.singlePlayerMod};
+        if (choices.start == SinglePlayerStart::NewGame && !choices.skipIntro)
+            names.push_back(choices.startMap);
+        if (choices.start == SinglePlayerStart::TrainingMap) names.push_back(choices.trainingMap);
+    }
+    for (std::string_view name : names) {
+        const bool splits = std::any_of(name.begin(), name.end(), [](char c) {
+            return static_cast<unsigned char>(c) <= ' ' || c == 0x7f;
+        });
+        if (splits) return std::string(name);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> LoadScriptFor(const std::string& saveFileName) {
+    if (!IsConsoleArgument(saveFileName)) return std::nullopt;
+    return "load \"" + saveFileName + "\"\r\n";
 }
 
 }  // namespace quorvant

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "catalogue/map_titles.h"
@@ -60,7 +61,17 @@ struct LaunchCommand {
 
 LaunchCommand BuildLaunchCommand(const LaunchChoices& choices);
 
-// The load script's content for a saved game.
-std::string LoadScriptFor(const std::string& saveFileName);
+// The command line as it may be shown: a password in it as asterisks.
+std::string ShownCommandLine(const LaunchChoices& choices);
+
+// The first mod or map name of the choices that the game would take for more than one word of
+// its command line (a blank or a control character in it), which it could never load; nothing
+// when every name is one word.
+std::optional<std::string> NameTheGameCannotLoad(const LaunchChoices& choices);
+
+// The load script's content for a saved game: the file name quoted, so that the console reads
+// it as one argument whatever it holds; nothing for a name the console cannot read as one (a
+// double quote or a control character in it).
+std::optional<std::string> LoadScriptFor(const std::string& saveFileName);
 
 }  // namespace quorvant

@@ -59,6 +59,13 @@ void Form1::storeLaunchSettings() {
 void Form1::btn_go_Click() {
     storeLaunchSettings();
     const QString multiplayerMod = SelectedText(lst_mods);
+    // A name the game would split into words cannot be loaded: refused before any file is
+    // written.
+    if (const auto name = NameTheGameCannotLoad(shownChoices())) {
+        dialogs_.message(this, QStringLiteral("The game can't load \"%1\": its name holds a blank.")
+                                   .arg(FromBytes(*name)));
+        return;
+    }
     if (ModHasBots(SelectedBytes(lst_mods))) ApplyBotChoice();
     const std::optional<LaunchChoices> choices = chosenLaunch();
     if (!choices) return;
@@ -79,7 +86,8 @@ void Form1::btn_go_Click() {
     if (failure) {
         dialogs_.message(this, FromBytes(*failure));
     } else {
-        launchFeedback->showStarted(FromBytes(command.commandLine()), language());
+        // A password stays off the screen; the copied command line holds it, as asked.
+        launchFeedback->showStarted(FromBytes(ShownCommandLine(*choices)), language());
     }
 }
 
@@ -96,9 +104,9 @@ void Form1::btn_go_ContextMenu(QPoint at) {
     menu.exec(btn_go->mapToGlobal(at));
 }
 
-// What GO! starts from the panel showing, read from the controls alone: nothing is stored or
-// written here. Nothing when GO! would start nothing, after saying why where it would.
-std::optional<LaunchChoices> Form1::chosenLaunch() {
+// What GO! starts from the panel showing, read from the controls alone: nothing is stored,
+// written or said here.
+LaunchChoices Form1::shownChoices() const {
     LaunchChoices choices;
     choices.gameFolder = Dir1.path();
     choices.executable = ToBytes(txt_hlexe->text());
@@ -107,34 +115,55 @@ std::optional<LaunchChoices> Form1::chosenLaunch() {
     choices.console = Chosen(coche_console);
     choices.lowMemory = Chosen(coche_memoire);
     choices.heapSize = ToBytes(txt_memoire->text());
-    bool startable = true;
     if (Shown(Frame_mplayer)) {
         if (Shown(Frame_Join)) {
-            startable = chooseJoin(choices);
+            readJoin(choices);
         } else if (Shown(Frame_server)) {
-            startable = chooseCreate(choices);
+            readCreate(choices);
         } else {
             choices.kind = LaunchKind::MultiplayerOther;
         }
     } else if (Shown(Frame_single)) {
-        startable = chooseSinglePlayer(choices);
-    } else if (Shown(frame_config)) {
-        startable = false;  // the configuration panel only stores what was typed
+        readSinglePlayer(choices);
     }
-    return startable ? std::optional(choices) : std::nullopt;
+    return choices;
 }
 
-bool Form1::chooseJoin(LaunchChoices& choices) {
-    const QString address = txt_ip->currentText();
-    if (address.isEmpty()) {
-        dialogs_.message(this, QStringLiteral("Enter an IP adresse"));
-        return false;
+// The choices of the panel showing, or nothing when GO! would start nothing, after saying why
+// where it would.
+std::optional<LaunchChoices> Form1::chosenLaunch() {
+    if (!Shown(Frame_mplayer) && !Shown(Frame_single) && Shown(frame_config))
+        return std::nullopt;  // the configuration panel only stores what was typed
+    LaunchChoices choices = shownChoices();
+    switch (choices.kind) {
+        case LaunchKind::Join:
+            if (choices.address.empty()) {
+                dialogs_.message(this, QStringLiteral("Enter an IP adresse"));
+                return std::nullopt;
+            }
+            break;
+        case LaunchKind::Create:
+            if (!ModChosen(dialogs_, this, choices.mod)) return std::nullopt;
+            break;
+        case LaunchKind::SinglePlayer:
+            if (!ModChosen(dialogs_, this, choices.singlePlayerMod)) return std::nullopt;
+            if (choices.start == SinglePlayerStart::SavedGame && !SelectedItem(lst_solo_save)) {
+                dialogs_.message(this, QStringLiteral("Please select a saved game"));
+                return std::nullopt;
+            }
+            break;
+        case LaunchKind::MultiplayerOther:
+        case LaunchKind::OptionsOnly:
+            break;
     }
+    return choices;
+}
+
+void Form1::readJoin(LaunchChoices& choices) const {
     choices.kind = LaunchKind::Join;
-    choices.address = ToBytes(address);
+    choices.address = ToBytes(txt_ip->currentText());
     choices.joinPort = ToBytes(txt_port_join->text());
     choices.password = ToBytes(txt_password->text());
-    return true;
 }
 
 void Form1::rememberAddress(const QString& address) {
@@ -145,19 +174,17 @@ void Form1::rememberAddress(const QString& address) {
     }
 }
 
-bool Form1::chooseCreate(LaunchChoices& choices) {
+void Form1::readCreate(LaunchChoices& choices) const {
     choices.kind = LaunchKind::Create;
     choices.mod = SelectedBytes(lst_mods);
     choices.serverPort = ToBytes(txt_port_server->text());
     choices.map = CurrentBytes(lst_maps);
     choices.maxPlayers = ToBytes(txt_max_players->text());
-    return ModChosen(dialogs_, this, choices.mod);
 }
 
-bool Form1::chooseSinglePlayer(LaunchChoices& choices) {
+void Form1::readSinglePlayer(LaunchChoices& choices) const {
     choices.kind = LaunchKind::SinglePlayer;
     choices.singlePlayerMod = SelectedBytes(lst_mods_solo);
-    if (!ModChosen(dialogs_, this, choices.singlePlayerMod)) return false;
     if (Shape_game->isFilled()) {
         choices.start = SinglePlayerStart::NewGame;
         choices.skipIntro = Chosen(coche_skip_intro) && Shown(coche_skip_intro);
@@ -171,12 +198,7 @@ bool Form1::chooseSinglePlayer(LaunchChoices& choices) {
         choices.trainingMap = ToBytes(Label32->tag());
     } else if (Shape_load->isFilled()) {
         choices.start = SinglePlayerStart::SavedGame;
-        if (!SelectedItem(lst_solo_save)) {
-            dialogs_.message(this, QStringLiteral("Please select a saved game"));
-            return false;
-        }
     }
-    return true;
 }
 
 // The saved game is the file listed at the selected entry's place; the file must still be the
@@ -195,8 +217,16 @@ bool Form1::writeLoadScript(const std::string& mod) {
         lbl_load_Click();
         return false;
     }
+    const std::optional<std::string> load = LoadScriptFor(saves[row]);
+    if (!load) {
+        // The console would split the name, or run what follows a quote as a command.
+        dialogs_.message(this, QStringLiteral("Can't load %1: the game's console reads no double "
+                                              "quote or control character in a name.")
+                                   .arg(FromBytes(saves[row])));
+        return false;
+    }
     const std::string script = ModPath(Dir1.path(), mod, kLoadScriptName);
-    if (!WriteFileAtomically(script, LoadScriptFor(saves[row]))) {
+    if (!WriteFileAtomically(script, *load)) {
         dialogs_.message(this, QStringLiteral("Can't write quorvant.cfg!"));
         return false;
     }

@@ -3,79 +3,49 @@
 #include <algorithm>
 
 #include "app/file_io.h"
+#include "app/file_system.h"
 #include "catalogue/descriptor.h"
+#include "serverconfig/console_script.h"
 
 namespace quorvant {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kEmptyQuotes = "\"\"";
-constexpr std::string_view kLogLine = "log on";
-constexpr std::string_view kComment = "//";
-constexpr std::size_t npos = std::string_view::npos;
+constexpr std::string_view kLogCommand = "log";
+constexpr std::string_view kLogOn = "on";
 
-// The end of the line `from` is on: its CR or LF, or the end of the text.
-std::size_t LineEnd(std::string_view text, std::size_t from) {
-    return std::min(text.find_first_of(kLineEnd, from), text.size());
+std::string_view WithoutTrailingBlank(std::string_view name) {
+    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+    return name;
 }
 
-// The first occurrence of `name` at or after `from` that begins a line, after nothing but the
-// characters `indent`.
-std::size_t FindAtLineStart(std::string_view text, std::string_view name, std::string_view indent,
-                            std::size_t from = 0) {
-    for (std::size_t at = text.find(name, from); at != npos; at = text.find(name, at + 1)) {
-        std::size_t start = at;
-        while (start > 0 && indent.find(text[start - 1]) != npos) --start;
-        if (start == 0 || kLineEnd.find(text[start - 1]) != npos) return at;
-    }
-    return npos;
-}
-
-// The argument of a console command: between its quotes, or a word up to the next blank.
-struct Argument {
-    std::size_t begin;
-    std::size_t length;
-    bool quoted;
-};
-
-// The argument of the first line that runs the command `name` with one.
-std::optional<Argument> FindCommandArgument(std::string_view text, std::string_view name) {
-    for (std::size_t at = FindAtLineStart(text, name, kBlanks); at != npos;
-         at = FindAtLineStart(text, name, kBlanks, at + 1)) {
-        const std::size_t nameEnd = at + name.size();
-        const std::size_t begin = std::min(text.find_first_not_of(kBlanks, nameEnd), text.size());
-        const std::size_t lineEnd = LineEnd(text, nameEnd);
-        // A longer name, a command without argument, or a comment where the argument would be.
-        if (begin == nameEnd || begin >= lineEnd || text.substr(begin).starts_with(kComment))
-            continue;
-        if (text[begin] == '"') {
-            const std::size_t close = text.find('"', begin + 1);
-            if (close < lineEnd) return Argument{begin + 1, close - begin - 1, true};
-            continue;
-        }
-        const std::size_t end = std::min(text.find_first_of(" \t\r\n", begin), text.size());
-        return Argument{begin, end - begin, false};
+// The first command that sets `name`: one with an argument.
+std::optional<ScriptCommand> FindSettingCommand(std::string_view text, std::string_view name) {
+    name = WithoutTrailingBlank(name);
+    for (ScriptCommand& command : ParseConsoleScript(text)) {
+        if (command.tokens.size() >= 2 && CommandIs(text, command, name)) return std::move(command);
     }
     return std::nullopt;
 }
 
-// An argument written without quotes must stay one word of the one command.
-bool NeedsQuotes(std::string_view value) {
-    return value.empty() || value.find_first_of(" \t;") != npos || value.find(kComment) != npos;
+// The bytes of the command's value: a quoted argument's content, else the bare words to its end.
+std::pair<std::size_t, std::size_t> ValueBytes(const ScriptCommand& command) {
+    const ScriptToken& argument = command.tokens[1];
+    if (argument.quoted) return {argument.contentBegin, argument.contentEnd};
+    return {argument.begin, command.end()};
 }
 
-// The run strictly between the first two double quotes at or after `from`, as begin and length.
-std::optional<std::pair<std::size_t, std::size_t>> QuotedRun(std::string_view text,
-                                                             std::size_t from) {
-    const std::size_t open = text.find('"', from);
-    if (open == npos) return std::nullopt;
-    const std::size_t close = text.find('"', open + 1);
-    if (close == npos) return std::nullopt;
-    return std::pair{open + 1, close - open - 1};
-}
+std::string Quoted(std::string_view value) { return "\"" + std::string(value) + "\""; }
 
-std::string Quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
+// Puts `value` in place of the command's value, keeping its quotes; a bare value is quoted where
+// the new one must be.
+void ReplaceValue(std::string& text, const ScriptCommand& command, std::string_view value) {
+    const auto [begin, end] = ValueBytes(command);
+    if (std::string_view(text).substr(begin, end - begin) == value) return;
+    const bool addQuotes = !command.tokens[1].quoted && NeedsQuotes(value);
+    text.replace(begin, end - begin, addQuotes ? Quoted(value) : std::string(value));
+}
 
 void AppendLine(std::string& text, std::string_view line) {
     text += kLineEnd;
@@ -83,110 +53,126 @@ void AppendLine(std::string& text, std::string_view line) {
     text += kLineEnd;
 }
 
+bool IsLogOn(std::string_view text, const ScriptCommand& command) {
+    return command.tokens.size() >= 2 && CommandIs(text, command, kLogCommand) &&
+           EqualIgnoringCase(TokenText(text, command.tokens[1]), kLogOn);
+}
+
+bool OnlyBlanks(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
 }  // namespace
 
 std::string ReadConfigText(const std::string& gameFolder, std::string_view mod,
                            std::string_view fileName) {
-    return ReadWholeFile(ModPath(gameFolder, mod, fileName)).value_or(std::string());
+    return ReadWholeFile(ModPath(gameFolder, mod, fileName), kTextFileLimit)
+        .value_or(std::string());
 }
 
 std::optional<std::string> ReadConfigTextForEdit(const std::string& gameFolder,
                                                  std::string_view mod, std::string_view fileName) {
-    return ReadFileForEdit(ModPath(gameFolder, mod, fileName));
+    return ReadFileForEdit(ModPath(gameFolder, mod, fileName), kTextFileLimit);
 }
 
 bool WriteConfigText(const std::string& gameFolder, std::string_view mod, std::string_view fileName,
                      std::string_view text) {
-    return WriteFileAtomically(ModPath(gameFolder, mod, fileName),
-                               WithFinalLineEnd(std::string(text)));
+    return WriteFileAtomically(ModPath(gameFolder, mod, fileName), text);
 }
 
-std::optional<std::string> FindQuotedSetting(std::string_view text, std::string_view name) {
-    const std::string quotedName = Quoted(name);
-    const std::size_t at = text.find(quotedName);
-    if (at != npos) {
-        const auto run = QuotedRun(text, at + quotedName.size());
-        return run ? std::string(text.substr(run->first, run->second)) : std::string();
-    }
-    const auto argument = FindCommandArgument(text, name);
-    if (!argument) return std::nullopt;
-    return std::string(text.substr(argument->begin, argument->length));
+std::optional<std::string> FindSetting(std::string_view text, std::string_view name) {
+    const auto command = FindSettingCommand(text, name);
+    if (!command) return std::nullopt;
+    const auto [begin, end] = ValueBytes(*command);
+    return std::string(text.substr(begin, end - begin));
 }
 
 std::string GetQuotedSetting(std::string_view text, std::string_view name) {
-    return FindQuotedSetting(text, name).value_or(std::string());
+    return FindSetting(text, name).value_or(std::string());
 }
 
-void SetQuotedSetting(std::string& text, std::string_view name, std::string_view value) {
-    const std::string quotedName = Quoted(name);
-    const std::size_t at = text.find(quotedName);
-    if (at != npos) {
-        // A setting without its two value quotes is left as the file has it.
-        if (const auto run = QuotedRun(text, at + quotedName.size())) {
-            text.replace(run->first, run->second, value);
-        }
-    } else if (const auto argument = FindCommandArgument(text, name)) {
-        const bool quote = !argument->quoted && NeedsQuotes(value);
-        text.replace(argument->begin, argument->length, quote ? Quoted(value) : std::string(value));
+void SetSetting(std::string& text, std::string_view name, std::string_view value,
+                SettingForm form) {
+    if (!IsConsoleArgument(value)) return;
+    name = WithoutTrailingBlank(name);
+    if (const auto command = FindSettingCommand(text, name)) {
+        ReplaceValue(text, *command, value);
     } else if (!value.empty()) {
-        AppendLine(text, quotedName + "\t\t" + Quoted(value));
+        switch (form) {
+            case SettingForm::QuotedPair:
+                AppendLine(text, Quoted(name) + "\t\t" + Quoted(value));
+                break;
+            case SettingForm::Command:
+                AppendLine(text, std::string(name) + " " +
+                                     (NeedsQuotes(value) ? Quoted(value) : std::string(value)));
+                break;
+            case SettingForm::QuotedCommand:
+                AppendLine(text, std::string(name) + " " + Quoted(value));
+                break;
+        }
     }
 }
 
-std::optional<std::string> GetCommandSetting(std::string_view text, std::string_view name) {
-    const std::size_t at = FindAtLineStart(text, name, kBlanks);
-    if (at == npos) return std::nullopt;
-    const std::size_t begin = at + name.size();
-    return std::string(text.substr(begin, LineEnd(text, begin) - begin));
+void SetQuotedSetting(std::string& text, std::string_view name, std::string_view value) {
+    SetSetting(text, name, value, SettingForm::QuotedPair);
 }
 
 void SetCommandSetting(std::string& text, std::string_view name, std::string_view value) {
-    const std::size_t at = FindAtLineStart(text, name, kBlanks);
-    if (at != npos) {
-        if (value == kEmptyQuotes) return;
-        const std::size_t begin = at + name.size();
-        // A file written with LF or CR line ends keeps its following lines too.
-        text.replace(begin, LineEnd(text, begin) - begin, value);
-    } else if (!value.empty() && value != kEmptyQuotes) {
-        AppendLine(text, std::string(name) + std::string(value));
+    if (value == kEmptyQuotes) return;
+    if (value.empty()) {
+        // An empty value leaves the name alone on its line, without quotes of its own.
+        if (const auto command = FindSettingCommand(text, name)) {
+            const auto [begin, end] = ValueBytes(*command);
+            text.erase(begin, end - begin);
+        }
+        return;
+    }
+    const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
+    const auto command = quoted ? FindSettingCommand(text, name) : std::nullopt;
+    if (command && !command->tokens[1].quoted &&
+        IsConsoleArgument(value.substr(1, value.size() - 2))) {
+        // A value asked for in quotes takes the place of a bare one, quotes and all.
+        const auto [begin, end] = ValueBytes(*command);
+        text.replace(begin, end - begin, value);
+    } else if (quoted) {
+        SetSetting(text, name, value.substr(1, value.size() - 2), SettingForm::QuotedCommand);
+    } else {
+        SetSetting(text, name, value, SettingForm::Command);
     }
 }
 
 std::optional<std::string> GetKeyedValue(std::string_view text, std::string_view key) {
-    const std::size_t at = text.find(key);
-    if (at == npos) return std::nullopt;
-    const auto run = QuotedRun(text, at);
-    return run ? std::string(text.substr(run->first, run->second)) : std::string();
-}
-
-std::optional<std::string> GetLineKeyedValue(std::string_view text, std::string_view key) {
-    const std::size_t at = FindAtLineStart(text, key, {});
-    if (at == npos) return std::nullopt;
-    const auto run = QuotedRun(text, at);
-    return run ? std::string(text.substr(run->first, run->second)) : std::string();
+    return FindSetting(text, key);
 }
 
 void SetKeyedValue(std::string& text, std::string_view key, std::string_view value) {
-    const std::size_t at = text.find(key);
-    if (at != npos) {
-        if (const auto run = QuotedRun(text, at)) text.replace(run->first, run->second, value);
-    } else {
-        AppendLine(text, std::string(key) + " " + Quoted(value));
-    }
+    SetSetting(text, key, value, SettingForm::QuotedCommand);
 }
 
 bool HasLogLine(std::string_view text) {
-    return text.find(std::string(kLineEnd) + std::string(kLogLine)) != npos ||
-           text.starts_with(kLogLine);
+    const auto commands = ParseConsoleScript(text);
+    return std::any_of(commands.begin(), commands.end(),
+                       [text](const ScriptCommand& command) { return IsLogOn(text, command); });
 }
 
 void RemoveLogLine(std::string& text) {
-    const std::size_t afterBreak = text.find(std::string(kLineEnd) + std::string(kLogLine));
-    if (afterBreak != npos) {
-        text.erase(afterBreak, kLineEnd.size() + kLogLine.size());
-    } else if (text.starts_with(kLogLine)) {
-        text.erase(0, kLogLine.size() + kLineEnd.size());
+    for (const ScriptCommand& command : ParseConsoleScript(text)) {
+        if (!IsLogOn(text, command)) continue;
+        const std::string_view view = text;
+        const bool alone =
+            OnlyBlanks(view.substr(command.lineBegin, command.begin() - command.lineBegin)) &&
+            OnlyBlanks(view.substr(command.separatorEnd, command.lineEnd - command.separatorEnd));
+        if (alone) {
+            text.erase(command.lineBegin, command.nextLine - command.lineBegin);
+        } else {
+            text.erase(command.begin(), command.separatorEnd - command.begin());
+        }
+        return;
     }
+}
+
+void AddLogLine(std::string& text) {
+    if (!HasLogLine(text)) AppendLine(text, "log on");
 }
 
 }  // namespace quorvant

@@ -4,14 +4,16 @@
 #include <string>
 #include <string_view>
 
-// The game's console configuration files (game.cfg, listenserver.cfg, server.cfg, autoexec.cfg,
-// config.cfg) as this program sees them: one text searched for fixed letters (case-sensitive,
-// first occurrence) and edited in place, so that everything outside the edited characters
-// survives a save byte for byte. Where a setting is a console command, it counts only where the
-// game would run it: at the start of a line, after nothing but blanks and TABs.
+// The settings of the game's console configuration files (game.cfg, listenserver.cfg, server.cfg,
+// autoexec.cfg, config.cfg), read as the game's console reads them (console_script.h). A setting
+// is the first command whose first token is its name (in any case, quoted or bare) with an
+// argument; its value is that argument's content, or for a bare argument every bare word up to
+// the command's end ("hostname My Server"). An edit replaces the bytes of that value only,
+// keeping its quotes, or quoting a bare one where the new value needs it; a setting the text
+// lacks is appended as a line of its own. Values that cannot be one argument are never written.
 namespace quorvant {
 
-// The text of a file of the mod; the empty text when there is none.
+// The text of a file of the mod; the empty text when there is none or it cannot be read.
 std::string ReadConfigText(const std::string& gameFolder, std::string_view mod,
                            std::string_view fileName);
 
@@ -20,32 +22,43 @@ std::string ReadConfigText(const std::string& gameFolder, std::string_view mod,
 std::optional<std::string> ReadConfigTextForEdit(const std::string& gameFolder,
                                                  std::string_view mod, std::string_view fileName);
 
-// Writes the text back in one piece, with a final CR LF only when it lacks a line end.
+// Writes the text in one piece, exactly as given.
 bool WriteConfigText(const std::string& gameFolder, std::string_view mod, std::string_view fileName,
                      std::string_view text);
 
-// game.cfg settings. "name"<TAB><TAB>"value" pairs: the value between the two quotes after the
-// quoted name. Without such a pair, a console command of the bare name, as the game's own files
-// write them (mp_friendlyfire "1"): its argument, between quotes or up to the next blank. An edit
-// keeps the form the file has; a new setting is appended as a pair.
-std::optional<std::string> FindQuotedSetting(std::string_view text, std::string_view name);
-// The value, or the empty text when the setting is absent.
+// The setting's value; nothing when no command sets it.
+std::optional<std::string> FindSetting(std::string_view text, std::string_view name);
+
+// How a setting the text lacks is appended, each on a line of its own.
+enum class SettingForm {
+    QuotedPair,     // "name"<TAB><TAB>"value", as game.cfg has them
+    Command,        // name value
+    QuotedCommand,  // name "value"
+};
+
+// Edits the setting in place, or appends it in `form` unless the value is empty. A value that
+// cannot be one argument changes nothing.
+void SetSetting(std::string& text, std::string_view name, std::string_view value, SettingForm form);
+
+// game.cfg: the value, or the empty text when the setting is absent. A setting the text lacks is
+// appended as "name"<TAB><TAB>"value", unless the value is empty.
 std::string GetQuotedSetting(std::string_view text, std::string_view name);
 void SetQuotedSetting(std::string& text, std::string_view name, std::string_view value);
 
-// "name value" lines; `name` includes its trailing blank and begins a line. The value runs to
-// the line's end: the next CR or LF.
-std::optional<std::string> GetCommandSetting(std::string_view text, std::string_view name);
+// The server files: `name` may end with the blank that separates it from its value, and a value
+// in double quotes ("\"My server\"") is written quoted. A value of two double quotes changes
+// nothing; a setting the text lacks is appended as the name, a blank and the value.
 void SetCommandSetting(std::string& text, std::string_view name, std::string_view value);
 
-// key "value": the value between the first two quotes after the key's letters.
+// config.cfg: a setting the text lacks is appended as key "value".
 std::optional<std::string> GetKeyedValue(std::string_view text, std::string_view key);
 void SetKeyedValue(std::string& text, std::string_view key, std::string_view value);
-// The same for a key that begins a line: at the start of the text or after a line end.
-std::optional<std::string> GetLineKeyedValue(std::string_view text, std::string_view key);
 
-// The "log on" line: at the very start of the text, or after a CR LF.
+// The command "log on", on any line.
 bool HasLogLine(std::string_view text);
+// Removes the first "log on": its whole line when nothing else is on it, else the command alone.
 void RemoveLogLine(std::string& text);
+// Appends a "log on" line when the text has none.
+void AddLogLine(std::string& text);
 
 }  // namespace quorvant

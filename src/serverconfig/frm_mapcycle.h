@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "ui/click_label.h"
@@ -88,7 +89,8 @@ class frm_mapcycle : public ToolWindow {
 
     Form1& mainWindow_;
     Dialogs& dialogs_;
-    bool fileReadable_ = true;
+    // mapcycle.txt as the window read it; nothing when it was there but could not be read.
+    std::optional<std::string> opened_;
 };
 
 }  // namespace quorvant

@@ -6,25 +6,26 @@
 #include "serverconfig/frm_mapcycle.h"
 #include "serverconfig/frm_mapcycle_texts.h"
 #include "serverconfig/map_cycle.h"
+#include "ui/code_page.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/language.h"
 #include "ui/selection.h"
-#include "ui/text_conversion.h"
 
 namespace quorvant {
 namespace {
 
-// Entries show the name and keep what they need of its bytes, so names in any code page are
-// saved as they were.
+// The game reads the cycle in its code page. Entries show the name in it and keep the name's
+// bytes where the text would not give them back, so every map is saved as it was.
 void AppendMap(QListWidget* list, const std::string& map) {
-    auto* item = new QListWidgetItem(FromBytes(map), list);
-    const QByteArray bytes = BytesToKeep(map, item->text());
-    if (!bytes.isEmpty()) item->setData(Qt::UserRole, bytes);
+    auto* item = new QListWidgetItem(FromCodePage(map), list);
+    if (ToCodePage(item->text()) != map)
+        item->setData(Qt::UserRole, QByteArray(map.data(), qsizetype(map.size())));
 }
 
 std::string MapOf(const QListWidgetItem* item) {
-    return EntryBytes(item->data(Qt::UserRole), item->text());
+    const QVariant kept = item->data(Qt::UserRole);
+    return kept.isValid() ? kept.toByteArray().toStdString() : ToCodePage(item->text());
 }
 
 int SelectedRow(const QListWidget* list) {
@@ -55,9 +56,8 @@ void frm_mapcycle::Form_Load() {
     showModInTitle(SelectedText(mainWindow_.lst_mods));
     // A missing file is an empty cycle, which saving creates; one that cannot be read shows
     // empty too, but is never saved over.
-    const std::optional<std::string> text = ReadFileForEdit(mapCyclePath());
-    fileReadable_ = text.has_value();
-    const MapCycle cycle = ParseMapCycle(text.value_or(std::string()));
+    opened_ = ReadFileForEdit(mapCyclePath(), kTextFileLimit);
+    const MapCycle cycle = ParseMapCycle(opened_.value_or(std::string()));
     txt_commentaires = cycle.comments;
     for (const std::string& map : cycle.maps) AppendMap(lst_maps, map);
     SelectRow(lst_maps, 0);
@@ -70,7 +70,7 @@ void frm_mapcycle::showCount() {
 
 void frm_mapcycle::Label1_Click() {
     if (txt_ajout->text().isEmpty()) return;
-    AppendMap(lst_maps, ToBytes(txt_ajout->text()));
+    AppendMap(lst_maps, ToCodePage(txt_ajout->text()));
     txt_ajout->clear();
     showCount();
 }
@@ -99,12 +99,24 @@ void frm_mapcycle::Image1_DblClick() { Image1_Click(); }
 void frm_mapcycle::Image2_DblClick() { Image2_Click(); }
 
 void frm_mapcycle::Label3_Click() {
-    MapCycle cycle{txt_commentaires, {}};
-    for (int row = 0; row < lst_maps->count(); ++row)
-        cycle.maps.push_back(MapOf(lst_maps->item(row)));
-    if (!fileReadable_ || !WriteFileAtomically(mapCyclePath(), FormatMapCycle(cycle))) {
+    std::vector<std::string> maps;
+    for (int row = 0; row < lst_maps->count(); ++row) maps.push_back(MapOf(lst_maps->item(row)));
+    if (!opened_) {
         dialogs_.message(this, QStringLiteral("Can't write mapcycle!"));
         return;
+    }
+    // The maps go into the file as the window read it; comments, blank lines and line ends stay.
+    const std::string text = WithMaps(*opened_, maps);
+    if (text != *opened_) {
+        const std::string path = mapCyclePath();
+        if (ReadFileForEdit(path, kTextFileLimit) != opened_ &&
+            !mayReplaceChangedFile(dialogs_, QStringLiteral("mapcycle.txt"),
+                                   mainWindow_.language()))
+            return;
+        if (!WriteFileAtomically(path, text)) {
+            dialogs_.message(this, QStringLiteral("Can't write mapcycle!"));
+            return;
+        }
     }
     accept();
 }

@@ -76,7 +76,7 @@ class frm_serveur : public ToolWindow {
     ClickLabel* Label6;
     QLineEdit* txt_hostname;
     ClickLabel* Label3;
-    QLineEdit* Text1;  // the password: neither loaded nor saved
+    QLineEdit* Text1;  // the server's password, sv_password
     PictureBox* coche_friendly_fire;
     ClickLabel* lbl_friendly_fire;
     PictureBox* coche_footsteps;
@@ -129,6 +129,7 @@ class frm_serveur : public ToolWindow {
 
     Form1& mainWindow_;
     Dialogs& dialogs_;
+    ServerFiles opened_;    // the files as the window read them
     ServerOptions loaded_;  // as the files showed them at opening: SAVE writes what changed
 };
 

@@ -36,7 +36,8 @@ void frm_serveur::Form_Load() {
     lbl_lan->setToolTip(coche_lan->toolTip());
 
     showModInTitle(SelectedText(mainWindow_.lst_mods));
-    loaded_ = LoadServerOptions(mainWindow_.Dir1.path(), SelectedBytes(mainWindow_.lst_mods));
+    opened_ = ReadServerFiles(mainWindow_.Dir1.path(), SelectedBytes(mainWindow_.lst_mods));
+    loaded_ = ServerOptionsIn(opened_);
     showOptions(loaded_);
 }
 
@@ -45,6 +46,7 @@ void frm_serveur::showOptions(const ServerOptions& options) {
     ShowFileValue(txt_timelimit, options.timeLimit);
     ShowFileValue(txt_fraglimit, options.fragLimit);
     if (!options.hostName.empty()) ShowFileValue(txt_hostname, options.hostName);
+    ShowFileValue(Text1, options.password);
     const std::pair<bool, PictureBox*> switches[] = {
         {options.friendlyFire, coche_friendly_fire},
         {options.footsteps, coche_footsteps},
@@ -66,6 +68,7 @@ ServerOptions frm_serveur::shownOptions() const {
     options.timeLimit = FileValueOf(txt_timelimit);
     options.fragLimit = FileValueOf(txt_fraglimit);
     options.hostName = FileValueOf(txt_hostname);
+    options.password = FileValueOf(Text1);
     options.friendlyFire = IsChecked(*coche_friendly_fire);
     options.footsteps = IsChecked(*coche_footsteps);
     options.weaponsStay = IsChecked(*coche_weapons_stay);
@@ -79,13 +82,32 @@ ServerOptions frm_serveur::shownOptions() const {
 }
 
 void frm_serveur::Label4_Click() {
-    const auto failed = SaveServerOptions(
-        mainWindow_.Dir1.path(), SelectedBytes(mainWindow_.lst_mods), shownOptions(), loaded_);
-    if (failed) {
-        // The user keeps the values and can free the file and save again.
-        dialogs_.message(this, QStringLiteral("Can't write %1!").arg(FromBytes(*failed)));
+    const ServerOptions options = shownOptions();
+    // The password is not shown, even here.
+    if (const auto setting = UnwritableSetting(options, loaded_)) {
+        dialogs_.message(this, QStringLiteral("Can't write %1: the game reads no double quote or "
+                                              "line end in a value.")
+                                   .arg(FromBytes(*setting)));
         return;
     }
+    const std::string gameFolder = mainWindow_.Dir1.path();
+    const std::string mod = SelectedBytes(mainWindow_.lst_mods);
+    // The edits go into the files as they are now; another program's change since the window
+    // opened is replaced only when the user says so.
+    const ServerFiles now = ReadServerFiles(gameFolder, mod);
+    const ServerOptionsSave save = PlanServerOptionsSave(now, options, loaded_);
+    // The user keeps the values and can free the file and save again.
+    const auto cannotWrite = [this](const std::string& file) {
+        dialogs_.message(this, QStringLiteral("Can't write %1!").arg(FromBytes(file)));
+    };
+    if (save.unreadable) return cannotWrite(*save.unreadable);
+    for (const FileChange& change : save.changes) {
+        if (*now.file(change.name) != *opened_.file(change.name) &&
+            !mayReplaceChangedFile(dialogs_, FromBytes(change.name), mainWindow_.language()))
+            return;
+    }
+    if (const auto failed = WriteServerFiles(gameFolder, mod, save.changes))
+        return cannotWrite(*failed);
     accept();
 }
 

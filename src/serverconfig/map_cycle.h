@@ -5,7 +5,7 @@
 #include <vector>
 
 // The map rotation of a mod's server, mapcycle.txt: comment lines ("//" first) and one map name
-// per line, each line ended by CR LF.
+// per line. Lines end with CR LF, LF or CR.
 namespace quorvant {
 
 struct MapCycle {
@@ -13,13 +13,15 @@ struct MapCycle {
     std::vector<std::string> maps;  // whole lines: not trimmed, not split, not checked
 };
 
-// Lines end with CR LF, LF or CR. Blank lines and lines made only of NUL bytes are dropped; a
-// last line without a line end counts as much as any other.
+// Blank lines and lines made only of NUL bytes are no maps; a last line without a line end
+// counts as much as any other.
 MapCycle ParseMapCycle(std::string_view text);
 
-// The comments first, then the maps in order, each with its CR LF, then one more CR LF. Parsing
-// the result gives the same cycle back.
-std::string FormatMapCycle(const MapCycle& cycle);
+// The text with `maps` in the places of its maps, in order: every other line stays where it is,
+// with its own line end. Maps beyond the text's own follow its last map, each ended with the
+// line end the text uses; map lines beyond `maps` go, each with its line end. With the text's
+// own maps, the text comes back as it was.
+std::string WithMaps(std::string_view text, const std::vector<std::string>& maps);
 
 std::string MapCyclePath(const std::string& gameFolder, std::string_view mod);
 

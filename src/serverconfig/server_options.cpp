@@ -1,190 +1,216 @@
 #include "serverconfig/server_options.h"
 
-#include <set>
-#include <utility>
-
 #include "serverconfig/config_lines.h"
+#include "serverconfig/console_script.h"
 
 namespace quorvant {
 namespace {
 
-constexpr char kGameRules[] = "game.cfg";
-constexpr char kListenServer[] = "listenserver.cfg";
-constexpr char kDedicatedServer[] = "server.cfg";
-constexpr char kStartScript[] = "autoexec.cfg";
-constexpr char kClientSettings[] = "config.cfg";
-
-// A host name only counts on a line of its own: nothing may come before it on its line.
-constexpr char kHostNameKey[] = "hostname";
-constexpr char kLogSetting[] = "log on";
+constexpr char kHostName[] = "hostname";
+constexpr char kPassword[] = "sv_password";
+constexpr char kLog[] = "log";
 
 std::string State(bool checked) { return checked ? "1" : "0"; }
 
-bool IsOne(const std::optional<std::string>& value) { return value && *value == "1"; }
+// The kinds of file a setting lives in.
+enum FileKind : unsigned {
+    kRules = 1,        // game.cfg
+    kServer = 2,       // server.cfg and listenserver.cfg
+    kStartScript = 4,  // autoexec.cfg
+    kClient = 8,       // config.cfg
+};
 
-// Every value of the window by the name the files give it, and whether it is a game rule, whose
-// home is game.cfg.
 struct Setting {
     std::string_view name;
     std::string (*value)(const ServerOptions&);
-    bool gameRule;
+    unsigned files;
 };
 
-// The game rules come first, in the order game.cfg receives them.
+// In the order each file receives them.
 const Setting kSettings[] = {
-    {"mp_timelimit", [](const ServerOptions& o) { return o.timeLimit; }, true},
-    {"mp_fraglimit", [](const ServerOptions& o) { return o.fragLimit; }, true},
-    {"mp_friendlyfire", [](const ServerOptions& o) { return State(o.friendlyFire); }, true},
-    {"mp_footsteps", [](const ServerOptions& o) { return State(o.footsteps); }, true},
-    {"mp_weaponstay", [](const ServerOptions& o) { return State(o.weaponsStay); }, true},
-    {"mp_forcerespawn", [](const ServerOptions& o) { return State(o.forceRespawn); }, true},
-    {"mp_flashlight", [](const ServerOptions& o) { return State(o.flashlight); }, true},
-    {kHostNameKey, [](const ServerOptions& o) { return o.hostName; }, false},
-    {kLogSetting, [](const ServerOptions& o) { return State(o.log); }, false},
-    {"cl_allowupload", [](const ServerOptions& o) { return State(o.upload); }, false},
-    {"cl_allowdownload", [](const ServerOptions& o) { return State(o.download); }, false},
-    {"sv_lan", [](const ServerOptions& o) { return State(o.lan); }, false},
+    {"mp_timelimit", [](const ServerOptions& o) { return o.timeLimit; }, kRules | kServer},
+    {"mp_fraglimit", [](const ServerOptions& o) { return o.fragLimit; }, kRules | kServer},
+    {kHostName, [](const ServerOptions& o) { return o.hostName; }, kServer},
+    {"mp_friendlyfire", [](const ServerOptions& o) { return State(o.friendlyFire); },
+     kRules | kServer},
+    {"mp_footsteps", [](const ServerOptions& o) { return State(o.footsteps); }, kRules | kServer},
+    {"mp_weaponstay", [](const ServerOptions& o) { return State(o.weaponsStay); },
+     kRules | kServer},
+    {"mp_forcerespawn", [](const ServerOptions& o) { return State(o.forceRespawn); },
+     kRules | kServer},
+    {"mp_flashlight", [](const ServerOptions& o) { return State(o.flashlight); }, kRules | kServer},
+    {kPassword, [](const ServerOptions& o) { return o.password; }, kServer},
+    {kLog, [](const ServerOptions& o) { return State(o.log); }, kStartScript},
+    {"cl_allowupload", [](const ServerOptions& o) { return State(o.upload); }, kClient},
+    {"cl_allowdownload", [](const ServerOptions& o) { return State(o.download); }, kClient},
+    {"sv_lan", [](const ServerOptions& o) { return State(o.lan); }, kClient},
 };
 
-// The settings that a save leaves as the files have them.
-using KeptSettings = std::set<std::string_view>;
-
-std::string Command(std::string_view name) { return std::string(name) + " "; }
-
-// The texts a game rule is looked up in: game.cfg first, then the two server files.
-struct RuleTexts {
-    std::string rules;
-    std::string dedicated;
-    std::string listen;
-
-    RuleTexts(const std::string& gameFolder, std::string_view mod)
-        : rules(ReadConfigText(gameFolder, mod, kGameRules)),
-          dedicated(ReadConfigText(gameFolder, mod, kDedicatedServer)),
-          listen(ReadConfigText(gameFolder, mod, kListenServer)) {}
-
-    bool inServerFiles(std::string_view name) const {
-        return GetCommandSetting(dedicated, Command(name)) ||
-               GetCommandSetting(listen, Command(name));
-    }
-    std::string value(std::string_view name) const {
-        if (auto value = FindQuotedSetting(rules, name)) return *value;
-        if (auto value = GetCommandSetting(dedicated, Command(name))) return *value;
-        return GetCommandSetting(listen, Command(name)).value_or(std::string());
-    }
+struct FileSlot {
+    const char* name;
+    std::optional<std::string> ServerFiles::*text;
+    FileKind kind;
 };
 
-KeptSettings SettingsToKeep(const RuleTexts& texts, const ServerOptions& options,
-                            const ServerOptions& loaded) {
-    const bool anyChange = !(options == loaded);
-    KeptSettings kept;
-    for (const Setting& setting : kSettings) {
-        if (setting.value(options) != setting.value(loaded)) continue;
-        if (setting.gameRule && FindQuotedSetting(texts.rules, setting.name)) continue;
-        const bool fromServerFiles = setting.gameRule && texts.inServerFiles(setting.name);
-        if (anyChange && !fromServerFiles) continue;
-        kept.insert(setting.name);
-    }
-    return kept;
-}
+// In the order of the save.
+const FileSlot kFiles[] = {
+    {kGameRulesFile, &ServerFiles::rules, kRules},
+    {kStartScriptFile, &ServerFiles::startScript, kStartScript},
+    {kDedicatedServerFile, &ServerFiles::dedicated, kServer},
+    {kListenServerFile, &ServerFiles::listen, kServer},
+    {kClientSettingsFile, &ServerFiles::client, kClient},
+};
 
-// The server files set the same eight settings as console commands.
-void SetServerCommands(std::string& text, const ServerOptions& options, const KeptSettings& kept) {
-    const std::pair<std::string_view, std::string> commands[] = {
-        {"mp_timelimit", options.timeLimit},
-        {"mp_fraglimit", options.fragLimit},
-        {kHostNameKey, "\"" + options.hostName + "\""},
-        {"mp_friendlyfire", State(options.friendlyFire)},
-        {"mp_footsteps", State(options.footsteps)},
-        {"mp_weaponstay", State(options.weaponsStay)},
-        {"mp_forcerespawn", State(options.forceRespawn)},
-        {"mp_flashlight", State(options.flashlight)},
-    };
-    for (const auto& [name, value] : commands) {
-        if (!kept.contains(name)) SetCommandSetting(text, Command(name), value);
+// A server file holds console commands: a host name is quoted and never emptied, a password may
+// be emptied, and a game rule left empty keeps its name alone on its line.
+void EditServerFile(std::string& text, std::string_view name, const std::string& value) {
+    if (name == kHostName) {
+        if (!value.empty()) SetSetting(text, name, value, SettingForm::QuotedCommand);
+    } else if (name == kPassword) {
+        SetSetting(text, name, value, SettingForm::QuotedCommand);
+    } else {
+        SetCommandSetting(text, name, value);
     }
 }
 
-void SetGameRules(std::string& text, const ServerOptions& options, const KeptSettings& kept) {
-    for (const Setting& setting : kSettings) {
-        if (setting.gameRule && !kept.contains(setting.name))
-            SetQuotedSetting(text, setting.name, setting.value(options));
+void EditStartScript(std::string& text, const std::string& state) {
+    if (state == "1") {
+        AddLogLine(text);
+        return;
+    }
+    // Every "log on" goes: one left behind would keep the log on.
+    for (std::size_t before = text.size() + 1; HasLogLine(text) && text.size() < before;) {
+        before = text.size();
+        RemoveLogLine(text);
     }
 }
 
-// The log line is only ever taken away, never added.
-void SetLog(std::string& text, const ServerOptions& options, const KeptSettings& kept) {
-    if (!options.log && !kept.contains(kLogSetting)) RemoveLogLine(text);
-}
-
-void SetClientSettings(std::string& text, const ServerOptions& options, const KeptSettings& kept) {
-    const std::pair<std::string_view, bool> switches[] = {
-        {"cl_allowupload", options.upload},
-        {"cl_allowdownload", options.download},
-        {"sv_lan", options.lan},
-    };
-    for (const auto& [key, on] : switches) {
-        if (!kept.contains(key)) SetKeyedValue(text, key, State(on));
+void Edit(std::string& text, FileKind kind, const Setting& setting, const ServerOptions& options) {
+    const std::string value = setting.value(options);
+    switch (kind) {
+        case kRules:
+            SetQuotedSetting(text, setting.name, value);
+            break;
+        case kServer:
+            EditServerFile(text, setting.name, value);
+            break;
+        case kStartScript:
+            EditStartScript(text, value);
+            break;
+        case kClient:
+            SetKeyedValue(text, setting.name, value);
+            break;
     }
 }
 
-std::optional<std::string> SaveFiles(const std::string& gameFolder, std::string_view mod,
-                                     const ServerOptions& options, const KeptSettings& kept) {
-    using Edit = void (*)(std::string&, const ServerOptions&, const KeptSettings&);
-    const std::pair<const char*, Edit> files[] = {
-        {kGameRules, SetGameRules},
-        {kStartScript, SetLog},
-        {kDedicatedServer, SetServerCommands},
-        {kListenServer, SetServerCommands},
-        {kClientSettings, SetClientSettings},
-    };
-    for (const auto& [file, edit] : files) {
-        // A file that is there but cannot be read is not replaced by the settings alone.
-        std::optional<std::string> text = ReadConfigTextForEdit(gameFolder, mod, file);
-        if (!text) return file;
-        edit(*text, options, kept);
-        if (!WriteConfigText(gameFolder, mod, file, *text)) return file;
-    }
-    return std::nullopt;
+bool Changed(const Setting& setting, const ServerOptions& options,
+             const std::optional<ServerOptions>& loaded) {
+    return !loaded || setting.value(options) != setting.value(*loaded);
+}
+
+// A value that is empty counts as none: the next file in line may hold one.
+std::optional<std::string> NonEmpty(std::optional<std::string> value) {
+    if (value && value->empty()) return std::nullopt;
+    return value;
 }
 
 }  // namespace
 
-ServerOptions LoadServerOptions(const std::string& gameFolder, std::string_view mod) {
+const std::optional<std::string>* ServerFiles::file(std::string_view name) const {
+    for (const FileSlot& slot : kFiles) {
+        if (name == slot.name) return &(this->*slot.text);
+    }
+    return nullptr;
+}
+
+ServerFiles ReadServerFiles(const std::string& gameFolder, std::string_view mod) {
+    ServerFiles files;
+    for (const FileSlot& slot : kFiles)
+        files.*slot.text = ReadConfigTextForEdit(gameFolder, mod, slot.name);
+    return files;
+}
+
+ServerOptions ServerOptionsIn(const ServerFiles& files) {
+    const std::string rules = files.rules.value_or(std::string());
+    const std::string dedicated = files.dedicated.value_or(std::string());
+    const std::string listen = files.listen.value_or(std::string());
+    const std::string client = files.client.value_or(std::string());
     // A game rule that game.cfg does not hold shows as the server files have it, so that saving
     // it unchanged changes nothing.
-    const RuleTexts texts(gameFolder, mod);
+    const auto rule = [&](std::string_view name) {
+        if (auto value = NonEmpty(FindSetting(rules, name))) return *value;
+        if (auto value = NonEmpty(FindSetting(dedicated, name))) return *value;
+        return FindSetting(listen, name).value_or(std::string());
+    };
     ServerOptions options;
-    options.timeLimit = texts.value("mp_timelimit");
-    options.fragLimit = texts.value("mp_fraglimit");
-    options.friendlyFire = texts.value("mp_friendlyfire") == "1";
-    options.footsteps = texts.value("mp_footsteps") == "1";
-    options.weaponsStay = texts.value("mp_weaponstay") == "1";
-    options.forceRespawn = texts.value("mp_forcerespawn") == "1";
-    options.flashlight = texts.value("mp_flashlight") == "1";
+    options.timeLimit = rule("mp_timelimit");
+    options.fragLimit = rule("mp_fraglimit");
+    options.friendlyFire = rule("mp_friendlyfire") == "1";
+    options.footsteps = rule("mp_footsteps") == "1";
+    options.weaponsStay = rule("mp_weaponstay") == "1";
+    options.forceRespawn = rule("mp_forcerespawn") == "1";
+    options.flashlight = rule("mp_flashlight") == "1";
 
-    options.hostName = GetLineKeyedValue(texts.listen, kHostNameKey).value_or(std::string());
-    options.log = HasLogLine(ReadConfigText(gameFolder, mod, kStartScript));
+    options.hostName = FindSetting(listen, kHostName).value_or(std::string());
+    options.password = FindSetting(listen, kPassword)
+                           .value_or(FindSetting(dedicated, kPassword).value_or(std::string()));
+    options.log = HasLogLine(files.startScript.value_or(std::string()));
 
     // Clients transfer files unless told not to; a server is public unless told it is local.
-    const std::string client = ReadConfigText(gameFolder, mod, kClientSettings);
     const auto upload = GetKeyedValue(client, "cl_allowupload");
     const auto download = GetKeyedValue(client, "cl_allowdownload");
     options.upload = !upload || *upload == "1";
     options.download = !download || *download == "1";
-    options.lan = IsOne(GetKeyedValue(client, "sv_lan"));
+    options.lan = GetKeyedValue(client, "sv_lan") == "1";
     return options;
 }
 
-std::optional<std::string> SaveServerOptions(const std::string& gameFolder, std::string_view mod,
-                                             const ServerOptions& options) {
-    return SaveFiles(gameFolder, mod, options, {});
+ServerOptions LoadServerOptions(const std::string& gameFolder, std::string_view mod) {
+    return ServerOptionsIn(ReadServerFiles(gameFolder, mod));
+}
+
+ServerOptionsSave PlanServerOptionsSave(const ServerFiles& files, const ServerOptions& options,
+                                        const std::optional<ServerOptions>& loaded) {
+    ServerOptionsSave save;
+    for (const FileSlot& slot : kFiles) {
+        const std::optional<std::string>& text = files.*slot.text;
+        std::optional<std::string> edited;
+        for (const Setting& setting : kSettings) {
+            if (!(setting.files & slot.kind) || !Changed(setting, options, loaded)) continue;
+            if (!text) return {{}, slot.name};
+            if (!edited) edited = *text;
+            Edit(*edited, slot.kind, setting, options);
+        }
+        if (edited && edited != text) save.changes.push_back({slot.name, std::move(*edited)});
+    }
+    return save;
+}
+
+std::optional<std::string> UnwritableSetting(const ServerOptions& options,
+                                             const ServerOptions& loaded) {
+    for (const Setting& setting : kSettings) {
+        const std::string value = setting.value(options);
+        if (value != setting.value(loaded) && !IsConsoleArgument(value))
+            return std::string(setting.name);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> WriteServerFiles(const std::string& gameFolder, std::string_view mod,
+                                            const std::vector<FileChange>& changes) {
+    for (const FileChange& change : changes) {
+        if (!WriteConfigText(gameFolder, mod, change.name, change.text)) return change.name;
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> SaveServerOptions(const std::string& gameFolder, std::string_view mod,
                                              const ServerOptions& options,
-                                             const ServerOptions& loaded) {
-    return SaveFiles(gameFolder, mod, options,
-                     SettingsToKeep(RuleTexts(gameFolder, mod), options, loaded));
+                                             const std::optional<ServerOptions>& loaded) {
+    const ServerOptionsSave save =
+        PlanServerOptionsSave(ReadServerFiles(gameFolder, mod), options, loaded);
+    if (save.unreadable) return save.unreadable;
+    return WriteServerFiles(gameFolder, mod, save.changes);
 }
 
 }  // namespace quorvant

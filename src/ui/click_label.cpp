@@ -89,8 +89,9 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ClickLabel::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (role_ != ControlRole::Label && !event->isAutoRepeat() &&
-        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        (key == Qt::Key_Space || (enter && enterClicks_))) {
         activate();
     } else if (!group_.empty() && (key == Qt::Key_Up || key == Qt::Key_Left)) {
         moveInGroup(-1);

@@ -17,8 +17,9 @@ enum class ControlRole { Label, Button, CheckBox, RadioButton, Tab, Link };
 // click only, never as a press or a click.
 //
 // Given a role other than Label, it takes the focus with Tab, shows the focus and the pointer
-// over it, and Space or Enter click it. It may be marked: the active tab or language, or a
-// chosen option; a check box or option button of pictures is marked while its state is "1".
+// over it, and Space or Enter click it (Enter unless told otherwise). It may be marked: the active
+// tab or language, or a chosen option; a check box or option button of pictures is marked while its
+// state is "1".
 class ClickLabel : public QLabel {
     Q_OBJECT
   public:
@@ -43,6 +44,9 @@ class ClickLabel : public QLabel {
     QString spokenName() const;
     // Runs what a click runs.
     void activate() { emit clicked(); }
+    // Whether Enter clicks it like Space; otherwise Enter goes on to its window, as in the tool
+    // windows, where Enter has a meaning of its own.
+    void setEnterClicks(bool enterClicks) { enterClicks_ = enterClicks; }
 
   signals:
     void pressed();
@@ -70,6 +74,7 @@ class ClickLabel : public QLabel {
     ControlRole role_ = ControlRole::Label;
     bool marked_ = false;
     bool focusFromKeyboard_ = false;
+    bool enterClicks_ = true;
     std::optional<Qt::Edge> markEdge_;
     const QLabel* caption_ = nullptr;
     std::vector<ClickLabel*> group_;

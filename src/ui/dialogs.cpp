@@ -14,11 +14,8 @@ namespace {
 // Wide enough that no window manager shortens the title of a box with a short message.
 constexpr int kMessageWidth = 300;
 
-}  // namespace
-
-void QtDialogs::message(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle), text,
-                    QMessageBox::Ok, parent);
+// A box in the program's look, wide enough for its title.
+void Style(QMessageBox& box) {
     box.setWindowIcon(pictures::AppIcon());
     box.setWindowFlags(kDialogWindowFlags);
     box.setPalette(DialogPalette());  // a box is a window of its own: it takes no palette
@@ -26,7 +23,23 @@ void QtDialogs::message(QWidget* parent, const QString& text) {
         layout->addItem(new QSpacerItem(kMessageWidth, 0, QSizePolicy::Minimum), layout->rowCount(),
                         0, 1, layout->columnCount());
     }
+}
+
+}  // namespace
+
+void QtDialogs::message(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle), text,
+                    QMessageBox::Ok, parent);
+    Style(box);
     box.exec();
+}
+
+bool QtDialogs::confirm(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);  // keeping the file is the safe answer
+    Style(box);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString QtDialogs::ask(QWidget* parent, const QString& prompt, const QString& title,

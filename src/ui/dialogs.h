@@ -14,6 +14,8 @@ class Dialogs {
     virtual ~Dialogs() = default;
     // A message with an OK button, titled with the program's name.
     virtual void message(QWidget* parent, const QString& text) = 0;
+    // A question with Yes and No buttons, titled with the program's name: whether Yes was chosen.
+    virtual bool confirm(QWidget* parent, const QString& question) = 0;
     // The user's answer; the empty text when the box was cancelled.
     virtual QString ask(QWidget* parent, const QString& prompt, const QString& title,
                         const QString& defaultAnswer) = 0;
@@ -22,6 +24,7 @@ class Dialogs {
 class QtDialogs : public Dialogs {
   public:
     void message(QWidget* parent, const QString& text) override;
+    bool confirm(QWidget* parent, const QString& question) override;
     QString ask(QWidget* parent, const QString& prompt, const QString& title,
                 const QString& defaultAnswer) override;
 };

@@ -50,7 +50,7 @@ class Form1 : public QWidget {
 
     // Mods
     void ModScan();
-    void SetGameDll(const std::string& mod, const std::string& fileName, BotListState list = {});
+    void SetGameDll(const std::string& mod, const std::string& fileName);
     void lst_mods_Click();
     void lst_maps_Click();
     // The user chose a bot entry: from now on the launch writes it, whatever the descriptor loads.
@@ -312,10 +312,11 @@ class Form1 : public QWidget {
     void markSubTab(ClickLabel* active);
     void markLanguage(PictureBox* flag);
     void storeLaunchSettings();
+    LaunchChoices shownChoices() const;
     std::optional<LaunchChoices> chosenLaunch();
-    bool chooseJoin(LaunchChoices& choices);
-    bool chooseCreate(LaunchChoices& choices);
-    bool chooseSinglePlayer(LaunchChoices& choices);
+    void readJoin(LaunchChoices& choices) const;
+    void readCreate(LaunchChoices& choices) const;
+    void readSinglePlayer(LaunchChoices& choices) const;
     void rememberAddress(const QString& address);
     bool writeLoadScript(const std::string& mod);
     void toggle(PictureBox* checkBox);
@@ -330,7 +331,7 @@ class Form1 : public QWidget {
     bool dragging_ = false;
     QPoint dragGrip_;
     std::unique_ptr<JoinStatus> joinStatus_;  // goes before the controls it watches
-    BotListState botList_;  // as the last mod selection left lst_bots, and the user's choice since
+    bool botChosenByUser_ = false;  // an entry of lst_bots chosen since the mod was selected
 };
 
 }  // namespace quorvant

@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "ui/click_label.h"
 #include "ui/controls.h"
+#include "ui/dialogs.h"
 #include "ui/pictures.h"
 
 namespace quorvant {
@@ -25,6 +27,14 @@ void ToolWindow::showModInTitle(const QString& mod) {
     setWindowTitle(mod.isEmpty() ? caption_ : caption_ + QStringLiteral(" \u2014 ") + mod);
 }
 
+bool ToolWindow::mayReplaceChangedFile(Dialogs& dialogs, const QString& file, Language language) {
+    const QString question =
+        language == Language::French
+            ? QStringLiteral("%1 a changé depuis l'ouverture de cette fenêtre. Le remplacer ?")
+            : QStringLiteral("%1 changed since this window opened. Replace it?");
+    return dialogs.confirm(this, question.arg(file));
+}
+
 void ToolWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QLinearGradient backdrop(0, 0, width() * 0.35, height());
@@ -35,6 +45,9 @@ void ToolWindow::paintEvent(QPaintEvent*) {
 }
 
 void ToolWindow::showEvent(QShowEvent* event) {
+    // Enter means the window's own action (adding a map, or nothing), whichever button has the
+    // focus; Space clicks the focused button.
+    for (ClickLabel* control : findChildren<ClickLabel*>()) control->setEnterClicks(false);
     if (owner_) {
         // Keeps the window manager treating it as the owner's dialog: above it, no task bar entry.
         winId();

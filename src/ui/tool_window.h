@@ -2,7 +2,11 @@
 
 #include <QDialog>
 
+#include "ui/language.h"
+
 namespace quorvant {
+
+class Dialogs;
 
 // A window the main window opens over itself to edit something of the selected mod: fixed
 // size without a maximise button, the program's dark look and icon, modal and centred on its
@@ -16,6 +20,10 @@ class ToolWindow : public QDialog {
 
     // The window's title: its caption, then the mod it edits.
     void showModInTitle(const QString& mod);
+
+    // Whether a file another program changed since the window read it may be replaced: asks the
+    // user in the window's language.
+    bool mayReplaceChangedFile(Dialogs& dialogs, const QString& file, Language language);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

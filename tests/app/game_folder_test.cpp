@@ -23,6 +23,10 @@
 #ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #endif
 
 namespace quorvant {
@@ -108,13 +112,19 @@ TEST(Files, EndInALineEndAreReplacedWholeOrLeftAsTheyWereAndReadByteForByte) {
 
     const std::string bytes("a\0b\r\n\xff", 6);
     WriteFile(temp / "file.bin", bytes);
-    EXPECT_EQ(ReadWholeFile(temp / "file.bin"), bytes);
-    EXPECT_EQ(ReadFileForEdit(temp / "file.bin"), bytes);
+    EXPECT_EQ(ReadWholeFile(temp / "file.bin", 6), bytes);
+    EXPECT_EQ(ReadFileForEdit(temp / "file.bin", 6), bytes);
+    // Each kind of file has a size beyond which it is not read: a sparse one of 100 GB neither.
+    EXPECT_EQ(ReadWholeFile(temp / "file.bin", 5), std::nullopt);
+    EXPECT_EQ(ReadFileForEdit(temp / "file.bin", 5), std::nullopt);
+    WriteSparseFile(temp / "huge.gam", std::uintmax_t(100) << 30);
+    EXPECT_EQ(ReadWholeFile(temp / "huge.gam", kTextFileLimit), std::nullopt);
+    fs::remove(temp / "huge.gam");
     EXPECT_EQ(ReadFilePart(temp / "file.bin", 2, 3), "b\r\n");
     EXPECT_EQ(ReadFilePart(temp / "file.bin", 4, 5), "\n\xff");  // what exists of the range
     EXPECT_EQ(ReadFilePart(temp / "file.bin", 20, 5), "");
-    EXPECT_EQ(ReadFileForEdit(temp / "missing"), "");  // a file yet to be made
-    EXPECT_EQ(ReadFileForEdit(temp.str()), std::nullopt);
+    EXPECT_EQ(ReadFileForEdit(temp / "missing", 6), "");  // a file yet to be made
+    EXPECT_EQ(ReadFileForEdit(temp.str(), 6), std::nullopt);
     std::vector<std::string> unreadable = {temp / "missing", temp.str()};
 #ifndef _WIN32  // links need privileges on Windows, whose permissions are not modes
     fs::permissions(temp / "server.cfg", fs::perms::owner_read | fs::perms::owner_write);
@@ -124,18 +134,34 @@ TEST(Files, EndInALineEndAreReplacedWholeOrLeftAsTheyWereAndReadByteForByte) {
     EXPECT_EQ(ReadFile(temp / "server.cfg"), "through the link");
     EXPECT_EQ(fs::status(temp / "server.cfg").permissions(),
               fs::perms::owner_read | fs::perms::owner_write);
+    // A write that fails half-way (here past the size a process may write) leaves the old file
+    // and no temporary one.
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &small);
+        _exit(WriteFileAtomically(temp / "server.cfg", std::string(1 << 20, 'y')) ? 1 : 0);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadFile(temp / "server.cfg"), "through the link");
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 6)
+        << "a temporary file was left";
     // A pipe in a descriptor's or a saved game's place must not hold the window up.
     ASSERT_EQ(mkfifo((temp / "pipe").c_str(), 0644), 0);
     unreadable.push_back(temp / "pipe");
 #endif
     for (const std::string& path : unreadable) {
-        EXPECT_EQ(ReadWholeFile(path), std::nullopt) << path;
+        EXPECT_EQ(ReadWholeFile(path, kTextFileLimit), std::nullopt) << path;
         EXPECT_EQ(ReadFilePart(path, 0, 5), std::nullopt) << path;
     }
     if (!CanTryPermissions()) return;
     fs::permissions(temp / "file.bin", fs::perms::others_write);
     fs::permissions(temp.path(), fs::perms::all);
-    EXPECT_TRUE(AsOrdinaryUser([&] { return !ReadFileForEdit(temp / "file.bin").has_value(); }));
+    EXPECT_TRUE(AsOrdinaryUser([&] { return !ReadFileForEdit(temp / "file.bin", 6).has_value(); }));
 }
 
 // Where the game is said to be, the user's answers, and what discovery should find and say.
@@ -203,9 +229,11 @@ TEST(Discovery, TriesEachPlaceInTurnUntilAFolderHoldsTheGameAndListsItsMods) {
         EXPECT_EQ(DiscoverGameFolder(row.stored, row.defaultFolder, dialogue), row.found);
         EXPECT_EQ(dialogue.events, row.said) << &row - rows;
     }
+    // A descriptor too big to be one, even a sparse one of 100 GB, is passed over unread.
+    WriteSparseFile(fs::path(game) / "huge/liblist.gam", std::uintmax_t(100) << 30);
     const InstalledMods mods = DiscoverMods(game);
-    EXPECT_THAT(mods.multiplayer,
-                ElementsAre("commented", "cstrike", "my mod", "oddmod", "shouting", "valve"));
+    EXPECT_THAT(mods.multiplayer, ElementsAre("commented", "cstrike", "huge", "my mod", "oddmod",
+                                              "shouting", "valve"));
     EXPECT_THAT(mods.singlePlayer, ElementsAre("commented", "shouting", "valve"));
     EXPECT_TRUE(DiscoverMods(temp / "missing").multiplayer.empty());
 }
@@ -351,6 +379,10 @@ TEST(LinuxGameFolders, SteamsLibrariesInOrderAndTheInstallersRegistrationInThePr
               "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\"
               "App Paths\\\\hl.Exe]\r\n\"Path\"=\"c:\\\\SIERRA\"\r\n");
     EXPECT_EQ(WineRegisteredGameFolder(prefix.string()), (prefix / "drive_c/Sierra").string());
+    // Wine's Z: is the root: its paths are the system's own.
+    fs::create_directory_symlink("/", prefix / "dosdevices/z:");
+    EXPECT_EQ(FolderInPrefix(prefix.string(), "Z:" + fs::path(other).make_preferred().string()),
+              other.string());
     EXPECT_EQ(FolderInPrefix(prefix.string(), "E:\\Games"), "");  // no such drive
     EXPECT_EQ(FolderInPrefix(prefix.string(), "\\\\server\\share"), "");
 }

@@ -21,6 +21,7 @@ namespace fs = std::filesystem;
 using ::quorvant::testing::GameFolder;
 using ::quorvant::testing::ReadFile;
 using ::quorvant::testing::TempFolder;
+using ::quorvant::testing::WriteSparseFile;
 using namespace std::string_literals;
 using namespace std::string_view_literals;
 using enum GameDllWrite;
@@ -94,8 +95,10 @@ TEST(SetGameDll, ChangesTheFileNameOnlyAndALoaderOnlyWhenTheUserChoseAndKeepsEve
         {kOwnThenCommented, {false, false}, Replaced(kOwnThenCommented, "hl.dll", "HPB_bot.dll")},
         {"gamedll \"DLLS/csbot.dll\"", {false, true}, "gamedll \"DLLS/HPB_bot.dll\""},
         {"game \"CS\"\ngamedll_linux \"addons/metamod.so\"\n", {false, true}, std::nullopt},
-        {"gamedll \"dlls\\mp.dll", {}, std::nullopt},
-        {"gamedll dlls\\mp.dll", {}, std::nullopt},
+        {"gamedll \"dlls\\mp.dll",
+         {},
+         "gamedll \"dlls\\HPB_bot.dll"},  // the value ends at its line
+        {"gamedll dlls\\mp.dll", {}, "gamedll dlls\\HPB_bot.dll"},
         {"gamedll \"dll\" and \"later quotes\"", {}, std::nullopt},
     };
     for (const auto& c : cases) {
@@ -110,20 +113,28 @@ TEST(SetGameDll, ChangesTheFileNameOnlyAndALoaderOnlyWhenTheUserChoseAndKeepsEve
     EXPECT_EQ(SetGameDll(game.str(), "missing", "mp.dll"), NotEditable);
     EXPECT_FALSE(fs::exists(game / "missing"));
 
-    // Ten megabytes of junk in a descriptor written in capitals: quickly, in place under the name
-    // the folder gives it, and every byte the same.
-    std::string junk(10 << 20, '\0');
+    // Junk up to the size a descriptor may have, in a descriptor written in capitals: in place
+    // under the name the folder gives it, and every byte the same. One byte more, or a sparse
+    // file of 100 GB, is no descriptor: never read whole, never replaced.
+    const std::string line = "gamedll \"dlls\\mp.dll\"\r\n";
+    std::string junk(kDescriptorLimit - line.size() - 16, '\0');
     std::mt19937 random(7);
     for (char& byte : junk) byte = static_cast<char>(random());
-    const std::string descriptor = "gamedll \"dlls\\mp.dll\"\r\n" + junk + "\r\n";
+    const std::string descriptor = line + junk + "\r\n";
     game.addFile("cstrike/LIBLIST.GAM", descriptor);
-    const auto start = std::chrono::steady_clock::now();
     ASSERT_EQ(SetGameDll(game.str(), "cstrike", "realbot.dll"), Written);
     EXPECT_EQ(GetGameDllName(ReadModDescriptor(game.str(), "cstrike")), "realbot.dll");
     ASSERT_EQ(SetGameDll(game.str(), "cstrike", "mp.dll"), Written);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_EQ(ReadFile(game / "cstrike/LIBLIST.GAM"), descriptor);
     EXPECT_EQ(std::distance(fs::directory_iterator(game / "cstrike"), fs::directory_iterator()), 1);
+    game.addFile("cstrike/LIBLIST.GAM", descriptor + std::string(15, 'x'));
+    EXPECT_EQ(SetGameDll(game.str(), "cstrike", "realbot.dll"), NotEditable);
+    WriteSparseFile(game / "cstrike/LIBLIST.GAM", std::uintmax_t(100) << 30);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(SetGameDll(game.str(), "cstrike", "realbot.dll"), NotEditable);
+    EXPECT_EQ(ReadModDescriptor(game.str(), "cstrike"), "");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(fs::file_size(game / "cstrike/LIBLIST.GAM"), std::uintmax_t(100) << 30);
 }
 
 // Copying the table's rows here would only repeat them, and a round trip alone does not see two

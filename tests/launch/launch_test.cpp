@@ -2,12 +2,14 @@
 // starts, and every launch it refuses.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QTest>
 #include <filesystem>
 
 #include "launch/game_panels.h"
 #include "serverconfig/frm_mapcycle.h"
 #include "support/ordinary_user.h"
+#include "ui/launch_feedback.h"
 #include "ui/shape.h"
 
 namespace quorvant {
@@ -48,6 +50,9 @@ TEST_F(LaunchTest, EachPanelStartsTheGameOnItsCommandLine) {
     form->addressHistory = {"", "e2", "e3", "e4", "e5"};
     join("10.0.0.5", "27016", "secret");
     go("hl.exe -console +connect 10.0.0.5:27016 +password secret");
+    // The password stays off the screen.
+    EXPECT_TRUE(form->launchFeedback->line()->toolTip().endsWith("+password ******"));
+    EXPECT_FALSE(form->launchFeedback->line()->toolTip().contains("secret"));
     join("e1");
     go("hl.exe -console +connect e1");
     expectStored({{"IP1", "e1"}, {"IP2", "10.0.0.5"}, {"IP3", "e2"}, {"IP5", "e4"}});
@@ -66,7 +71,39 @@ TEST_F(LaunchTest, EachPanelStartsTheGameOnItsCommandLine) {
     form->coche_dedicated_Click();
     alone("valve", &Form1::lbl_load_Click, 3);
     go("hl.exe -console -game valve -toconsole +exec quorvant.cfg");
-    EXPECT_EQ(ReadFile(game / "valve/quorvant.cfg"), "load quick.sav\r\n");
+    EXPECT_EQ(ReadFile(game / "valve/quorvant.cfg"), "load \"quick.sav\"\r\n");
+    // A saved game's name is one argument of the console's, whatever it holds.
+    game.addFile("valve/SAVE/a;connect 10.0.0.9;echo .sav", SaveFile("x", "00:01"));
+    alone("valve", &Form1::lbl_load_Click);
+    select(form->lst_solo_save, "a;connect 10.0.0.9;echo .sav");
+    go("hl.exe -console -game valve -toconsole +exec quorvant.cfg");
+    EXPECT_EQ(ReadFile(game / "valve/quorvant.cfg"), "load \"a;connect 10.0.0.9;echo .sav\"\r\n");
+}
+
+// A name the game would split into more words of its command line is refused before any file is
+// written; a saved game whose name the console cannot read as one argument is refused too.
+TEST_F(LaunchTest, NamesTheGameCannotLoadAreRefusedBeforeAnythingIsWritten) {
+    game.addFile("cstrike/maps/de x +rcon_password owned.bsp").addMod("my mod", "game \"M\"\r\n");
+    game.addFile("valve/SAVE/say \"hi\".sav", SaveFile("x", "00:01"));
+    form->ModScan();
+    create("cstrike", "HPB Bot");
+    form->lst_maps->setCurrentIndex(form->lst_maps->findText("de x +rcon_password owned.bsp"));
+    form->btn_go_Click();
+    create("my mod");
+    form->btn_go_Click();
+    alone("valve", &Form1::lbl_load_Click);
+    select(form->lst_solo_save, "say \"hi\".sav");
+    form->btn_go_Click();
+    EXPECT_EQ(
+        dialogs.messages,
+        QStringList({"The game can't load \"de x +rcon_password owned.bsp\": its name holds a "
+                     "blank.",
+                     "The game can't load \"my mod\": its name holds a blank.",
+                     "Can't load say \"hi\".sav: the game's console reads no double quote or "
+                     "control character in a name."}));
+    EXPECT_TRUE(desktop.starts.empty());
+    EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), kCstrike);
+    EXPECT_FALSE(fs::exists(game / "valve/quorvant.cfg"));
 }
 
 // Every refusal comes after the settings are stored and the bot library is switched, whatever
@@ -145,6 +182,13 @@ TEST_F(LaunchTest, APluginLoaderStaysUntilTheUserChoosesABot) {
               "game \"CS\"\r\ngamedll \"dlls\\mp.dll\"\r\n");
     EXPECT_EQ(desktop.starts.size(), 2u);
     EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    // A loader installed while the window is open is taken for what it is at the launch.
+    game.addMod("cstrike", kCstrike);
+    create("cstrike");
+    game.addMod("cstrike", loader);
+    form->btn_go_Click();
+    EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), loader);
 }
 
 // An ordinary user and mod folders of another: what cannot be written says so and stays as it

@@ -87,7 +87,7 @@ TEST_F(WineLaunchTest, GoStartsTheGamesProgramsThroughWine) {
     form->lbl_load_Click();
     form->lst_solo_save->setCurrentRow(0);
     EXPECT_EQ(go("hl.exe"), hl + " -game valve -toconsole +exec quorvant.cfg" + folder);
-    EXPECT_EQ(ReadFile(wineGame / "valve/quorvant.cfg"), "load quick.sav\r\n");
+    EXPECT_EQ(ReadFile(wineGame / "valve/quorvant.cfg"), "load \"quick.sav\"\r\n");
 
     // A start that cannot happen is told, and nothing starts.
     form->txt_hlexe->setText("missing.exe");

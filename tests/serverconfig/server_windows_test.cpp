@@ -157,14 +157,15 @@ void DoubleClick(QWidget* control) {
     QTest::mouseRelease(control, Qt::LeftButton);
 }
 
-// Esc and Close close without saving, Enter does nothing; SAVE at once changes no value: only the
-// server files follow the rules game.cfg holds, and a rule shown from a server file stays there. A
-// file that cannot be written stops the save, keeps the window with its values, and says which.
-// Then the files of the mod selected in the main window, shown in their code page: a changed host
-// name changes only its bytes, in both server files, and what the code page lacks is "?". And each
-// switch in turn: loaded on from its own setting, turned off by its box while the next one is
-// turned on by its caption, saved to exactly those two settings. Double clicks leave a switch as it
-// was; "log on" is never added.
+// Esc and Close close without saving, Enter does nothing, Space on SAVE saves; SAVE at once
+// changes no byte and makes no file. A file that cannot be written stops the save before anything
+// is written, keeps the window with its values, and says which; a file another program changed
+// since the window opened is replaced only when the user says so. Then the files of the mod
+// selected in the main window, shown in their code page: a changed host name changes only its
+// bytes, in both server files, what the code page lacks is "?", and a password goes in beside it,
+// masked on the screen. And each switch in turn: loaded on from its own setting, turned off by its
+// box while the next one is turned on by its caption, saved to exactly those two settings and read
+// back. Double clicks leave a switch as it was.
 TEST_F(ServerWindowsTest, OptionsCloseOrSaveAndKeepTheFilesBytesAndEachSwitchItsOwnSetting) {
     load("cstrike");
     open(options);
@@ -183,26 +184,44 @@ TEST_F(ServerWindowsTest, OptionsCloseOrSaveAndKeepTheFilesBytesAndEachSwitchIts
     EXPECT_FALSE(options->Shape7->isFilled() || options->isVisible());
     EXPECT_FALSE(std::filesystem::exists(game / "cstrike/server.cfg"));
 
-    QTest::mouseClick(open(options).Label4, Qt::LeftButton);
-    EXPECT_EQ(modFile("game.cfg") + modFile("config.cfg"),
-              "\"mp_timelimit\"\t\t\"25\"\r\ncl_allowdownload \"0\"\r\n");
-    EXPECT_EQ(modFile("listenserver.cfg"),
-              "exec listenip.cfg\r\nhostname \"Dust only\"\r\nmp_fraglimit 10\r\n"
-              "\r\nmp_timelimit 25\r\n");
+    // SAVE reached with Tab: Enter leaves it, Space presses it.
+    open(options).Label4->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(options->Label4, Qt::Key_Return);
+    EXPECT_TRUE(options->isVisible());
+    QTest::keyClick(options->Label4, Qt::Key_Space);
+    EXPECT_FALSE(options->isVisible());
+    const std::string listen = "exec listenip.cfg\r\nhostname \"Dust only\"\r\nmp_fraglimit 10\r\n";
+    EXPECT_EQ(modFile("game.cfg") + modFile("config.cfg") + modFile("listenserver.cfg"),
+              "\"mp_timelimit\"\t\t\"25\"\r\ncl_allowdownload \"0\"\r\n" + listen);
+    EXPECT_FALSE(std::filesystem::exists(game / "cstrike/autoexec.cfg"));
 
-    std::filesystem::remove(game / "cstrike/server.cfg");
-    game.addFolder("cstrike/server.cfg").addFile("cstrike/autoexec.cfg");
+    game.addFolder("cstrike/server.cfg");
     open(options).txt_timelimit->setText(QStringLiteral("40"));
     options->Label4_Click();
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Can't write server.cfg!")});
     EXPECT_TRUE(options->isVisible());
     EXPECT_EQ(options->txt_timelimit->text(), QStringLiteral("40"));
-    // The files before it are written, in their order, and the files after it are not. The frag
-    // limit, shown from listenserver.cfg and left as shown, stays out of game.cfg.
-    EXPECT_TRUE(modFile("game.cfg").starts_with("\"mp_timelimit\"\t\t\"40\"\r\n"));
-    EXPECT_EQ(modFile("game.cfg").find("fraglimit"), std::string::npos);
-    EXPECT_EQ(modFile("autoexec.cfg") + modFile("config.cfg"), "\r\ncl_allowdownload \"0\"\r\n");
+    EXPECT_EQ(modFile("game.cfg"), "\"mp_timelimit\"\t\t\"25\"\r\n");
     std::filesystem::remove(game / "cstrike/server.cfg");
+    dialogs.messages.clear();
+
+    // Another program's change since the window opened: No keeps the window and the file.
+    open(options).txt_timelimit->setText(QStringLiteral("40"));
+    game.addFile("cstrike/listenserver.cfg", listen + "sv_cheats 0\r\n");
+    dialogs.confirmAnswers = {false};
+    options->Label4_Click();
+    EXPECT_EQ(dialogs.confirmations,
+              QStringList{QStringLiteral("listenserver.cfg changed since this window opened. "
+                                         "Replace it?")});
+    EXPECT_TRUE(options->isVisible());
+    EXPECT_EQ(modFile("listenserver.cfg"), listen + "sv_cheats 0\r\n");
+    EXPECT_EQ(modFile("game.cfg"), "\"mp_timelimit\"\t\t\"25\"\r\n");
+    options->Label4_Click();  // Yes: the change goes into the file as it is now
+    EXPECT_FALSE(options->isVisible());
+    EXPECT_EQ(modFile("listenserver.cfg"), listen + "sv_cheats 0\r\n\r\nmp_timelimit 40\r\n");
+    EXPECT_EQ(modFile("game.cfg"), "\"mp_timelimit\"\t\t\"40\"\r\n");
+    EXPECT_EQ(modFile("server.cfg"), "\r\nmp_timelimit 40\r\n");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 
     const std::string host = "Caf\xe9 " + Bytes(0xc0, 0xff);
     writeModFiles(CodePageFiles("", host));
@@ -211,13 +230,18 @@ TEST_F(ServerWindowsTest, OptionsCloseOrSaveAndKeepTheFilesBytesAndEachSwitchIts
     EXPECT_EQ(shown.txt_hostname->text(), QString::fromLatin1(host));
     EXPECT_TRUE(shown.txt_timelimit->text().startsWith(QStringLiteral("2€")));
     EXPECT_TRUE(shown.txt_timelimit->text().endsWith(QStringLiteral("žŸ")));
-    EXPECT_EQ(shown.Text1->text(), QString());  // the password is no setting of the files
+    EXPECT_EQ(shown.Text1->text(), QString());
     shown.Text1->setText(QStringLiteral("pw"));
     EXPECT_EQ(shown.Text1->displayText(), QStringLiteral("**"));
     shown.txt_hostname->setText(QStringLiteral("Bistro ÿ™ 😀"));
     shown.Label4_Click();
-    expectModFiles(CodePageFiles("", "Bistro \xff\x99 ?"));
+    auto saved = CodePageFiles("", "Bistro \xff\x99 ?");
+    for (const char* file : {"server.cfg", "listenserver.cfg"})
+        saved[file] += "\r\nsv_password \"pw\"\r\n";
+    expectModFiles(saved);
     EXPECT_EQ(ReadFile(game / "valve/game.cfg"), "\"mp_timelimit\"\t\t\"99\"\r\n");
+    EXPECT_EQ(open(options).Text1->displayText(), QStringLiteral("**"));
+    EXPECT_EQ(options->Text1->text(), QStringLiteral("pw"));
 
     for (std::size_t at = 0; at < std::size(kSwitches); ++at) {
         const Switch& item = kSwitches[at];
@@ -235,18 +259,26 @@ TEST_F(ServerWindowsTest, OptionsCloseOrSaveAndKeepTheFilesBytesAndEachSwitchIts
         EXPECT_TRUE(window.isVisible());
         QTest::mouseClick(window.Label4, Qt::LeftButton);
         EXPECT_FALSE(window.isVisible());
-        expectModFiles(CodePageFiles(next.setting == "log on" ? "" : next.setting, host));
+        auto files = CodePageFiles(next.setting, host);
+        if (next.setting == "log on")
+            files["autoexec.cfg"] = CodePageFiles("", host)["autoexec.cfg"] + "\r\nlog on\r\n";
+        expectModFiles(files);
+        open(options);
+        EXPECT_EQ(checkedSwitches(), std::string(next.setting) + ";");
+        options->Label5_Click();
     }
 }
 
-// The mod's maps, each name's bytes as they were whatever the code page. With the mouse, then with
-// keys: Enter adds, Delete removes, Esc closes without saving. SAVE writes the cycle in the file's
-// format, comments first. A missing file is an empty cycle that the save creates; a save that fails
-// says so and keeps the window with its maps.
+// The mod's maps in the game's code page, each name's bytes as they were. With the mouse, then with
+// keys: Enter adds (also on a button reached with Tab), Space presses a button, Delete removes, Esc
+// closes without saving. SAVE puts the maps into the file in place: comments, blank lines and line
+// ends stay, and a cycle saved as it was changes no byte. A file another program changed since the
+// window opened is replaced only when the user says so. A missing file is an empty cycle that a
+// save with maps creates; a save that fails says so and keeps the window with its maps.
 TEST_F(ServerWindowsTest, MapCycleShowsAddsRemovesMovesSavesAndCreatesTheCycle) {
     load("tfc");
     frm_mapcycle& window = open(cycle);
-    const QString cafe = QString::fromLocal8Bit("caf\xe9");
+    const QString cafe = QStringLiteral("café");
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Mapcycle \u2014 tfc"));
     EXPECT_EQ(maps(), (QStringList{cafe, "last"}));
     EXPECT_EQ(selectedRow(), 0);
@@ -296,18 +328,47 @@ TEST_F(ServerWindowsTest, MapCycleShowsAddsRemovesMovesSavesAndCreatesTheCycle) 
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"), kCycle);
 
-    QTest::mouseClick(open(cycle).Label3, Qt::LeftButton);
+    // A map added and removed again: the file stays as it was.
+    add("2fort");
+    QTest::keyClick(open(cycle).lst_maps, Qt::Key_Up);
+    add("2fort");
+    cycle->lst_maps->setCurrentRow(2);
+    cycle->Label2_Click();
+    cycle->Label3->setFocus(Qt::TabFocusReason);
+    cycle->txt_ajout->setText(QStringLiteral("dustbowl"));
+    QTest::keyClick(cycle->Label3, Qt::Key_Return);  // adds the typed map, does not save
+    EXPECT_TRUE(cycle->isVisible());
+    cycle->lst_maps->setCurrentRow(2);
+    cycle->Label2_Click();
+    QTest::keyClick(cycle->Label3, Qt::Key_Space);
     EXPECT_FALSE(cycle->isVisible());
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"), kCycle);
+
+    // Moved: the maps change places, every other line stays where it was.
+    open(cycle).lst_maps->setCurrentRow(1);
+    cycle->Image1_Click();
+    add("de_gr\xc3\xa8ve");
+    game.addFile("tfc/mapcycle.txt", kCycle + "another\r\n");
+    dialogs.confirmAnswers = {false};
+    cycle->Label3_Click();
+    EXPECT_EQ(dialogs.confirmations,
+              QStringList{QStringLiteral("mapcycle.txt changed since this window opened. Replace "
+                                         "it?")});
+    EXPECT_TRUE(cycle->isVisible());
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"), kCycle + "another\r\n");
+    cycle->Label3_Click();
     EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"),
-              "// \xe9t\xe9\r\n// night\r\ncaf\xe9\r\nlast\r\n\r\n");
+              "// \xe9t\xe9\r\nlast\r\n\r\n// night\r\ncaf\xe9\r\nde_gr\xe8ve\r\n\0"s);
 
     std::filesystem::remove(game / "tfc/mapcycle.txt");
     form->Image2_Click();
+    open(cycle).Label3_Click();
+    EXPECT_FALSE(std::filesystem::exists(game / "tfc/mapcycle.txt"));
     open(cycle);
     add("caf\xc3\xa9");
     EXPECT_EQ(cycle->lbl_nbr_maps->text(), QStringLiteral("1 cartes"));
     cycle->Label3_Click();
-    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"), "caf\xc3\xa9\r\n\r\n");
+    EXPECT_EQ(ReadFile(game / "tfc/mapcycle.txt"), "caf\xe9\r\n");
 
     std::filesystem::remove(game / "tfc/mapcycle.txt");
     game.addFolder("tfc/mapcycle.txt");

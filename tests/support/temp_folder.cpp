@@ -5,6 +5,10 @@
 #include <random>
 #include <stdexcept>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace quorvant::testing {
@@ -32,6 +36,23 @@ void WriteFile(const fs::path& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+void WriteSparseFile(const fs::path& path, std::uintmax_t size) {
+    WriteFile(path, "");
+#ifdef _WIN32
+    // The runtime's resize takes 32-bit sizes: the system call does not.
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(size);
+    const bool resized = file != INVALID_HANDLE_VALUE &&
+                         SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (!resized) throw std::runtime_error("cannot resize " + path.string());
+#else
+    fs::resize_file(path, size);
+#endif
 }
 
 std::string ReadFile(const fs::path& path) {

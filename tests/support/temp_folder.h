@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -26,6 +27,8 @@ class TempFolder {
 // Files of a fixture, written and read byte for byte.
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadFile(const std::filesystem::path& path);
+// An empty file of `size` bytes that takes no room on the disk.
+void WriteSparseFile(const std::filesystem::path& path, std::uintmax_t size);
 
 // Sets an environment variable for the life of the object.
 class ScopedEnvironment {

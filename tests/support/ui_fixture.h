@@ -27,8 +27,17 @@ class FakeDialogs : public Dialogs {
     QStringList questions;
     std::deque<QString> answers;
     std::function<void()> whileAsking;
+    QStringList confirmations;
+    std::deque<bool> confirmAnswers;  // Yes once they are used up
 
     void message(QWidget*, const QString& text) override { messages << text; }
+    bool confirm(QWidget*, const QString& question) override {
+        confirmations << question;
+        if (confirmAnswers.empty()) return true;
+        const bool answer = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        return answer;
+    }
     QString ask(QWidget* parent, const QString& prompt, const QString& title,
                 const QString& defaultAnswer) override;
 };
