@@ -1,6 +1,7 @@
 # Installs the Debian packages the build and the tests need, when they are missing.
 # Sourced by the other scripts; runs as root or through sudo.
-quorvant_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
+quorvant_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev
+    libgmock-dev libbenchmark-dev fonts-dejavu-core)
 
 quorvant_install_missing() {
     local missing=() package
@@ -17,10 +18,13 @@ quorvant_install_missing() {
         "${missing[@]}"
 }
 
+# Configures and builds one of the project's presets (CMakePresets.json): linux, linux-asan,
+# windows or fuzz; extra arguments go to the configure step.
 quorvant_build() {
-    local build_dir=$1
-    cmake -S "$quorvant_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build "$build_dir" --parallel
+    local preset=$1
+    shift
+    (cd "$quorvant_root" && cmake --preset "$preset" "$@" >/dev/null &&
+        cmake --build --preset "$preset" --parallel "$(nproc)")
 }
 
 # Packs the build in BUILD_DIR as a Debian package into BUILD_DIR/package; prints the package's path.

@@ -9,9 +9,7 @@ source "$(dirname "$0")/dependencies.sh"
 quorvant_install_missing clang libclang-rt-14-dev
 seconds=${1:-${QUORVANT_FUZZ_SECONDS:-30}}
 build=$quorvant_root/build-fuzz
-cmake -S "$quorvant_root/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++
-cmake --build "$build" --parallel
+quorvant_build fuzz
 mkdir -p "$build/findings"
 
 run_target() {

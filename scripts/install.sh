@@ -4,7 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/dependencies.sh"
 quorvant_install_missing dpkg-dev file
-quorvant_build "$quorvant_root/build"
+quorvant_build linux
 package=$(quorvant_package "$quorvant_root/build")
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)

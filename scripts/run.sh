@@ -4,7 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/dependencies.sh"
 quorvant_install_missing
-quorvant_build "$quorvant_root/build"
+quorvant_build linux
 
 config_home=${XDG_CONFIG_HOME:-$HOME/.config}
 stored_folder=$(sed -n 's/^hl_path=//p' "$config_home/Velmarsh Software/Quorvant.ini" 2>/dev/null || true)

@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "$0")/dependencies.sh"
 quorvant_install_missing xvfb imagemagick x11-utils xdotool
-quorvant_build "$quorvant_root/build"
+quorvant_build linux
 out=${1:-$quorvant_root/build/screenshots}
 mkdir -p "$out"
 work=$(mktemp -d)

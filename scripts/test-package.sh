@@ -65,7 +65,7 @@ zcat "$installed/share/doc/quorvant/changelog.gz" >"$work/changelog"
 [ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version" ] ||
     fail "the change log's last entry is not version $version"
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6; do
     [[ ", $depends," == *", $library ("* ]] || fail "package does not depend on $library: $depends"
 done
 [ "$(dpkg-deb -f "$package" Recommends)" = wine ] || fail "package does not recommend wine"

@@ -5,6 +5,7 @@ set(QUORVANT_CORE_SOURCES
     app/installation_discovery.cpp
     app/key_values.cpp
     app/mod_discovery.cpp
+    app/native_path.cpp
     app/start_plan.cpp
     app/steam_library.cpp
     app/wine_prefix.cpp

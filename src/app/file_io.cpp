@@ -16,6 +16,8 @@
 #include <cerrno>
 #endif
 
+#include "app/native_path.h"
+
 namespace fs = std::filesystem;
 
 namespace quorvant {
@@ -142,7 +144,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t li
     return content;
 #else
     std::error_code error;
-    const fs::path file(path);
+    const fs::path file = PathOf(path);
     if (!fs::is_regular_file(file, error)) return std::nullopt;
     const std::uintmax_t size = fs::file_size(file, error);
     if (error || size > limit) return std::nullopt;
@@ -158,7 +160,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t li
 
 std::optional<std::string> ReadFileForEdit(const std::string& path, std::size_t limit) {
     std::error_code error;
-    const fs::file_status status = fs::symlink_status(fs::path(path), error);
+    const fs::file_status status = fs::symlink_status(PathOf(path), error);
     if (status.type() == fs::file_type::not_found) return std::string();
     return ReadWholeFile(path, limit);
 }
@@ -179,8 +181,8 @@ std::optional<std::string> ReadFilePart(const std::string& path, std::uint64_t o
     return part;
 #else
     std::error_code error;
-    if (!fs::is_regular_file(fs::path(path), error)) return std::nullopt;
-    std::ifstream in(fs::path(path), std::ios::binary);
+    if (!fs::is_regular_file(PathOf(path), error)) return std::nullopt;
+    std::ifstream in(PathOf(path), std::ios::binary);
     if (!in) return std::nullopt;
     std::string part(count, '\0');
     in.seekg(static_cast<std::streamoff>(offset));
@@ -192,7 +194,7 @@ std::optional<std::string> ReadFilePart(const std::string& path, std::uint64_t o
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::error_code error;
-    fs::path target(path);
+    fs::path target = PathOf(path);
     if (fs::is_symlink(target, error)) {
         target = fs::canonical(target, error);
         if (error) return false;

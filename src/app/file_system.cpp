@@ -12,6 +12,8 @@
 #include <sys/stat.h>
 #endif
 
+#include "app/native_path.h"
+
 namespace fs = std::filesystem;
 
 namespace quorvant {
@@ -19,7 +21,7 @@ namespace {
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string NameOf(const fs::path& path) { return path.filename().string(); }
+std::string NameOf(const fs::path& path) { return BytesOf(path.filename()); }
 
 #ifdef _WIN32
 bool IsHidden(const fs::directory_entry& entry) {
@@ -36,8 +38,7 @@ std::vector<fs::directory_entry> Entries(const std::string& folder, Keep keep) {
     std::vector<fs::directory_entry> kept;
     if (folder.empty()) return kept;
     std::error_code error;
-    fs::directory_iterator it(fs::path(folder), fs::directory_options::skip_permission_denied,
-                              error);
+    fs::directory_iterator it(PathOf(folder), fs::directory_options::skip_permission_denied, error);
     for (const fs::directory_iterator end; !error && it != end; it.increment(error)) {
         if (keep(*it)) kept.push_back(*it);
     }
@@ -192,8 +193,8 @@ std::vector<std::string> ListFiles(const std::string& folder, std::string_view p
 }
 
 bool FileSearchMatches(const std::string& path) {
-    const fs::path asPath(path);
-    return !ListFiles(asPath.parent_path().string(), NameOf(asPath)).empty();
+    const fs::path asPath = PathOf(path);
+    return !ListFiles(BytesOf(asPath.parent_path()), NameOf(asPath)).empty();
 }
 
 const std::string* FindIgnoringCase(const std::vector<std::string>& names, std::string_view name) {
@@ -208,7 +209,7 @@ const std::string* FindIgnoringCase(const std::vector<std::string>& names, std::
 std::string ResolveIgnoringCase(const std::string& folder, std::string_view name) {
     std::string exact = JoinPath(folder, name);
     std::error_code error;
-    if (fs::exists(fs::path(exact), error)) return exact;
+    if (fs::exists(PathOf(exact), error)) return exact;
     std::vector<std::string> names;
     for (const auto& entry : Entries(folder, [](const fs::directory_entry&) { return true; }))
         names.push_back(NameOf(entry.path()));

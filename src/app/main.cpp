@@ -3,6 +3,7 @@
 
 #include "app/desktop.h"
 #include "app/frm_main.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 
 int main(int argc, char* argv[]) {
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvant.Quorvant"));
     // One look on every system: the windows' palettes are made for this style.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    quorvant::LoadCarriedFonts();
     quorvant::QtDialogs dialogs;
     quorvant::SystemDesktop desktop;
     quorvant::frm_main splash(dialogs, desktop, [] { QCoreApplication::exit(0); });

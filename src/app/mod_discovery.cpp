@@ -5,6 +5,7 @@
 
 #include "app/file_io.h"
 #include "app/file_system.h"
+#include "app/native_path.h"
 #include "app/two_halves.h"
 #include "catalogue/descriptor.h"
 
@@ -26,8 +27,7 @@ std::optional<FoundMod> LookInto(const std::string& folder) {
     const std::string text =
         descriptor ? ReadWholeFile(JoinPath(folder, *descriptor), kDescriptorLimit).value_or("")
                    : std::string();
-    return FoundMod{std::filesystem::path(folder).filename().string(),
-                    DescriptorHasKey(text, kStartMapKey)};
+    return FoundMod{BytesOf(PathOf(folder).filename()), DescriptorHasKey(text, kStartMapKey)};
 }
 
 }  // namespace

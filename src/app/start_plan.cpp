@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/file_system.h"
+#include "app/native_path.h"
 #include "app/steam_library.h"
 #include "app/wine_prefix.h"
 #include "launch/command_line.h"
@@ -16,7 +17,7 @@ constexpr std::string_view kFlatpakSteam = "com.valvesoftware.Steam";
 
 bool Exists(const std::string& path) {
     std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(path), error);
+    return std::filesystem::exists(PathOf(path), error);
 }
 
 std::vector<std::string> Words(const std::string& tail) {

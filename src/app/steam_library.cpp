@@ -8,6 +8,7 @@
 #include "app/file_io.h"
 #include "app/file_system.h"
 #include "app/key_values.h"
+#include "app/native_path.h"
 #include "app/wine_prefix.h"
 #include "app/wine_registry.h"
 
@@ -25,13 +26,13 @@ std::string Existing(std::string folder, std::initializer_list<std::string_view>
         folder = ResolveIgnoringCase(folder, component);
     }
     std::error_code error;
-    return fs::exists(fs::path(folder), error) ? folder : std::string();
+    return fs::exists(PathOf(folder), error) ? folder : std::string();
 }
 
 std::string Canonical(const std::string& path) {
     std::error_code error;
-    const fs::path canonical = fs::canonical(fs::path(path), error);
-    return error ? std::string() : canonical.string();
+    const fs::path canonical = fs::canonical(PathOf(path), error);
+    return error ? std::string() : BytesOf(canonical);
 }
 
 // Adds the folder once, by where it really is: ~/.steam/steam is mostly a link to another root.

@@ -46,7 +46,14 @@ QString FromCodePage(std::string_view bytes) {
 
 std::string ToCodePage(const QString& text) {
 #ifdef Q_OS_WIN
-    return ToBytes(text);
+    // Character by character, so that one the code page lacks is one "?", as elsewhere.
+    std::string bytes;
+    for (char32_t character : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&character, 1);
+        const std::string converted = ToBytes(one);
+        bytes += FromBytes(converted) == one ? converted : "?";
+    }
+    return bytes;
 #else
     const auto characters = text.toUcs4();
     std::string bytes;

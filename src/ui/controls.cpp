@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include <QDir>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,6 +24,12 @@ class StarMaskStyle : public QProxyStyle {
 };
 
 }  // namespace
+
+void LoadCarriedFonts() {
+    const QDir fonts(QStringLiteral(":/fonts"));
+    for (const QString& file : fonts.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(file));
+}
 
 QPalette ControlsPalette() {
     QPalette palette;

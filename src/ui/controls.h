@@ -31,6 +31,10 @@ inline const QColor kQuietText(0x80, 0x85, 0x8f);
 
 // Dark controls with light text and the accent colour for the selection, for a whole window.
 // Palettes and fonts rather than style sheets: those cost milliseconds at every start.
+// Makes the fonts the program carries (the Windows build carries the one it is laid out in)
+// known to the windows; call once, before any window is built.
+void LoadCarriedFonts();
+
 QPalette ControlsPalette();
 // The same for a window of its own, such as a message box or a menu, on the windows' dark ground.
 QPalette DialogPalette();

@@ -1,27 +1,38 @@
 #include "ui/pictures.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QGuiApplication>
+#include <QString>
+#include <iterator>
 
 #include "app/background_work.h"
 
 namespace quorvant::pictures {
 namespace {
 
-// Renders at the image's own size, so each picture has exactly the size its control expects.
-// Into an image, which any thread may draw. An opaque picture is kept without transparency,
-// which makes it far quicker to draw on the screen.
-QImage RenderImage(const char* name, bool opaque = false) {
-    QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)));
-    QImage picture(renderer.defaultSize(),
-                   opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-    picture.fill(opaque ? Qt::black : Qt::transparent);
-    QPainter painter(&picture);
-    renderer.render(&painter);
+// The scales the pictures are drawn at when the program is built.
+constexpr double kScales[] = {1.0, 1.5, 2.0};
+
+// The finest screen's scale, rounded up to a scale the pictures were drawn at, so that they are
+// never enlarged where one that size exists.
+double PictureScale() {
+    const double screen = qApp ? qApp->devicePixelRatio() : 1.0;
+    for (double scale : kScales) {
+        if (scale >= screen - 0.01) return scale;
+    }
+    return kScales[std::size(kScales) - 1];
+}
+
+// The picture drawn at `scale`, laid out at the size of its vector image. Into an image, which
+// any thread may load. An opaque picture is kept without transparency, which makes it far
+// quicker to draw on the screen.
+QImage LoadImage(const char* name, double scale, bool opaque = false) {
+    QImage picture(QStringLiteral(":/pictures/%1@%2x.png").arg(QLatin1String(name)).arg(scale));
+    if (opaque) picture = picture.convertToFormat(QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
     return picture;
 }
 
-QPixmap Render(const char* name) { return QPixmap::fromImage(RenderImage(name)); }
+QPixmap Render(const char* name) { return QPixmap::fromImage(LoadImage(name, PictureScale())); }
 
 }  // namespace
 
@@ -31,7 +42,9 @@ const QPixmap& PictureInProgress::picture() {
 }
 
 PictureInProgress Background() {
-    return PictureInProgress(InBackground([] { return RenderImage("background", true); }));
+    const double scale = PictureScale();
+    return PictureInProgress(
+        InBackground([scale] { return LoadImage("background", scale, true); }));
 }
 QPixmap Splash() { return Render("splash"); }
 QPixmap CheckBox(bool checked) { return Render(checked ? "check_on" : "check_off"); }
@@ -43,7 +56,12 @@ QPixmap Close() { return Render("close"); }
 QPixmap ArrowUp() { return Render("arrow_up"); }
 QPixmap ArrowDown() { return Render("arrow_down"); }
 QPixmap MapCycleEmblem() { return Render("map_cycle"); }
-// Drawn from the vector image at whatever size the desktop asks for.
-QIcon AppIcon() { return QIcon(QStringLiteral(":/pictures/app_icon.svg")); }
+// Drawn at the sizes desktops ask for.
+QIcon AppIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/pictures/app_icon_%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 
 }  // namespace quorvant::pictures

@@ -5,7 +5,8 @@
 #include <QPixmap>
 #include <future>
 
-// The pictures of the windows, drawn from the program's own vector images.
+// The pictures of the windows: the program's own vector images, drawn when it is built at the
+// scales of common screens (1, 1.5 and 2 pixels a point).
 namespace quorvant::pictures {
 
 // A picture drawn on another thread while the window is being built, taken when first needed.

@@ -11,7 +11,12 @@
 #include <filesystem>
 #include <sstream>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "app/frm_main.h"
+#include "app/system_folders.h"
 #include "support/ui_fixture.h"
 #include "ui/selection.h"
 #include "ui/text_conversion.h"
@@ -46,10 +51,38 @@ QString Shows(const Form1& form) {
     return shows.join(" | ");
 }
 
+#ifdef _WIN32
+// Windows' own records of where Steam and the game are; each test begins and ends without them.
+class WindowsRecords {
+  public:
+    WindowsRecords() { clear(); }
+    ~WindowsRecords() { clear(); }
+    void set(HKEY root, const char* key, const char* name, const std::string& value) {
+        RegSetKeyValueA(root, key, name, REG_SZ, value.c_str(), DWORD(value.size() + 1));
+    }
+
+  private:
+    static void clear() {
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Valve");
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAppPaths);
+    }
+
+  public:
+    static constexpr char kAppPaths[] =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\hl.Exe";
+};
+#endif
+
 class StartupTest : public testing::WindowTest {
   protected:
+    // The default folder: on the current folder's drive on Windows, else in the Wine prefix.
     QString askLine = "Please, enter Half-Life forder. | I can't find the path! | " +
-                      FromBytes(temp / "wine/drive_c/Sierra/Half-Life");  // the default folder
+#ifdef _WIN32
+                      FromBytes(SystemDrive() + "\\Sierra\\Half-Life");
+    WindowsRecords records;
+#else
+                      FromBytes(temp / "wine/drive_c/Sierra/Half-Life");
+#endif
 
     StartupTest() {
         game.addExecutable()
@@ -60,11 +93,19 @@ class StartupTest : public testing::WindowTest {
     }
 };
 
-// A first run takes the game's folder from Steam's library, and the installer's registration in
-// the Wine prefix over it, and shows the design defaults.
+// A first run takes the game's folder from Steam's library, and the installer's registration over
+// it, and shows the design defaults. On Windows Steam and the installer say where they are in the
+// registry; elsewhere Steam is in the home folder, with the game's native build, and the installer
+// registered the game in the Wine prefix's registry.
 TEST_F(StartupTest, AFirstRunFindsTheGameInSteamOrWhereTheInstallerRegisteredIt) {
+#ifdef _WIN32
+    const std::string steam = temp / "Steam/steamapps/common/Half-Life";
+    testing::GameFolder(steam).addExecutable().addMod("valve", "startmap");
+    records.set(HKEY_CURRENT_USER, "Software\\Valve\\Steam", "SteamPath", temp / "Steam");
+#else
     const std::string steam = temp / "home/.local/share/Steam/steamapps/common/Half-Life";
     testing::GameFolder(steam).addFile("hl_linux").addFile("hl.sh").addMod("valve", "startmap");
+#endif
     Form1& form = loadMainWindow();
     EXPECT_TRUE(dialogs.messages.isEmpty() && dialogs.questions.isEmpty() && form.isVisible());
     EXPECT_EQ(form.txt_hl->text(), FromBytes(steam));
@@ -75,6 +116,13 @@ TEST_F(StartupTest, AFirstRunFindsTheGameInSteamOrWhereTheInstallerRegisteredIt)
     form.Label16_Click();  // the configuration panel is no tab: closing on it stores none
     form.close();
     EXPECT_EQ(storedSetting("Last_onglet"), "");
+#ifdef _WIN32
+    const std::string registered =
+        testing::GameFolder(temp.path() / "Games/HL").addExecutable().str();
+    records.set(HKEY_LOCAL_MACHINE, WindowsRecords::kAppPaths, "Path", registered);
+    storeSetting("hl_path", "");
+    EXPECT_EQ(loadMainWindow().Dir1.path(), registered);
+#else
     testing::GameFolder(temp.path() / "wine")
         .addFolder("dosdevices")
         .addExecutable("drive_c/Games/HL/hl.exe")
@@ -84,6 +132,7 @@ TEST_F(StartupTest, AFirstRunFindsTheGameInSteamOrWhereTheInstallerRegisteredIt)
     std::filesystem::create_directory_symlink("../drive_c", temp.path() / "wine/dosdevices/c:");
     storeSetting("hl_path", "");
     EXPECT_EQ(loadMainWindow().Dir1.path(), temp / "wine/drive_c/Games/HL");
+#endif
 }
 
 // Each row stores its values, by the names earlier versions stored them under, over the earlier

@@ -84,23 +84,26 @@ TEST_F(LaunchTest, EachPanelStartsTheGameOnItsCommandLine) {
 // written; a saved game whose name the console cannot read as one argument is refused too.
 TEST_F(LaunchTest, NamesTheGameCannotLoadAreRefusedBeforeAnythingIsWritten) {
     game.addFile("cstrike/maps/de x +rcon_password owned.bsp").addMod("my mod", "game \"M\"\r\n");
+#ifndef _WIN32  // Windows takes no double quote in a file name
     game.addFile("valve/SAVE/say \"hi\".sav", SaveFile("x", "00:01"));
+#endif
     form->ModScan();
     create("cstrike", "HPB Bot");
     form->lst_maps->setCurrentIndex(form->lst_maps->findText("de x +rcon_password owned.bsp"));
     form->btn_go_Click();
     create("my mod");
     form->btn_go_Click();
+    QStringList messages{
+        "The game can't load \"de x +rcon_password owned.bsp\": its name holds a blank.",
+        "The game can't load \"my mod\": its name holds a blank."};
+#ifndef _WIN32
     alone("valve", &Form1::lbl_load_Click);
     select(form->lst_solo_save, "say \"hi\".sav");
     form->btn_go_Click();
-    EXPECT_EQ(
-        dialogs.messages,
-        QStringList({"The game can't load \"de x +rcon_password owned.bsp\": its name holds a "
-                     "blank.",
-                     "The game can't load \"my mod\": its name holds a blank.",
-                     "Can't load say \"hi\".sav: the game's console reads no double quote or "
-                     "control character in a name."}));
+    messages << "Can't load say \"hi\".sav: the game's console reads no double quote or control "
+                "character in a name.";
+#endif
+    EXPECT_EQ(dialogs.messages, messages);
     EXPECT_TRUE(desktop.starts.empty());
     EXPECT_EQ(ReadFile(game / "cstrike/liblist.gam"), kCstrike);
     EXPECT_FALSE(fs::exists(game / "valve/quorvant.cfg"));

@@ -9,6 +9,8 @@
 #include <windows.h>
 #endif
 
+#include "app/native_path.h"
+
 namespace fs = std::filesystem;
 
 namespace quorvant::testing {
@@ -28,7 +30,7 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::operator/(std::string_view relative) const {
-    return (path_ / fs::path(relative)).make_preferred().string();
+    return BytesOf((path_ / PathOf(relative)).make_preferred());
 }
 
 void WriteFile(const fs::path& path, std::string_view bytes) {
@@ -55,6 +57,10 @@ void WriteSparseFile(const fs::path& path, std::uintmax_t size) {
 #endif
 }
 
+void WriteFile(const std::string& path, std::string_view bytes) { WriteFile(PathOf(path), bytes); }
+
+std::string ReadFile(const std::string& path) { return ReadFile(PathOf(path)); }
+
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -79,7 +85,7 @@ ScopedEnvironment::~ScopedEnvironment() { SetVariable(name_, saved_); }
 GameFolder::GameFolder(fs::path root) : root_(std::move(root)) { fs::create_directories(root_); }
 
 std::string GameFolder::operator/(std::string_view relative) const {
-    return (root_ / fs::path(relative)).make_preferred().string();
+    return BytesOf((root_ / PathOf(relative)).make_preferred());
 }
 
 GameFolder& GameFolder::addExecutable(std::string_view name) { return addFile(name, "MZ"); }
@@ -89,12 +95,12 @@ GameFolder& GameFolder::addMod(std::string_view mod, std::string_view descriptor
 }
 
 GameFolder& GameFolder::addFile(std::string_view relative, std::string_view bytes) {
-    WriteFile(root_ / fs::path(relative), bytes);
+    WriteFile(root_ / PathOf(relative), bytes);
     return *this;
 }
 
 GameFolder& GameFolder::addFolder(std::string_view relative) {
-    fs::create_directories(root_ / fs::path(relative));
+    fs::create_directories(root_ / PathOf(relative));
     return *this;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/native_path.h"
+
 namespace quorvant::testing {
 
 // A folder of its own for one test, removed with everything in it afterwards.
@@ -17,7 +19,7 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::string str() const { return path_.string(); }
+    std::string str() const { return BytesOf(path_); }
     std::string operator/(std::string_view relative) const;
 
   private:
@@ -27,6 +29,9 @@ class TempFolder {
 // Files of a fixture, written and read byte for byte.
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadFile(const std::filesystem::path& path);
+// The same for a path held as bytes in the system's encoding, as the program holds paths.
+void WriteFile(const std::string& path, std::string_view bytes);
+std::string ReadFile(const std::string& path);
 // An empty file of `size` bytes that takes no room on the disk.
 void WriteSparseFile(const std::filesystem::path& path, std::uintmax_t size);
 
@@ -48,7 +53,7 @@ class GameFolder {
   public:
     explicit GameFolder(std::filesystem::path root);
 
-    std::string str() const { return root_.string(); }
+    std::string str() const { return BytesOf(root_); }
     std::string operator/(std::string_view relative) const;
 
     GameFolder& addExecutable(std::string_view name = "hl.exe");

@@ -4,6 +4,10 @@
 #include <QFocusEvent>
 #include <QListWidget>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "app/settings.h"
 #include "app/settings_names.h"
 
@@ -29,6 +33,18 @@ void FocusByTab(QListWidget* list) {
     QApplication::sendEvent(list, &focus);
     EXPECT_EQ(list->currentRow(), 0) << "no entry was made current";
 }
+
+#ifdef _WIN32
+static void DeleteStoredSettings() {
+    const std::string key(settings::kKeyPath);
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) RegDeleteTreeA(root, key.c_str());
+}
+EmptySettings::EmptySettings() { DeleteStoredSettings(); }
+EmptySettings::~EmptySettings() { DeleteStoredSettings(); }
+#else
+EmptySettings::EmptySettings() = default;
+EmptySettings::~EmptySettings() = default;
+#endif
 
 void WindowTest::storeSetting(std::string_view name, std::string_view value) {
     CreateSettingsKey();

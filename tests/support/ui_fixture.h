@@ -63,11 +63,22 @@ class FakeDesktop : public Desktop {
 // Gives a list the focus as Tab does: it makes an entry current without selecting it.
 void FocusByTab(QListWidget* list);
 
+// No settings stored while it lives: on Windows the program's registry keys are deleted when it
+// begins and ends; elsewhere the settings live in the test's own folder.
+class EmptySettings {
+  public:
+    EmptySettings();
+    ~EmptySettings();
+    EmptySettings(const EmptySettings&) = delete;
+    EmptySettings& operator=(const EmptySettings&) = delete;
+};
+
 // A machine of its own for each test: empty settings, an empty Wine prefix, and a game folder
 // (not yet holding the game) that the test fills.
 class WindowTest : public ::testing::Test {
   protected:
     TempFolder temp;
+    EmptySettings settings;
     ScopedEnvironment configHome{"XDG_CONFIG_HOME", temp / "config"};
     ScopedEnvironment winePrefix{"WINEPREFIX", temp / "wine"};
     ScopedEnvironment home{"HOME", temp / "home"};  // no Steam of the machine's own

@@ -31,7 +31,11 @@ TEST_P(AddSortedTest, KeepsListsInOrderWithoutRegardToCaseAndEachNamesBytes) {
                                     QString::fromLocal8Bit("caf\xe9.bsp"), "HPB Bot", "m middle",
                                     "omega.bsp", "Rambot", "zeta.bsp"}));
     EXPECT_EQ(botEntries, QStringList({"(None)", "HPB Bot", "m middle", "Rambot"}));
-    EXPECT_EQ(list.itemData(5).toByteArray(), QByteArray("caf\xe9.bsp"));
+#ifdef _WIN32
+    EXPECT_FALSE(list.itemData(5).isValid());  // Windows' code page gives the name back
+#else
+    EXPECT_EQ(list.itemData(5).toByteArray(), QByteArray("caf\xe9.bsp"));  // UTF-8 cannot
+#endif
     EXPECT_FALSE(list.itemData(1).isValid());  // a typed entry has no bytes of its own
     EXPECT_FALSE(list.itemData(2).isValid());  // nor an ASCII name, whose text gives it back
 
