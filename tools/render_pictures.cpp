@@ -78,8 +78,13 @@ bool Write(const QString& path, const QByteArray& bytes) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Text in a picture needs the fonts of an application; no display is needed for them.
+    // Text in a picture needs the fonts of an application; no display is needed for them, nor
+    // are the application's notes on the session it runs in.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
+            std::fprintf(stderr, "render_pictures: %s\n", qPrintable(message));
+    });
     QGuiApplication application(argc, argv);
     const QStringList arguments = application.arguments();
     const QString mode = arguments.value(1);
