@@ -9,7 +9,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/dependencies.sh"
 quorvant_install_missing dpkg-dev xz-utils g++-mingw-w64-x86-64-posix qt6-base-dev-tools
 
 # Only what Quorvant and its tests use: Core, Gui, Widgets, Network, Test and the Windows
-# platform plugin (not its second, Direct2D build). The tablet events need a header Debian's source lacks; OpenGL stays on because
+# platform plugin (whose Direct2D twin cannot be left out: the plugin then misses its fonts). The tablet events need a header Debian's source lacks; OpenGL stays on because
 # the Windows platform plugin of this version does not compile without it.
 qt_features=(
     -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
@@ -17,31 +17,34 @@ qt_features=(
     -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF -DFEATURE_openssl=OFF
     -DFEATURE_schannel=ON -DFEATURE_testlib=ON -DFEATURE_opengl=ON -DFEATURE_sql_sqlite=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_sspi=OFF -DFEATURE_networklistmanager=OFF
-    -DFEATURE_direct2d=OFF
 )
 
 quorvant_qt_version() {
     dpkg-query -W -f='${Version}' qt6-base-dev-tools
 }
 
+# Every step is checked by hand: a function called where its status is tested, as here and in a
+# command substitution, runs without errexit.
 quorvant_windows_qt() {
     local version key cache prefix
-    version=$(quorvant_qt_version)
+    version=$(quorvant_qt_version) || return 1
     key=$(printf '%s\n' "$version" "${qt_features[@]}" "$(x86_64-w64-mingw32-g++-posix -dumpfullversion)" |
-        sha256sum | cut -c1-12)
+        sha256sum | cut -c1-12) || return 1
     cache=${QUORVANT_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvant}
     prefix=$cache/qt-${version%%+*}-mingw64-$key
     if [ -f "$prefix/.complete" ] && [ "$(cat "$prefix/.complete")" = "$key" ]; then
         echo "$prefix"
         return 0
     fi
-    echo "Building Qt $version for Windows into $prefix (about 40 minutes on two cores)" >&2
-    rm -rf "$prefix" "$prefix.work"
-    mkdir -p "$prefix.work"
-    quorvant_fetch_qt_source "$prefix.work" >&2
-    quorvant_configure_and_build_qt "$prefix.work" "$prefix" >&2
-    echo "$key" >"$prefix/.complete"
-    rm -rf "$prefix.work"
+    echo "Building Qt $version for Windows into $prefix (about 35 minutes on two cores)" >&2
+    rm -rf "$prefix" "$prefix.work" && mkdir -p "$prefix.work" || return 1
+    if ! quorvant_fetch_qt_source "$prefix.work" >&2 ||
+        ! quorvant_configure_and_build_qt "$prefix.work" "$prefix" >&2; then
+        echo "The build of Qt for Windows failed: nothing of it is kept." >&2
+        rm -rf "$prefix" "$prefix.work"
+        return 1
+    fi
+    echo "$key" >"$prefix/.complete" && rm -rf "$prefix.work" || return 1
     echo "$prefix"
 }
 
@@ -50,9 +53,9 @@ quorvant_fetch_qt_source() {
     local work=$1 sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     if ! (cd "$work" && apt-get source --download-only qt6-base="$(quorvant_qt_version)") >/dev/null 2>&1; then
-        quorvant_add_source_entry
-        "${sudo[@]}" apt-get update -q
-        (cd "$work" && apt-get source --download-only qt6-base="$(quorvant_qt_version)")
+        quorvant_add_source_entry && "${sudo[@]}" apt-get update -q &&
+            (cd "$work" && apt-get source --download-only qt6-base="$(quorvant_qt_version)") ||
+            return 1
     fi
     (cd "$work" && dpkg-source --no-check -x qt6-base_*.dsc source >/dev/null)
 }
@@ -86,9 +89,9 @@ EOF
     cmake -S "$work/source" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        "${qt_features[@]}"
-    cmake --build "$work/build" --parallel "$jobs"
-    cmake --install "$work/build"
+        "${qt_features[@]}" &&
+        cmake --build "$work/build" --parallel "$jobs" &&
+        cmake --install "$work/build"
 }
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
