@@ -46,8 +46,8 @@ class RecordingDesktop : public Desktop {
         ++starts;
         return std::nullopt;
     }
-    void editTextFile(const std::string&, const std::string&) override {}
-    void openAddress(const std::string&) override {}
+    StartFailure editTextFile(const std::string&, const std::string&) override { return {}; }
+    StartFailure openAddress(const std::string&) override { return {}; }
 };
 
 // The generated installation and the settings of an earlier run that chose its largest mod.

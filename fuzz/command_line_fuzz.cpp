@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(command.commandLine() == command.executablePath + command.arguments,
             "the command line is the executable and its arguments");
     const bool hidden = choices.kind == LaunchKind::Join && !choices.password.empty();
-    Require(hidden ? ShownCommandLine(choices).ends_with(" +password ******")
-                   : ShownCommandLine(choices) == command.commandLine(),
+    Require(hidden ? ShownCommand(choices).commandLine().ends_with(" +password ******")
+                   : ShownCommand(choices).commandLine() == command.commandLine(),
             "a password shows as asterisks, and nothing else changes");
     const std::string save = input.rest();
     if (const auto script = LoadScriptFor(save)) {

@@ -4,7 +4,7 @@
 # Usage: screenshots.sh [OUTPUT_FOLDER]   (default: build/screenshots)
 set -euo pipefail
 source "$(dirname "$0")/dependencies.sh"
-quorvant_install_missing xvfb imagemagick x11-utils xdotool
+quorvant_install_missing xvfb imagemagick x11-utils xdotool python3
 quorvant_build linux
 out=${1:-$quorvant_root/build/screenshots}
 mkdir -p "$out"
@@ -12,6 +12,9 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
 bash "$quorvant_root/scripts/make-demo-game.sh" "$work/Half-Life" >/dev/null
+# A server of the demo on this machine, whose status the join panel shows.
+server_port=$((27100 + RANDOM % 800))
+python3 "$quorvant_root/scripts/demo-server.py" "$server_port" &
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 800x500x24 -nolisten tcp &
 sleep 1
@@ -20,9 +23,11 @@ export DISPLAY=$display QT_QPA_PLATFORM=xcb
 for language in en fr; do
     export XDG_CONFIG_HOME=$work/config-$language
     mkdir -p "$XDG_CONFIG_HOME/Velmarsh Software"
-    printf '[General]\nhl_path=%s\nLanguage=%s\nLast_Mod_Mplayer=cstrike\nLast_Mod_Single=valve\n' \
+    printf '[General]\nhl_path=%s\nLanguage=%s\nLast_Mod_Mplayer=cstrike\nLast_Mod_Single=valve\n%s\n' \
         "$work/Half-Life" "$([ $language = fr ] && echo 0 || echo 1)" \
-        >"$XDG_CONFIG_HOME/Velmarsh Software/Quorvant.ini"
+        "Last_IP=127.0.0.1
+IP1=127.0.0.1
+Port_client=$server_port" >"$XDG_CONFIG_HOME/Velmarsh Software/Quorvant.ini"
     "$quorvant_root/build/src/quorvant" &
     app=$!
     window=""
@@ -43,7 +48,7 @@ for language in en fr; do
     xdotool key Escape && sleep 0.4
     click 215 283 && sleep 0.6 && shoot_over map-cycle        # Configure Mapcycle
     xdotool key Escape && sleep 0.4
-    click 270 65 && shoot join          # JOIN sub-tab
+    click 270 65 && sleep 1 && shoot join  # JOIN sub-tab, with the server's status line
     click 65 102 && shoot single        # SINGLE PLAYER tab
     click 65 130 && shoot config        # CONFIGURATION tab
     kill "$app" 2>/dev/null || true

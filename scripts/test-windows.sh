@@ -6,6 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/dependencies.sh"
 quorvant_install_missing xvfb xdotool x11-utils imagemagick
+bash "$quorvant_root/tests/windows/qt_cache_test.sh"
 bash "$quorvant_root/scripts/package-windows.sh" >/dev/null
 build=$quorvant_root/build-windows
 # No debugger waits at a crash: the test fails at once.

@@ -3,25 +3,33 @@
 #ifdef _WIN32
 #include "app/windows_shell.h"
 #else
-#include <QDesktopServices>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
+#include <QProcess>
 #endif
 
 namespace quorvant {
+
+std::string NoProgramFor(const std::string& what, std::string_view kind) {
+    return "Can't open " + what + ": no program is set to open " + std::string(kind) + ".";
+}
 
 StartFailure SystemDesktop::startGame(const ProgramStart& start) { return StartGame(start); }
 
 #ifdef _WIN32
 
-void SystemDesktop::editTextFile(const std::string& windowsFolder, const std::string& file) {
+StartFailure SystemDesktop::editTextFile(const std::string& windowsFolder,
+                                         const std::string& file) {
     // Notepad offers to create a file that is not there yet.
-    win32::StartCommandLine("notepad.exe", win32::NotepadCommandLine(windowsFolder, file), "",
-                            win32::kShowNormal);
+    return win32::StartCommandLine("notepad.exe", win32::NotepadCommandLine(windowsFolder, file),
+                                   "", win32::kShowNormal);
 }
 
-void SystemDesktop::openAddress(const std::string& address) { win32::OpenWithShell(address); }
+StartFailure SystemDesktop::openAddress(const std::string& address) {
+    if (win32::OpenWithShell(address)) return std::nullopt;
+    return NoProgramFor(address, "web addresses");
+}
 
 #else
 
@@ -31,20 +39,37 @@ QString ToQString(const std::string& text) {
     return QString::fromLocal8Bit(text.data(), qsizetype(text.size()));
 }
 
+// Opens the file or address with the desktop's own program for it, through xdg-open. One the
+// desktop has leaves xdg-open running or ending well; without one, xdg-open ends at once with a
+// failure (or is not there at all).
+bool OpenWithDesktop(const QString& target) {
+    auto* opener = new QProcess(qApp);
+    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+    opener->start(QStringLiteral("xdg-open"), {target});
+    if (!opener->waitForStarted(3000)) {
+        opener->deleteLater();
+        return false;
+    }
+    if (!opener->waitForFinished(1500)) return true;  // the program it started runs in it
+    return opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
+}
+
 }  // namespace
 
-void SystemDesktop::editTextFile(const std::string&, const std::string& file) {
+StartFailure SystemDesktop::editTextFile(const std::string&, const std::string& file) {
     // Desktop file handlers open only files that exist: start the editor on an empty one, as
     // Notepad would. A file that is there is never touched.
     const QString path = ToQString(file);
     QFile created(path);
     if (!QFileInfo::exists(path)) created.open(QIODevice::WriteOnly | QIODevice::NewOnly);
     created.close();
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (OpenWithDesktop(path)) return std::nullopt;
+    return NoProgramFor(file, "text files");
 }
 
-void SystemDesktop::openAddress(const std::string& address) {
-    QDesktopServices::openUrl(QUrl(ToQString(address)));
+StartFailure SystemDesktop::openAddress(const std::string& address) {
+    if (OpenWithDesktop(ToQString(address))) return std::nullopt;
+    return NoProgramFor(address, "web addresses");
 }
 
 #endif

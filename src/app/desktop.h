@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "app/program_start.h"
 
@@ -15,16 +16,22 @@ class Desktop {
     // Starts the game detached, its window minimised, in `start.workingFolder`.
     virtual StartFailure startGame(const ProgramStart& start) = 0;
     // Opens the file, which need not exist yet, in a text editor: on Windows Notepad from
-    // `windowsFolder`, elsewhere the desktop's own editor for text files.
-    virtual void editTextFile(const std::string& windowsFolder, const std::string& file) = 0;
-    virtual void openAddress(const std::string& address) = 0;
+    // `windowsFolder`, elsewhere the desktop's own editor for text files. Why it could not, if
+    // it could not: nothing fails silently.
+    virtual StartFailure editTextFile(const std::string& windowsFolder,
+                                      const std::string& file) = 0;
+    virtual StartFailure openAddress(const std::string& address) = 0;
 };
+
+// The message of a file or address that no program of the desktop opens: "text files", "web
+// addresses".
+std::string NoProgramFor(const std::string& what, std::string_view kind);
 
 class SystemDesktop : public Desktop {
   public:
     StartFailure startGame(const ProgramStart& start) override;
-    void editTextFile(const std::string& windowsFolder, const std::string& file) override;
-    void openAddress(const std::string& address) override;
+    StartFailure editTextFile(const std::string& windowsFolder, const std::string& file) override;
+    StartFailure openAddress(const std::string& address) override;
 };
 
 }  // namespace quorvant

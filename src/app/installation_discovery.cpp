@@ -36,6 +36,8 @@ std::optional<std::string> DiscoverGameFolder(std::string storedFolder,
         folder = FolderHoldsGame(defaultFolder) ? defaultFolder : dialogue.SteamGameFolder();
         askFirst = folder.empty();
     }
+    // A wrong answer is offered again, to be mended rather than typed anew.
+    std::string lastAnswer;
     for (;;) {
         if (!askFirst) {
             if (FolderHoldsGame(folder)) return folder;
@@ -43,8 +45,10 @@ std::optional<std::string> DiscoverGameFolder(std::string storedFolder,
             dialogue.ForgetStoredGameFolder();
         }
         askFirst = false;
-        folder = dialogue.AskForFolder(kAskFolderPrompt, kAskFolderTitle, defaultFolder);
+        folder = dialogue.AskForFolder(kAskFolderPrompt, kAskFolderTitle,
+                                       lastAnswer.empty() ? defaultFolder : lastAnswer);
         if (folder.empty()) return std::nullopt;
+        lastAnswer = folder;
     }
 }
 

@@ -132,9 +132,20 @@ StartFailure StartDetached(const ProgramInvocation& invocation, const std::strin
     return Describe(*failure, invocation.program, workingFolder);
 }
 
+std::string WineStarter() {
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) return {};
+    std::string folder(self, static_cast<std::size_t>(length));
+    folder.erase(folder.rfind('/'));
+    // Installed in lib/quorvant beside the bin folder; in a build, the build's lib folder.
+    const std::string starter = folder + "/../lib/quorvant/quorvant-wine-start.exe";
+    return access(starter.c_str(), R_OK) == 0 ? starter : std::string();
+}
+
 StartFailure StartGame(const ProgramStart& start) {
     const HostPrograms host{FindInPath("wine"), FindInPath("steam"), FindInPath("flatpak"),
-                            FindInPath("bash")};
+                            FindInPath("bash"), WineStarter()};
     const StartPlan plan = PlanStart(start, host);
     if (plan.failure) return plan.failure;
     return StartDetached(plan.invocation, start.workingFolder);

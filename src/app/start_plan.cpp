@@ -93,7 +93,14 @@ StartPlan PlanStart(const ProgramStart& start, const HostPrograms& host) {
                 "Can't start " + start.executablePath +
                     ": it is a Windows program, and wine is not installed."};
     }
-    return {{host.wine, Joined({program}, tail), WinePrefixHolding(program)}, std::nullopt};
+    const std::string prefix = WinePrefixHolding(program);
+    const std::string windowsPath = WindowsPathInPrefix(prefix, program);
+    if (!host.wineStarter.empty() && !windowsPath.empty()) {
+        return {
+            {host.wine, {host.wineStarter, "\"" + windowsPath + "\"" + start.arguments}, prefix},
+            std::nullopt};
+    }
+    return {{host.wine, Joined({"start", "/min", "/unix", program}, tail), prefix}, std::nullopt};
 }
 
 }  // namespace quorvant

@@ -30,6 +30,8 @@ struct HostPrograms {
     std::string steam;
     std::string flatpak;
     std::string bash;
+    // Quorvant's own Windows program that starts a command line exactly as given (wine_start.c).
+    std::string wineStarter;
 };
 
 // The invocation, or why there can be none.
@@ -38,6 +40,9 @@ struct StartPlan {
     StartFailure failure;
 };
 
+// A Windows program goes through wine, in the prefix that holds it, minimised: through the
+// starter, with the command line Windows would be given (the program's Windows path quoted,
+// then the tail as built), else through Wine's own "start /min".
 StartPlan PlanStart(const ProgramStart& start, const HostPrograms& host);
 
 // Whether the folder holds the game's native build: hl_linux with its hl.sh.

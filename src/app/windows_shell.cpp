@@ -53,8 +53,11 @@ StartFailure StartCommandLine(const std::string& program, const std::string& com
     return std::nullopt;
 }
 
-void OpenWithShell(const std::string& address) {
-    ShellExecuteA(nullptr, nullptr, address.c_str(), nullptr, "c:\\", SW_SHOWNORMAL);
+bool OpenWithShell(const std::string& address) {
+    // A result above 32 is a program that took it.
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteA(nullptr, nullptr, address.c_str(), nullptr, "c:\\", SW_SHOWNORMAL));
+    return result > 32;
 }
 
 std::string WindowsFolder() {

@@ -22,8 +22,8 @@ std::string NotepadCommandLine(const std::string& windowsFolder, const std::stri
 StartFailure StartCommandLine(const std::string& program, const std::string& commandLine,
                               const std::string& workingFolder, int show);
 
-// Opens an address with the shell's default action for it, from "c:\".
-void OpenWithShell(const std::string& address);
+// Opens an address with the shell's default action for it, from "c:\"; whether a program took it.
+bool OpenWithShell(const std::string& address);
 
 // The Windows folder without a trailing separator, or the empty text.
 std::string WindowsFolder();

@@ -1,10 +1,13 @@
 #include "app/wine_prefix.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 #include "app/file_io.h"
 #include "app/file_system.h"
+#include "app/native_path.h"
 #include "app/settings_names.h"
 #include "app/wine_registry.h"
 
@@ -45,6 +48,32 @@ std::string FolderInPrefix(const std::string& prefix, std::string_view windowsPa
         at = end + 1;
     }
     return folder;
+}
+
+std::string WindowsPathInPrefix(const std::string& prefix, const std::string& path) {
+    if (prefix.empty()) return {};
+    std::error_code error;
+    const fs::path target = fs::weakly_canonical(PathOf(path), error);
+    if (error) return {};
+    std::string best;
+    std::size_t bestLength = 0;
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        const fs::path drive = fs::path(prefix) / "dosdevices" / std::string{letter, ':'};
+        const fs::path root = fs::canonical(drive, error);
+        if (error) continue;
+        // The drive maps the path when the path goes on from the drive's folder.
+        const auto [rootEnd, pathAt] =
+            std::mismatch(root.begin(), root.end(), target.begin(), target.end());
+        if (rootEnd != root.end()) continue;
+        const std::size_t length = std::distance(root.begin(), root.end());
+        if (!best.empty() && length <= bestLength) continue;
+        std::string windows{char(letter - 'a' + 'A'), ':'};
+        for (auto part = pathAt; part != target.end(); ++part) windows += "\\" + BytesOf(*part);
+        if (pathAt == target.end()) windows += "\\";
+        best = windows;
+        bestLength = length;
+    }
+    return best;
 }
 
 std::string WineRegisteredGameFolder(const std::string& prefix) {

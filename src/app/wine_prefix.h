@@ -16,6 +16,11 @@ std::string WinePrefixHolding(std::string_view path);
 // drive letter or on a drive the prefix does not have.
 std::string FolderInPrefix(const std::string& prefix, std::string_view windowsPath);
 
+// The Windows path of `path` inside the prefix ("C:\Sierra\Half-Life\hl.exe"): through the
+// drive of the prefix's dosdevices that maps the longest part of it; the empty text when no
+// drive maps it.
+std::string WindowsPathInPrefix(const std::string& prefix, const std::string& path);
+
 // The game folder its installer registered in the prefix's own registry, or the empty text.
 std::string WineRegisteredGameFolder(const std::string& prefix);
 

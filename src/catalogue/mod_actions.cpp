@@ -7,6 +7,7 @@
 #include "catalogue/mod_links.h"
 #include "serverconfig/frm_mapcycle.h"
 #include "serverconfig/frm_serveur.h"
+#include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/selection.h"
 #include "ui/shape.h"
@@ -16,9 +17,11 @@ namespace quorvant {
 namespace {
 
 // A mod's link label opens the address its caption stands for, when it stands for one.
-void OpenLink(Desktop& desktop, const QLabel& link) {
+void OpenLink(Desktop& desktop, Dialogs& dialogs, QLabel& link) {
     const std::string address = LinkAddress(ToBytes(link.text()));
-    if (!address.empty()) desktop.openAddress(address);
+    if (address.empty()) return;
+    if (const StartFailure failure = desktop.openAddress(address))
+        dialogs.message(link.window(), FromBytes(*failure));
 }
 
 }  // namespace
@@ -28,7 +31,9 @@ void OpenLink(Desktop& desktop, const QLabel& link) {
 void Form1::Label29_Click() {
     const std::string mod = SelectedBytes(lst_mods);
     if (mod.empty()) return;
-    desktop_.editTextFile(WindowsFolder, MessageOfTheDayPath(Dir1.path(), mod));
+    if (const StartFailure failure =
+            desktop_.editTextFile(WindowsFolder, MessageOfTheDayPath(Dir1.path(), mod)))
+        dialogs_.message(this, FromBytes(*failure));
 }
 
 void Form1::Label19_Click() {
@@ -50,7 +55,7 @@ void Form1::Label19_MouseUp() { Shape9->setFilled(false); }
 void Form1::Label28_MouseDown() { Shape14->setFilled(true); }
 void Form1::Label28_MouseUp() { Shape14->setFilled(false); }
 
-void Form1::lbl_info_URL_Click() { OpenLink(desktop_, *lbl_info_URL); }
-void Form1::lbl_solo_url_Click() { OpenLink(desktop_, *lbl_solo_url); }
+void Form1::lbl_info_URL_Click() { OpenLink(desktop_, dialogs_, *lbl_info_URL); }
+void Form1::lbl_solo_url_Click() { OpenLink(desktop_, dialogs_, *lbl_solo_url); }
 
 }  // namespace quorvant

@@ -79,10 +79,10 @@ LaunchCommand BuildLaunchCommand(const LaunchChoices& choices) {
     return {JoinPath(choices.gameFolder, executable), arguments};
 }
 
-std::string ShownCommandLine(const LaunchChoices& choices) {
+LaunchCommand ShownCommand(const LaunchChoices& choices) {
     LaunchChoices shown = choices;
     if (!shown.password.empty()) shown.password = "******";
-    return BuildLaunchCommand(shown).commandLine();
+    return BuildLaunchCommand(shown);
 }
 
 std::optional<std::string> NameTheGameCannotLoad(const LaunchChoices& choices) {

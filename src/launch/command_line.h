@@ -61,8 +61,8 @@ struct LaunchCommand {
 
 LaunchCommand BuildLaunchCommand(const LaunchChoices& choices);
 
-// The command line as it may be shown: a password in it as asterisks.
-std::string ShownCommandLine(const LaunchChoices& choices);
+// The command as it may be shown: a password in it as asterisks.
+LaunchCommand ShownCommand(const LaunchChoices& choices);
 
 // The first mod or map name of the choices that the game would take for more than one word of
 // its command line (a blank or a control character in it), which it could never load; nothing

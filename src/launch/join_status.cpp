@@ -4,7 +4,10 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QToolTip>
 
 #include "launch/history_status_delegate.h"
 #include "ui/form1.h"
@@ -16,8 +19,7 @@ constexpr int kSettleMs = 500;
 constexpr int kRepeatMs = 10000;
 constexpr int kHistoryPaceMs = 100;  // between two addresses of the history
 constexpr std::size_t kKnownServers = 64;
-constexpr int kHistoryWidth = 380;   // room for an address and its status
-constexpr int kWholeLine = 1 << 20;  // a width that never shortens the name
+constexpr int kHistoryWidth = 380;  // room for an address and its status
 
 std::string Bytes(const QString& text) { return text.toStdString(); }
 
@@ -44,10 +46,8 @@ JoinStatus::JoinStatus(Form1& form) : form_(form) {
         [this](const QString& address) {
             const ServerStatus* status = statusOf(targetOf(address));
             if (!status) return HistoryStatusDelegate::Texts();
-            const QFontMetrics metrics = form_.txt_ip->fontMetrics();
-            return HistoryStatusDelegate::Texts{
-                ShortStatus(*status, form_.language()),
-                StatusLine(*status, form_.language(), metrics, kWholeLine)};
+            return HistoryStatusDelegate::Texts{ShortStatus(*status, form_.language()),
+                                                FullStatusLine(*status, form_.language())};
         },
         form.txt_ip));
 }
@@ -59,6 +59,11 @@ bool JoinStatus::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form_.txt_ip->view() && type == QEvent::Show) askHistory();
     // The language tables give the line its tooltip: the line follows the language then.
     if (watched == form_.lbl_join_status && type == QEvent::ToolTipChange) showJoined();
+    if (watched == form_.lbl_join_status && type == QEvent::ToolTip && !wholeLine_.isEmpty()) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), wholeLine_,
+                           form_.lbl_join_status);
+        return true;
+    }
     return false;
 }
 
@@ -144,6 +149,9 @@ void JoinStatus::showJoined() {
     const ServerStatus* status = statusOf(joined());
     line->setText(status ? StatusLine(*status, form_.language(), line->fontMetrics(), line->width())
                          : QString());
+    // A shortened line shows whole in its tooltip.
+    const QString whole = status ? FullStatusLine(*status, form_.language()) : QString();
+    wholeLine_ = whole != line->text() ? whole : QString();
 }
 
 }  // namespace quorvant

@@ -46,6 +46,7 @@ class JoinStatus : public QObject {
     QTimer pace_;
     std::deque<ServerAddress> historyToAsk_;
     std::map<ServerAddress, ServerStatus> known_;
+    QString wholeLine_;  // the status line unshortened, when it was shortened to fit
 };
 
 }  // namespace quorvant

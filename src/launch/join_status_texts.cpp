@@ -66,21 +66,47 @@ QString RoundTrip(const ServerAnswer& answer) {
 
 }  // namespace
 
-QString StatusLine(const ServerStatus& status, Language language, const QFontMetrics& metrics,
-                   int width) {
+QString FullStatusLine(const ServerStatus& status, Language language) {
     const StatusTexts& texts = TextsOf(language);
     if (!status.answer) return Utf8(status.asking ? texts.asking : texts.noAnswer);
     const ServerInfo& info = status.answer->info;
-    QStringList rest = {ServerText(info.map), Players(info, texts)};
-    if (info.passwordNeeded) rest << Utf8(texts.password);
-    rest << RoundTrip(*status.answer);
-    rest.removeAll(QString());
-    const QString name = ServerText(info.name);
-    if (name.isEmpty()) return rest.join(Utf8(kSeparator));
-    // The name gives way, down to a quarter of the line, so that the rest stays whole.
-    const QString tail = Utf8(kSeparator) + rest.join(Utf8(kSeparator));
-    const int room = std::max(width - metrics.horizontalAdvance(tail), width / 4);
-    return metrics.elidedText(name, Qt::ElideRight, room) + tail;
+    QStringList parts = {ServerText(info.name), ServerText(info.map), Players(info, texts)};
+    if (info.passwordNeeded) parts << Utf8(texts.password);
+    parts << RoundTrip(*status.answer);
+    parts.removeAll(QString());
+    return parts.join(Utf8(kSeparator));
+}
+
+QString StatusLine(const ServerStatus& status, Language language, const QFontMetrics& metrics,
+                   int width) {
+    const QString whole = FullStatusLine(status, language);
+    if (!status.answer || metrics.horizontalAdvance(whole) <= width) return whole;
+    // The players, the password and the round trip stay whole; the name, then the map, give way.
+    const StatusTexts& texts = TextsOf(language);
+    const ServerInfo& info = status.answer->info;
+    QStringList kept = {Players(info, texts)};
+    if (info.passwordNeeded) kept << Utf8(texts.password);
+    kept << RoundTrip(*status.answer);
+    const QString separator = Utf8(kSeparator);
+    const QString tail = kept.join(separator);
+    const QString name = ServerText(info.name), map = ServerText(info.map);
+    const int separators = int(!name.isEmpty()) + int(!map.isEmpty());
+    const int room =
+        width - metrics.horizontalAdvance(tail) - separators * metrics.horizontalAdvance(separator);
+    const int mapRoom = name.isEmpty() ? room : std::min(metrics.horizontalAdvance(map), room / 2);
+    const auto fitted = [&metrics](const QString& text, int roomFor) {
+        if (metrics.horizontalAdvance(text) <= roomFor) return text;
+        return roomFor < metrics.horizontalAdvance(QStringLiteral("…x"))
+                   ? QString()
+                   : metrics.elidedText(text, Qt::ElideRight, roomFor);
+    };
+    QStringList shortened = {fitted(name, room - mapRoom), fitted(map, mapRoom), tail};
+    shortened.removeAll(QString());
+    const QString line = shortened.join(separator);
+    // Too narrow even for what stays whole: its end, the round trip, still shows.
+    return metrics.horizontalAdvance(line) <= width
+               ? line
+               : metrics.elidedText(line, Qt::ElideLeft, width);
 }
 
 QString ShortStatus(const ServerStatus& status, Language language) {

@@ -17,8 +17,10 @@ struct ServerStatus {
     std::optional<ServerAnswer> answer;
 };
 
-// The status line of the joined server, its name shortened to fit `width`: name, map,
-// players, password, round trip.
+// The status line of the joined server: name, map, players, password, round trip.
+QString FullStatusLine(const ServerStatus& status, Language language);
+// The same shortened with an ellipsis to fit `width`: the name, then the map, give way, so that
+// the players, the password and the round trip stay whole.
 QString StatusLine(const ServerStatus& status, Language language, const QFontMetrics& metrics,
                    int width);
 // The short status beside an address of the history: map, players, round trip.

@@ -87,7 +87,9 @@ void Form1::btn_go_Click() {
         dialogs_.message(this, FromBytes(*failure));
     } else {
         // A password stays off the screen; the copied command line holds it, as asked.
-        launchFeedback->showStarted(FromBytes(ShownCommandLine(*choices)), language());
+        const LaunchCommand shown = ShownCommand(*choices);
+        launchFeedback->showStarted(FromBytes(shown.executablePath), FromBytes(shown.arguments),
+                                    language());
     }
 }
 

@@ -112,7 +112,7 @@ void frm_mapcycle::describeControls() {
     for (ClickLabel* button :
          std::initializer_list<ClickLabel*>{Image1, Image2, Label2, Label1, Label3, Label4})
         button->setRole(ControlRole::Button);
-    ChainFocus({lst_maps, Image1, Image2, Label2, txt_ajout, Label1, Label3, Label4});
+    ChainFocus({lst_maps, Label2, Image1, Image2, Label3, Label4, txt_ajout, Label1});
 }
 
 void frm_mapcycle::Label1_MouseDown() { Shape8->setFilled(true); }

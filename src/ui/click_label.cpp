@@ -12,7 +12,7 @@
 namespace quorvant {
 namespace {
 
-const QColor kFocusMark(0xff, 0x9a, 0x2e);
+const QColor kMarkBar(0xff, 0x9a, 0x2e);
 const QColor kHoverShade(0xff, 0xff, 0xff, 0x1c);
 
 bool Checkable(ControlRole role) {
@@ -104,20 +104,6 @@ void ClickLabel::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-// The focus shows where the keyboard brought it, not where a window's opening left it.
-void ClickLabel::focusInEvent(QFocusEvent* event) {
-    focusFromKeyboard_ =
-        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    update();
-    QLabel::focusInEvent(event);
-}
-
-void ClickLabel::focusOutEvent(QFocusEvent* event) {
-    focusFromKeyboard_ = false;
-    update();
-    QLabel::focusOutEvent(event);
-}
-
 // Arrow keys choose the next option as they move to it, as among option buttons.
 void ClickLabel::moveInGroup(int step) {
     const auto at = std::find(group_.begin(), group_.end(), this);
@@ -147,8 +133,8 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
     paintStates(painter);
 }
 
-// The pointer over a control shades it, the focus rings it, and an active tab or language
-// carries a bar on its mark edge; none of them moves the control or its neighbours.
+// The pointer over a control shades it, and an active tab or language carries a bar on its mark
+// edge; neither moves the control or its neighbours. The window's focus ring marks the focus.
 void ClickLabel::paintStates(QPainter& painter) {
     if (role_ == ControlRole::Label) return;
     if (underMouse() && !face_.isValid()) {
@@ -163,12 +149,7 @@ void ClickLabel::paintStates(QPainter& painter) {
                               ? QRect(2, r.height() - 2, r.width() - 4, 2)
                           : *markEdge_ == Qt::RightEdge ? QRect(r.width() - 3, 2, 3, r.height() - 4)
                                                         : QRect(2, 0, r.width() - 4, 2);
-        painter.fillRect(bar, kFocusMark);
-    }
-    if (hasFocus() && focusFromKeyboard_) {
-        painter.setPen(QPen(face_.isValid() ? QColor(Qt::white) : kFocusMark, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        painter.fillRect(bar, kMarkBar);
     }
 }
 

@@ -16,8 +16,8 @@ enum class ControlRole { Label, Button, CheckBox, RadioButton, Tab, Link };
 // clicks from the left one only. The second left press of a double click is reported as a double
 // click only, never as a press or a click.
 //
-// Given a role other than Label, it takes the focus with Tab, shows the focus and the pointer
-// over it, and Space or Enter click it (Enter unless told otherwise). It may be marked: the active
+// Given a role other than Label, it takes the focus with Tab, shows the pointer over it, and
+// Space or Enter click it (Enter unless told otherwise). It may be marked: the active
 // tab or language, or a chosen option; a check box or option button of pictures is marked while its
 // state is "1".
 class ClickLabel : public QLabel {
@@ -59,8 +59,6 @@ class ClickLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     virtual void tagChanged() {}
 
@@ -73,7 +71,6 @@ class ClickLabel : public QLabel {
     bool pressedInside_ = false;
     ControlRole role_ = ControlRole::Label;
     bool marked_ = false;
-    bool focusFromKeyboard_ = false;
     bool enterClicks_ = true;
     std::optional<Qt::Edge> markEdge_;
     const QLabel* caption_ = nullptr;

@@ -3,9 +3,12 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProxyStyle>
+#include <QRegularExpressionValidator>
+#include <algorithm>
 
 #include "ui/shape.h"
 
@@ -128,10 +131,43 @@ QFrame* MakeFrame(QWidget* parent, const char* name, QRect geometry) {
 // A row of this style is a line of text high; the frame is one pixel.
 int ListHeight(const QWidget& window, int rows) { return rows * window.fontMetrics().height() + 2; }
 
+namespace {
+
+// An arrow key in a list with nothing selected selects the entry it stands on, rather than
+// moving on to the next one first.
+class FirstArrowSelects : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* list = qobject_cast<QListWidget*>(watched);
+        const bool arrow = key->key() == Qt::Key_Down || key->key() == Qt::Key_Up;
+        if (!arrow || key->modifiers() != Qt::NoModifier || !list || list->count() == 0 ||
+            !list->selectedItems().isEmpty())
+            return false;
+        list->setCurrentRow(std::max(list->currentRow(), 0), QItemSelectionModel::ClearAndSelect);
+        return true;
+    }
+};
+
+}  // namespace
+
 QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry) {
     auto* list = MakeControl<QListWidget>(parent, name, geometry);
     list->setUniformItemSizes(true);
+    list->installEventFilter(new FirstArrowSelects(list));
     return list;
+}
+
+QLineEdit* MakePortField(QWidget* parent, const char* name, QRect geometry) {
+    QLineEdit* field = MakeField(parent, name, geometry);
+    // 1 to 65535, digit by digit: a number too big is refused as it is typed.
+    static const QRegularExpression port(
+        QStringLiteral("(?:[1-9][0-9]{0,3}|[1-5][0-9]{4}|6[0-4][0-9]{3}|65[0-4][0-9]{2}|655[0-2][0-"
+                       "9]|6553[0-5])?"));
+    field->setValidator(new QRegularExpressionValidator(port, field));
+    return field;
 }
 
 QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry, const char* text) {

@@ -29,12 +29,12 @@ inline const QColor kHighlight(0xff, 0x9a, 0x2e, 0x48);
 inline const QColor kEdge(0x3b, 0x3f, 0x48);
 inline const QColor kQuietText(0x80, 0x85, 0x8f);
 
-// Dark controls with light text and the accent colour for the selection, for a whole window.
-// Palettes and fonts rather than style sheets: those cost milliseconds at every start.
 // Makes the fonts the program carries (the Windows build carries the one it is laid out in)
 // known to the windows; call once, before any window is built.
 void LoadCarriedFonts();
 
+// Dark controls with light text and the accent colour for the selection, for a whole window.
+// Palettes and fonts rather than style sheets: those cost milliseconds at every start.
 QPalette ControlsPalette();
 // The same for a window of its own, such as a message box or a menu, on the windows' dark ground.
 QPalette DialogPalette();
@@ -65,6 +65,8 @@ int ListHeight(const QWidget& window, int rows);
 // A list of one line per entry, laid out without measuring each of its thousands of entries.
 QListWidget* MakeList(QWidget* parent, const char* name, QRect geometry);
 QLineEdit* MakeField(QWidget* parent, const char* name, QRect geometry, const char* text = "");
+// A field that takes a port number, 1 to 65535, and nothing else.
+QLineEdit* MakePortField(QWidget* parent, const char* name, QRect geometry);
 // Tab visits the widgets in this order; hidden ones are passed over.
 void ChainFocus(std::initializer_list<QWidget*> widgets);
 // A text box that shows "*" for every character, whatever mask the style would draw.

@@ -1,7 +1,9 @@
 #include "ui/folder_question.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,9 +41,28 @@ FolderQuestion::FolderQuestion(QWidget* parent, const QString& prompt, const QSt
 
 QString FolderQuestion::answer() const { return field_->text(); }
 
+// The folder the field names, or the nearest one above it that exists.
+QString FolderQuestion::startFolder() const {
+    QString folder = QDir::cleanPath(QDir::fromNativeSeparators(field_->text()));
+    while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+        const QString above = QFileInfo(folder).path();
+        if (above == folder) break;
+        folder = above;
+    }
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
 void FolderQuestion::browse() {
-    const QString folder = QFileDialog::getExistingDirectory(this, windowTitle(), field_->text());
-    if (!folder.isEmpty()) field_->setText(QDir::toNativeSeparators(folder));
+    QFileDialog picker(this, windowTitle(), startFolder());
+    picker.setFileMode(QFileDialog::Directory);
+    picker.setOption(QFileDialog::ShowDirsOnly);
+#ifndef Q_OS_WIN
+    // Qt's own picker, in the windows' dark look; Windows' own picker follows Windows' look.
+    picker.setOption(QFileDialog::DontUseNativeDialog);
+    picker.setPalette(DialogPalette());
+#endif
+    if (picker.exec() != QDialog::Accepted || picker.selectedFiles().isEmpty()) return;
+    field_->setText(QDir::toNativeSeparators(picker.selectedFiles().constFirst()));
 }
 
 }  // namespace quorvant

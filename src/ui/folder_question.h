@@ -19,6 +19,9 @@ class FolderQuestion : public QDialog {
     QLineEdit* field() const { return field_; }
     QPushButton* browseButton() const { return browse_; }
 
+    // Where Browse... opens: the folder the field names, or the nearest existing one above it.
+    QString startFolder() const;
+
   private:
     void browse();
 

@@ -4,15 +4,19 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QTimer>
 #include <QToolTip>
 
 #include "launch/join_status.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/focus_ring.h"
 #include "ui/launch_feedback.h"
 #include "ui/name_list_model.h"
 #include "ui/pictures.h"
@@ -57,7 +61,16 @@ Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* splash)
         box->setTag(QStringLiteral("0"));
     }
     styleOwnControls();
+    new FocusRing(this);
     connectHandlers();
+    // A screen that goes, or shrinks, may take the window with it.
+    const auto watchScreen = [this](QScreen* screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this, &Form1::keepOnScreen);
+    };
+    for (QScreen* screen : QGuiApplication::screens()) watchScreen(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, watchScreen);
+    connect(qApp, &QGuiApplication::screenRemoved, this,
+            [this] { QTimer::singleShot(0, this, &Form1::keepOnScreen); });
     describeControls();
 }
 
@@ -194,7 +207,8 @@ void Form1::buildServerPanel() {
     Label15 = MakeLabel(Frame_server, "Label15", QRect(172, 144, 150, 20), "Max players:");
     txt_max_players = MakeField(Frame_server, "txt_max_players", QRect(330, 144, 60, 20), "8");
     Label30 = MakeLabel(Frame_server, "Label30", QRect(172, 170, 150, 20), "Port:");
-    txt_port_server = MakeField(Frame_server, "txt_port_server", QRect(330, 170, 80, 20), "27015");
+    txt_port_server = MakePortField(Frame_server, "txt_port_server", QRect(330, 170, 80, 20));
+    txt_port_server->setText(QStringLiteral("27015"));
     coche_dedicated = MakeBox(Frame_server, "coche_dedicated", QPoint(172, 198));
     Label14 = MakeLabel(Frame_server, "Label14", QRect(196, 198, 262, 19), "Dedicated server");
 
@@ -226,7 +240,7 @@ void Form1::buildJoinPanel() {
     txt_ip->setEditable(true);
     txt_ip->setInsertPolicy(QComboBox::NoInsert);
     Label27 = MakeLabel(Frame_Join, "Label27", QRect(20, 76, 110, 22), "Port:");
-    txt_port_join = MakeField(Frame_Join, "txt_port_join", QRect(136, 76, 80, 22));
+    txt_port_join = MakePortField(Frame_Join, "txt_port_join", QRect(136, 76, 80, 22));
     Label24 = MakeLabel(Frame_Join, "Label24", QRect(20, 106, 110, 22), "Password:");
     txt_password = MakePasswordField(Frame_Join, "txt_password", QRect(136, 106, 160, 22));
     // Words from the network: shown as they are, never read as markup.

@@ -47,6 +47,8 @@ class Form1 : public QWidget {
     void Form_MouseDown(QPoint pointInWindow);
     void Form_MouseMove(QPoint pointerOnScreen);
     void Form_MouseUp();
+    // Moves the window back where its title strip is on a screen, as after a screen went.
+    void keepOnScreen();
 
     // Mods
     void ModScan();

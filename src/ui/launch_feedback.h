@@ -6,6 +6,7 @@
 
 #include "ui/language.h"
 
+class QFontMetrics;
 class QLabel;
 class QWidget;
 
@@ -19,7 +20,8 @@ class LaunchFeedback : public QObject {
   public:
     LaunchFeedback(QWidget* window, QRect area, std::initializer_list<QWidget*> covered);
 
-    void showStarted(const QString& commandLine, Language language);
+    // The program started and its arguments, as they may be shown.
+    void showStarted(const QString& program, const QString& arguments, Language language);
     bool isShowing() const;
     QLabel* line() const { return line_; }
 
@@ -32,6 +34,11 @@ class LaunchFeedback : public QObject {
     std::vector<QWidget*> covered_;
     QTimer timer_;
 };
+
+// The line that says what started, shortened to fit `width` where it must: the program's folder,
+// then the middle of the arguments, give way to an ellipsis.
+QString StartedLine(const QString& prefix, const QString& program, const QString& arguments,
+                    const QFontMetrics& metrics, int width);
 
 // The words of the launch feedback and of GO!'s menu, in the window's language.
 QString StartedPrefix(Language language);

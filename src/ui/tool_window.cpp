@@ -7,6 +7,7 @@
 #include "ui/click_label.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/focus_ring.h"
 #include "ui/pictures.h"
 
 namespace quorvant {
@@ -21,6 +22,7 @@ ToolWindow::ToolWindow(QWidget* owner, const char* name, const char* caption, QS
     setWindowModality(Qt::ApplicationModal);
     if (owner) setFont(owner->font());
     setPalette(ControlsPalette());
+    new FocusRing(this);
 }
 
 void ToolWindow::showModInTitle(const QString& mod) {

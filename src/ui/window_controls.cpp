@@ -1,5 +1,6 @@
 // The window's own buttons: press offsets, minimise, close, and dragging by the background.
 #include "ui/form1.h"
+#include "ui/screen_placement.h"
 
 namespace quorvant {
 namespace {
@@ -34,9 +35,13 @@ void Form1::Form_MouseDown(QPoint pointInWindow) {
 }
 
 void Form1::Form_MouseMove(QPoint pointerOnScreen) {
-    if (dragging_) move(pointerOnScreen - dragGrip_);
+    if (dragging_) move(KeptOnScreens(QRect(pointerOnScreen - dragGrip_, size()), ScreenAreas()));
 }
 
 void Form1::Form_MouseUp() { dragging_ = false; }
+
+void Form1::keepOnScreen() {
+    if (!isMinimized()) move(KeptOnScreens(frameGeometry(), ScreenAreas()));
+}
 
 }  // namespace quorvant

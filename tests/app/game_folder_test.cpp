@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <tuple>
@@ -186,8 +187,9 @@ struct ScriptedDialogue : DiscoveryDialogue, Script {
     }
     void ShowMessage(std::string_view text) override { events += std::string(text) + " "; }
     void ForgetStoredGameFolder() override { events += "forget "; }
-    std::string AskForFolder(std::string_view, std::string_view, std::string_view) override {
-        events += "ask ";
+    std::string AskForFolder(std::string_view, std::string_view,
+                             std::string_view offered) override {
+        events += offered == defaultFolder ? "ask " : "ask(" + std::string(offered) + ") ";
         return asked < answers.size() ? answers[asked++] : std::string();
     }
 };
@@ -221,7 +223,13 @@ TEST(Discovery, TriesEachPlaceInTurnUntilAFolderHoldsTheGameAndListsItsMods) {
         {"", "", atC, game, {}, atC, ""},
         {"", "", atD, game, {}, game, "steam "},
         {"", "", atD, "", {game}, game, "steam ask "},  // without a reproach
-        {fake, "", atC, "", {temp / "elsewhere", game}, game, reproach + reproach},
+        {fake,
+         "",
+         atC,
+         "",
+         {temp / "elsewhere", game},
+         game,
+         reproach + "Incorrect forder! forget ask(" + temp / "elsewhere" + ") "},
         {"", fake, atC, "", {}, std::nullopt, reproach},
     };
     for (const Script& row : rows) {
@@ -383,6 +391,18 @@ TEST(LinuxGameFolders, SteamsLibrariesInOrderAndTheInstallersRegistrationInThePr
     fs::create_directory_symlink("/", prefix / "dosdevices/z:");
     EXPECT_EQ(FolderInPrefix(prefix.string(), "Z:" + fs::path(other).make_preferred().string()),
               other.string());
+    // And back: the drive that maps the longest part of a path gives its Windows path.
+    std::string otherOnZ = "Z:" + other.string();
+    std::replace(otherOnZ.begin(), otherOnZ.end(), '/', '\\');
+    const std::pair<std::string, std::string> windowsPaths[] = {
+        {(prefix / "drive_c/Sierra/Half-Life/hl.exe").string(), "C:\\Sierra\\Half-Life\\hl.exe"},
+        {(temp.path() / "d-drive/games/steamlibrary").string(), "D:\\games\\steamlibrary"},
+        {(prefix / "drive_c").string(), "C:\\"},
+        {other.string(), otherOnZ},
+    };
+    for (const auto& [path, windows] : windowsPaths)
+        EXPECT_EQ(WindowsPathInPrefix(prefix.string(), path), windows) << path;
+    EXPECT_EQ(WindowsPathInPrefix("", other.string()), "");
     EXPECT_EQ(FolderInPrefix(prefix.string(), "E:\\Games"), "");  // no such drive
     EXPECT_EQ(FolderInPrefix(prefix.string(), "\\\\server\\share"), "");
 }

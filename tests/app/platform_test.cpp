@@ -95,7 +95,11 @@ TEST(Start, PlansWineSteamOrTheProgramItselfAndStartsItInTheGamesFolderOrSaysWhy
     Program(server + "/hlds_linux", "\177ELF");
     Program(server + "/hlds_run", "#!/bin/sh\n");
     Program(flatpak + "/hlds_linux", "\177ELF");
-    const HostPrograms all{"/w/wine", "/s/steam", "/f/flatpak", "/b/bash"};
+    std::filesystem::create_directories(pfx + "/dosdevices");
+    std::filesystem::create_directory_symlink("../drive_c", pfx + "/dosdevices/c:");
+    const HostPrograms all{"/w/wine", "/s/steam", "/f/flatpak", "/b/bash", "/q/start.exe"};
+    HostPrograms noStarter = all;
+    noStarter.wineStarter.clear();
     const std::string planTail = "|-console|-game|cstrike @";
     const struct {
         std::string folder;
@@ -103,7 +107,11 @@ TEST(Start, PlansWineSteamOrTheProgramItselfAndStartsItInTheGamesFolderOrSaysWhy
         HostPrograms host;
         std::string plan;
     } rows[] = {
-        {wine, "hl2.exe", all, "/w/wine|" + wine + "/HL2.EXE" + planTail + pfx},
+        // Windows gets the line as built, the blanks in it as they are.
+        {wine, "hl2.exe", all,
+         "/w/wine|/q/start.exe|\"C:\\Half Life\\HL2.EXE\" -console  -game cstrike @" + pfx},
+        {wine, "hl.exe", noStarter,
+         "/w/wine|start|/min|/unix|" + wine + "/hl.exe" + planTail + pfx},
         {wine, "m.exe", all, wine + "/m.exe" + planTail},
         {native, "hl.exe", {"", "", "", "/b/bash"}, "/b/bash|" + native + "/hl.sh" + planTail},
         {native, "hl.exe", {}, "/bin/bash|" + native + "/hl.sh" + planTail},
@@ -138,8 +146,10 @@ TEST(Start, PlansWineSteamOrTheProgramItselfAndStartsItInTheGamesFolderOrSaysWhy
         }
     }
     const std::string tail = " -game caf\xE9 +maxplayers 8\n";
+    ASSERT_NE(WineStarter(), "") << "the starter of Windows programs was not built";
     EXPECT_EQ(AwaitFile(temp / "bin/wine.record"),
-              wine + "|" + pfx + "|" + wine + "/hl.exe" + tail);
+              wine + "|" + pfx + "|" + WineStarter() +
+                  " \"C:\\Half Life\\hl.exe\" -game caf\xE9  " + "+maxplayers 8\n");
     EXPECT_EQ(AwaitFile(temp / "bin/steam.record"), native + "|/inherited|-applaunch 70" + tail);
     EXPECT_EQ(AwaitFile(temp / "bin/flatpak.record"),
               flatpak + "|/inherited|run com.valvesoftware.Steam -applaunch 70" + tail);

@@ -2,12 +2,17 @@
 // (selecting list entries by their text), and storing the tab and the language at the end.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <sstream>
 
@@ -18,6 +23,8 @@
 #include "app/frm_main.h"
 #include "app/system_folders.h"
 #include "support/ui_fixture.h"
+#include "ui/controls.h"
+#include "ui/folder_question.h"
 #include "ui/selection.h"
 #include "ui/text_conversion.h"
 
@@ -213,6 +220,32 @@ TEST_F(StartupTest, TheSplashEndsOnAnEmptyAnswerOrLoadsTheMainWindowOnce) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return splash.mainWindow()->isVisible(); }, 1500));
     EXPECT_EQ(dialogs.questions, QStringList({askLine, askLine}));
     EXPECT_FALSE(splash.isVisible() || splash.Timer1.isActive());
+}
+
+// Browse... opens in the folder the answer names, or the nearest one above it that exists, in
+// the windows' dark look; what it picks becomes the answer.
+TEST_F(StartupTest, BrowseOpensWhereTheAnswerPointsInTheWindowsLook) {
+    const std::string games = testing::GameFolder(temp.path() / "games/HL").str();
+    FolderQuestion question(nullptr, "Please, enter Half-Life forder.", "I can't find the path!",
+                            FromBytes(temp / "games/Gone/Deeper"));
+    EXPECT_EQ(QDir(question.startFolder()), QDir(FromBytes(temp / "games")));
+#ifndef _WIN32  // Windows' own picker, in Windows' own look, is no window of the program's
+    QString shownIn;
+    QColor ground;
+    QTimer::singleShot(0, [&] {
+        auto* picker = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!picker) return;
+        shownIn = picker->directory().absolutePath();
+        ground = picker->palette().color(QPalette::Window);
+        picker->selectFile(FromBytes(games));
+        QMetaObject::invokeMethod(picker, "accept");
+    });
+    question.show();
+    question.browseButton()->click();
+    EXPECT_EQ(QDir(shownIn), QDir(FromBytes(temp / "games")));
+    EXPECT_EQ(ground, DialogPalette().color(QPalette::Window));
+    EXPECT_EQ(QDir(question.answer()), QDir(FromBytes(games)));
+#endif
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QWindow>
+#include <filesystem>
 
 #include "launch/game_panels.h"
 #include "ui/shape.h"
@@ -125,6 +126,14 @@ TEST_F(ModSelectionTest, ThePanelsShowTheSelectedModAndItsActionsOpenItsFiles) {
     EXPECT_EQ(desktop.openedAddresses,
               (std::vector<std::string>{"https://hl.example", "http://x.example",
                                         "http://HTTP://X.EXAMPLE"}));
+    // What the desktop cannot open is said.
+    desktop.openFailure = "Can't open it: no program is set to open it.";
+    form->lbl_info_URL->setText("x.example");
+    form->lbl_info_URL_Click();
+    form->Label29_Click();
+    EXPECT_EQ(dialogs.messages, QStringList(2, QString::fromStdString(*desktop.openFailure)));
+    desktop.openFailure.reset();
+    dialogs.messages.clear();
 
     // Bot libraries are listed as the table names them, compared exactly; the current one is
     // selected, or the first entry when the descriptor names a library not listed under that name.
@@ -153,8 +162,36 @@ TEST_F(ModSelectionTest, ThePanelsShowTheSelectedModAndItsActionsOpenItsFiles) {
     EXPECT_EQ(opened(&Form1::Label28_Click, "txt_timelimit"), "(nothing shown)");
     EXPECT_EQ(opened(&Form1::Label19_Click, "lbl_nbr_maps"), "(nothing shown)");
     form->Label29_Click();
-    EXPECT_EQ(desktop.editedFiles.size(), 1u);
+    EXPECT_EQ(desktop.editedFiles.size(), 2u);
 }
+
+#ifndef _WIN32
+// The desktop's own programs open files and addresses through xdg-open: one that ends at once with
+// a failure means the desktop has no program for them, which is said; one that runs, or ends well,
+// opened them. Here fakes of xdg-open in $PATH.
+TEST_F(ModSelectionTest, WhatTheDesktopCannotOpenIsSaid) {
+    const std::string file = game / "cstrike/motd.txt", address = "https://cs.example";
+    const struct {
+        const char* opener;
+        StartFailure edited, opened;
+    } rows[] = {
+        {"exit 4", NoProgramFor(file, "text files"), NoProgramFor(address, "web addresses")},
+        {"exit 0", std::nullopt, std::nullopt},
+        {"exec /bin/sleep 5", std::nullopt, std::nullopt},
+    };
+    SystemDesktop system;
+    for (const auto& row : rows) {
+        ::quorvant::testing::WriteFile(temp / "bin/xdg-open",
+                                       "#!/bin/sh\n" + std::string(row.opener) + "\n");
+        std::filesystem::permissions(temp / "bin/xdg-open", std::filesystem::perms(0755));
+        const ::quorvant::testing::ScopedEnvironment path("PATH", temp / "bin");
+        EXPECT_EQ(system.editTextFile("", file), row.edited) << row.opener;
+        EXPECT_EQ(system.openAddress(address), row.opened) << row.opener;
+    }
+    const ::quorvant::testing::ScopedEnvironment path("PATH", temp / "none");
+    EXPECT_EQ(system.openAddress(address), NoProgramFor(address, "web addresses"));
+}
+#endif
 
 }  // namespace
 }  // namespace quorvant

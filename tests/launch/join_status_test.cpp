@@ -14,6 +14,7 @@
 
 #include "launch/game_panels.h"
 #include "launch/history_status_delegate.h"
+#include "launch/join_status_texts.h"
 #include "support/server_replies.h"
 
 namespace quorvant {
@@ -126,12 +127,14 @@ TEST_F(JoinStatusTest, ShowsEachServersStatusAndAsksTheJoinedOneEveryTenSeconds)
     EXPECT_GE(oldFirst.times.at(0) - silent.times.at(0), 120);
     EXPECT_TRUE(line().startsWith(QString::fromUtf8("<b>Café</b> xxx"))) << line().toStdString();
     EXPECT_TRUE(line().endsWith(
-        QString::fromUtf8("… · de_dust2 · 12/16 players (3 bots) · password · N ms")));
+        QString::fromUtf8("… · de_dust2 · 12/16 players (3 bots) · password · N ms")))
+        << line().toStdString();
     const QLabel* status = form->lbl_join_status;
     EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->width());
     form->Image2_Click();
     EXPECT_TRUE(line().endsWith(
-        QString::fromUtf8("… · de_dust2 · 12/16 joueurs (3 bots) · mot de passe · N ms")));
+        QString::fromUtf8("… · de_dust2 · 12/16 joueurs (3 bots) · mot de passe · N ms")))
+        << line().toStdString();
 
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return beside(cut) == QString::fromUtf8("Pas de réponse"); }, 3000));
@@ -177,6 +180,34 @@ TEST_F(JoinStatusTest, AsksOnlyWhileThePanelShowsAndNothingBeyondThisMachine) {
     form->Label23_Click();
     joinOn(QStringLiteral("192.0.2.7"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return line() == QStringLiteral("No answer"); }, 500));
+}
+
+// A line too long for its place gives way with an ellipsis, the name first, then the map; the
+// players, the password and the round trip stay whole. The whole line shows in the tooltip.
+TEST_F(JoinStatusTest, ALongStatusLineIsShortenedKeepingPlayersAndRoundTrip) {
+    ServerInfo info;
+    info.name = "A very long server name that never ends, with a long motto after it";
+    info.map = "de_a_map_with_a_rather_long_name";
+    info.players = 12;
+    info.maxPlayers = 16;
+    info.passwordNeeded = true;
+    const ServerStatus status{false, ServerAnswer{info, 38}};
+    const QFontMetrics metrics = form->lbl_join_status->fontMetrics();
+    for (const Language language : {Language::English, Language::French}) {
+        const QString whole = FullStatusLine(status, language);
+        const QString tail = language == Language::French
+                                 ? QStringLiteral("12/16 joueurs · mot de passe · 38 ms")
+                                 : QStringLiteral("12/16 players · password · 38 ms");
+        EXPECT_TRUE(whole.startsWith(QString::fromStdString(info.name)) && whole.endsWith(tail));
+        for (const int width : {1000, 300, 220, 120}) {
+            const QString line = StatusLine(status, language, metrics, width);
+            EXPECT_LE(metrics.horizontalAdvance(line), width) << line.toStdString();
+            EXPECT_EQ(line == whole, width >= 1000) << line.toStdString();
+            const bool tailFits = metrics.horizontalAdvance(tail) <= width;
+            EXPECT_TRUE(line.endsWith(tailFits ? tail : QStringLiteral("38 ms")))
+                << line.toStdString();
+        }
+    }
 }
 
 }  // namespace

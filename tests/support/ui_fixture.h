@@ -52,10 +52,15 @@ class FakeDesktop : public Desktop {
         starts.push_back(start);
         return std::nullopt;
     }
-    void editTextFile(const std::string& windowsFolder, const std::string& file) override {
+    StartFailure openFailure;  // what editing a file or opening an address answers
+    StartFailure editTextFile(const std::string& windowsFolder, const std::string& file) override {
         editedFiles.push_back(windowsFolder + " | " + file);
+        return openFailure;
     }
-    void openAddress(const std::string& address) override { openedAddresses.push_back(address); }
+    StartFailure openAddress(const std::string& address) override {
+        openedAddresses.push_back(address);
+        return openFailure;
+    }
     // The command line of the only start; fails the test when there was not exactly one.
     std::string onlyCommandLine() const;
 };

@@ -7,23 +7,30 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <cstdint>
 
 #include "serverconfig/frm_mapcycle.h"
 #include "serverconfig/frm_serveur.h"
 #include "support/ui_fixture.h"
+#include "ui/focus_ring.h"
 #include "ui/launch_feedback.h"
+#include "ui/screen_placement.h"
+#include "ui/selection.h"
 #include "ui/shape.h"
 
 namespace quorvant {
 namespace {
 
+using ::quorvant::testing::FocusByTab;
 using ::quorvant::testing::MainWindowTest;
 using ::quorvant::testing::ReadFile;
 
@@ -85,11 +92,38 @@ TEST_F(MainWindowTest, IsABorderlessFixedWindowShowingItsPictureAndDraggedByIt) 
     EXPECT_EQ(form->pos(), start);
 
     form->Form_MouseDown(QPoint(10, 12));
-    form->Form_MouseMove(QPoint(500, 400));
-    EXPECT_EQ(form->pos(), QPoint(490, 388));
+    form->Form_MouseMove(QPoint(150, 120));
+    EXPECT_EQ(form->pos(), QPoint(140, 108));
+    // Not beyond the screen: the title strip, with the window's buttons, stays on it.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    form->Form_MouseMove(screen.bottomRight() + QPoint(500, 400));
+    EXPECT_EQ(form->pos(), QPoint(screen.right() + 1 - 609, screen.bottom() + 1 - 40));
+    form->Form_MouseMove(screen.topLeft() - QPoint(800, 500));
+    EXPECT_EQ(form->pos(), screen.topLeft());
     form->Form_MouseUp();
     form->Form_MouseMove(QPoint(100, 100));
-    EXPECT_EQ(form->pos(), QPoint(490, 388));
+    EXPECT_EQ(form->pos(), screen.topLeft());
+}
+
+// Where the window may stand on screens side by side, or once one of them goes: its title strip
+// stays on them, moved the least.
+TEST(ScreenPlacement, KeepsTheTitleStripOnTheScreens) {
+    const QRect left(0, 0, 1000, 800), right(1000, 100, 800, 600);
+    const struct {
+        QRect window;
+        QList<QRect> screens;
+        QPoint kept;
+    } rows[] = {
+        {{100, 100, 609, 377}, {left}, {100, 100}},
+        {{700, 300, 609, 377}, {left, right}, {700, 300}},  // across both
+        {{700, 50, 609, 377}, {left, right}, {391, 50}},    // its right end above the right one
+        {{1200, 700, 609, 377}, {left, right}, {1191, 660}},
+        {{1200, 300, 609, 377}, {left}, {391, 300}},  // the screen it was on went
+        {{-3000, -3000, 609, 377}, {left, right}, {0, 0}},
+        {{5, 5, 609, 377}, {}, {5, 5}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(KeptOnScreens(row.window, row.screens), row.kept) << row.window.x();
 }
 
 // A pressed tab is highlighted until its release. After each click, the panels shown (multiplayer,
@@ -255,7 +289,88 @@ TEST_F(MainWindowTest, TabVisitsEveryControlOfEachWindowInReadingOrder) {
     frm_mapcycle cycle(*form, dialogs);
     cycle.Form_Load();
     EXPECT_EQ(TabCycle(cycle, cycle.lst_maps),
-              "lst_maps Image1 Image2 Label2 txt_ajout Label1 Label3 Label4 ");
+              "lst_maps Label2 Image1 Image2 Label3 Label4 txt_ajout Label1 ");
+}
+
+// The relative luminance of a colour, and the contrast of two.
+double Luminance(QColor colour) {
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+double Contrast(QColor a, QColor b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The ring around `control` in `window`, checked to stand out: the ring's line against what the
+// window shows there without it, at least 3:1 at every side.
+void ExpectRingedClearly(QWidget& window, QWidget* control) {
+    SCOPED_TRACE(control->objectName().toStdString());
+    const auto* ring = window.findChild<FocusRing*>();
+    ASSERT_TRUE(ring && ring->isVisible());
+    EXPECT_EQ(ring->control(), control);
+    const QRect around(control->mapTo(&window, QPoint()), control->size());
+    EXPECT_EQ(ring->geometry(), around.adjusted(-3, -3, 3, 3));
+    const QImage ringed = window.grab().toImage();
+    const_cast<FocusRing*>(ring)->hide();
+    const QImage bare = window.grab().toImage();
+    const_cast<FocusRing*>(ring)->show();
+    const QRect line = ring->geometry().adjusted(1, 1, -1, -1);
+    for (QPoint at :
+         {QPoint(line.center().x(), line.top()), QPoint(line.center().x(), line.bottom()),
+          QPoint(line.left(), line.center().y()), QPoint(line.right(), line.center().y())})
+        EXPECT_GE(Contrast(ringed.pixelColor(at), bare.pixelColor(at)), 3.0)
+            << at.x() << "," << at.y();
+}
+
+// Whenever a window is used from the keyboard its focused control is ringed, whatever the control
+// (a list, even an empty one, a field, a box, a button of a label): from the start, after a key,
+// after a tool window closed; a mouse press takes the ring away until the next key. The first
+// arrow in a list without a selection selects the entry it stands on. The join port takes port
+// numbers alone.
+TEST_F(MainWindowTest, TheFocusShowsClearlyWhenTheKeyboardIsUsed) {
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    form->lst_mods->clearSelection();
+    form->lst_mods->setCurrentRow(-1);
+    form->lst_mods->setFocus(Qt::TabFocusReason);
+    ExpectRingedClearly(*form, form->lst_mods);
+    QTest::keyClick(form->lst_mods, Qt::Key_Down);
+    EXPECT_EQ(SelectedText(form->lst_mods), QStringLiteral("cstrike"));
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{form->lst_bots, form->Label28, form->txt_max_players,
+                                         form->coche_dedicated, form->btn_go}) {
+        control->setFocus(Qt::TabFocusReason);
+        ExpectRingedClearly(*form, control);
+    }
+    QTest::mousePress(form->Img_frame_mplayer, Qt::LeftButton, {}, QPoint(300, 200));
+    QTest::mouseRelease(form->Img_frame_mplayer, Qt::LeftButton, {}, QPoint(300, 200));
+    EXPECT_FALSE(form->findChild<FocusRing*>()->isVisible());
+    QTest::keyClick(form->btn_go, Qt::Key_Tab);
+    ExpectRingedClearly(*form, form->focusWidget());
+
+    frm_mapcycle cycle(*form, dialogs);
+    cycle.Form_Load();
+    cycle.show();
+    QApplication::setActiveWindow(&cycle);  // as the window system does for a window it opens
+    ASSERT_TRUE(cycle.isActiveWindow());
+    cycle.Label3->setFocus(Qt::TabFocusReason);
+    ExpectRingedClearly(cycle, cycle.Label3);
+    QTest::keyClick(cycle.Label3, Qt::Key_Escape);
+    QApplication::setActiveWindow(form);
+    ASSERT_TRUE(form->isActiveWindow());
+    ExpectRingedClearly(*form, form->focusWidget());
+
+    form->Label22_Click();
+    for (const auto& [typed, kept] : {std::pair{"127.0.0.1", "12700"}, std::pair{"65536", "6553"},
+                                      std::pair{"27016", "27016"}}) {
+        form->txt_port_join->clear();
+        QTest::keyClicks(form->txt_port_join, QString::fromLatin1(typed));
+        EXPECT_EQ(form->txt_port_join->text(), QString::fromLatin1(kept));
+    }
 }
 
 TEST_F(MainWindowTest, ScreenReadersHearEachControlsRoleNameAndState) {
@@ -321,6 +436,36 @@ TEST_F(MainWindowTest, CopyingTheCommandLineStartsStoresAndWritesNothing) {
     form->copyCommandLine();
     EXPECT_EQ(dialogs.messages, QStringList("Enter an IP adresse"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
+}
+
+// The line that says what GO! started keeps its start, the program's name and the end of its
+// arguments: the folder gives way first, then the middle of the arguments.
+TEST_F(MainWindowTest, TheStartedLineKeepsTheProgramAndTheEndOfItsArguments) {
+    const QFontMetrics metrics = form->launchFeedback->line()->fontMetrics();
+    const QString prefix = QStringLiteral("Started: ");
+    const QString program =
+        QStringLiteral("/home/player/.wine/drive_c/Program Files/Valve/Half-Life/hl.exe");
+    const QString arguments =
+        QStringLiteral(" -console -game cstrike -port 27015 +map de_dust2 +maxplayers 8");
+    // Room for all but the folder, then for less than the arguments.
+    const int narrow = metrics.horizontalAdvance(prefix + "/home/…/hl.exe" + arguments) + 20;
+    const struct {
+        int width;
+        QStringList kept;
+    } rows[] = {
+        {2000, {prefix + program + arguments}},
+        {narrow, {prefix + "/home", "…", "/hl.exe" + arguments}},
+        {narrow - 160, {prefix + "…hl.exe -console", "…", "+maxplayers 8"}},
+    };
+    for (const auto& row : rows) {
+        const QString line = StartedLine(prefix, program, arguments, metrics, row.width);
+        EXPECT_LE(metrics.horizontalAdvance(line), row.width) << line.toStdString();
+        qsizetype at = 0;
+        for (const QString& part : row.kept) {
+            at = line.indexOf(part, at);
+            EXPECT_GE(at, 0) << line.toStdString() << " lacks " << part.toStdString();
+        }
+    }
 }
 
 // FNV-1a, 64 bits.
