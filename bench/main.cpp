@@ -88,7 +88,9 @@ struct Machine {
     }
 
     std::unique_ptr<Form1> startUp() {
-        auto form = std::make_unique<Form1>(dialogs, desktop);
+        // The join panel asks only the benchmark's own server, on this machine.
+        auto form = std::make_unique<Form1>(
+            dialogs, desktop, StatusOptions{StatusTiming{}, QueryScope::ThisMachineOnly});
         if (!form->Form_Load()) std::abort();
         QCoreApplication::processEvents();
         return form;
@@ -302,8 +304,6 @@ int main(int argc, char** argv) {
     }
     if (quick) size = {30, 200, 20};
     QApplication application(argc, argv);
-    // The join panel asks only the benchmark's own server, on this machine.
-    application.setProperty(quorvant::kLoopbackQueriesOnly, true);
     benchmark::Initialize(&argc, argv);
     Machine generated(size, kept);
     machine = &generated;

@@ -14,6 +14,7 @@ set(QUORVANT_CORE_SOURCES
     catalogue/descriptor.cpp
     catalogue/map_titles.cpp
     catalogue/mod_links.cpp
+    catalogue/mod_panels.cpp
     catalogue/save_games.cpp
     launch/command_line.cpp
     launch/server_address.cpp

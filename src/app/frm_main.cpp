@@ -14,8 +14,9 @@ constexpr int kTimerInterval = 100;
 
 }  // namespace
 
-frm_main::frm_main(Dialogs& dialogs, Desktop& desktop, std::function<void()> endProgram)
-    : dialogs_(dialogs), desktop_(desktop), endProgram_(std::move(endProgram)) {
+frm_main::frm_main(Dialogs& dialogs, Desktop& desktop, const StatusOptions& status,
+                   std::function<void()> endProgram)
+    : dialogs_(dialogs), desktop_(desktop), status_(status), endProgram_(std::move(endProgram)) {
     setObjectName(QStringLiteral("frm_main"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
@@ -34,7 +35,7 @@ frm_main::~frm_main() = default;
 
 void frm_main::Timer1_Timer() {
     if (form1_) return;
-    form1_ = std::make_unique<Form1>(dialogs_, desktop_, this);
+    form1_ = std::make_unique<Form1>(dialogs_, desktop_, status_, this);
     if (!form1_->Form_Load()) {
         Timer1.stop();
         endProgram_();

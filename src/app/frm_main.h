@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "launch/server_status.h"
+
 namespace quorvant {
 
 class Desktop;
@@ -15,8 +17,10 @@ class Form1;
 class frm_main : public QWidget {
     Q_OBJECT
   public:
-    // `endProgram` runs when the user gives up looking for the game.
-    frm_main(Dialogs& dialogs, Desktop& desktop, std::function<void()> endProgram);
+    // `endProgram` runs when the user gives up looking for the game; `status`: how the main
+    // window's join panel asks servers for their status.
+    frm_main(Dialogs& dialogs, Desktop& desktop, const StatusOptions& status,
+             std::function<void()> endProgram);
     ~frm_main() override;
 
     // Loads the main window once; ticks while it is loading (its boxes keep the event loop
@@ -33,6 +37,7 @@ class frm_main : public QWidget {
   private:
     Dialogs& dialogs_;
     Desktop& desktop_;
+    const StatusOptions status_;
     std::function<void()> endProgram_;
     std::unique_ptr<Form1> form1_;
 };

@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
     quorvant::LoadCarriedFonts();
     quorvant::QtDialogs dialogs;
     quorvant::SystemDesktop desktop;
-    quorvant::frm_main splash(dialogs, desktop, [] { QCoreApplication::exit(0); });
+    quorvant::frm_main splash(dialogs, desktop, quorvant::StatusOptions{},
+                              [] { QCoreApplication::exit(0); });
     quorvant::Main(splash);
     return application.exec();
 }

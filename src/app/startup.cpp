@@ -9,12 +9,11 @@
 #include "app/installation_discovery.h"
 #include "app/select_by_text.h"
 #include "app/settings.h"
-#include "app/settings_names.h"
+#include "app/stored_choices.h"
 #include "app/system_folders.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/selection.h"
-#include "ui/stored_settings.h"
 #include "ui/text_conversion.h"
 
 namespace quorvant {
@@ -34,7 +33,7 @@ class StartupDialogue : public DiscoveryDialogue {
 
     void ShowMessage(std::string_view text) override { dialogs_.message(parent_, FromBytes(text)); }
 
-    void ForgetStoredGameFolder() override { WriteSetting(settings::kHlPath, ""); }
+    void ForgetStoredGameFolder() override { StoreGameFolder(""); }
 
     std::string AskForFolder(std::string_view prompt, std::string_view title,
                              std::string_view defaultAnswer) override {
@@ -50,9 +49,8 @@ class StartupDialogue : public DiscoveryDialogue {
     QLineEdit* gameFolderField_;
 };
 
-void RestoreText(QLineEdit* field, std::string_view name) {
-    const QString value = StoredSetting(name);
-    if (!value.isEmpty()) field->setText(value);
+void RestoreText(QLineEdit* field, const std::string& value) {
+    if (!value.empty()) field->setText(FromBytes(value));
 }
 
 void SetBlackBackground(QFrame* frame) {
@@ -70,19 +68,20 @@ bool Form1::Form_Load() {
     }
     WindowsFolder = LoadWindowsFolder();
     CreateSettingsKey();
-    txt_hl->setText(StoredSetting(settings::kHlPath));
-    txt_hlexe->setText(StoredSetting(settings::kHlExe));
+    const StoredChoices stored = ReadStoredChoices();
+    txt_hl->setText(FromBytes(stored.gameFolder));
+    txt_hlexe->setText(FromBytes(stored.executable));
 
     StartupDialogue dialogue(dialogs_, splash_, txt_hl);
     const auto gameFolder =
         DiscoverGameFolder(ToBytes(txt_hl->text()), DefaultGameFolder(SystemDrive()), dialogue);
     if (!gameFolder) return false;
     txt_hl->setText(FromBytes(*gameFolder));
-    WriteSetting(settings::kHlPath, *gameFolder);
+    StoreGameFolder(*gameFolder);
     Dir1.setPath(*gameFolder);
     if (txt_hlexe->text().isEmpty()) {
         txt_hlexe->setText(FromBytes(kDefaultExecutable));
-        WriteSetting(settings::kHlExe, kDefaultExecutable);
+        StoreExecutable(std::string(kDefaultExecutable));
     }
 
     ModScan();
@@ -95,7 +94,7 @@ bool Form1::Form_Load() {
     coche_skill2->setTag(QStringLiteral("1"));
     coche_skill3->setPicture(HLOption0->picture());
     placeBackdrops();
-    restoreSettings();
+    restoreSettings(stored);
 
     loaded_ = true;
     // The keyboard starts where reading starts, and a stray Space cannot launch the game.
@@ -122,71 +121,74 @@ void Form1::placeBackdrops() {
 
 // The stored mod, then the last one played over it. lst_mods_Click reads the mod's folders and
 // only sets controls, so it runs once, for the entry that stays selected, not for each step.
-void Form1::restoreModSelection() {
+void Form1::restoreModSelection(const StoredChoices& stored) {
     {
         const QSignalBlocker oneRefresh(lst_mods);
-        const QString mod = StoredSetting(settings::kMod);
-        if (mod.isEmpty()) {
+        if (stored.mod.empty()) {
             if (lst_mods->count() > 0) lst_mods->setCurrentRow(0);
         } else {
-            SelectByText(lst_mods, mod, SelectRule::Equal);
+            SelectByText(lst_mods, FromBytes(stored.mod), SelectRule::Equal);
         }
-        const QString lastMultiplayerMod = StoredSetting(settings::kLastModMultiplayer);
-        if (!lastMultiplayerMod.isEmpty()) {
-            SelectByText(lst_mods, lastMultiplayerMod, SelectRule::AtLeast);
-        }
+        if (!stored.lastMultiplayerMod.empty())
+            SelectByText(lst_mods, FromBytes(stored.lastMultiplayerMod), SelectRule::AtLeast);
     }
     if (SelectedItem(lst_mods)) lst_mods_Click();
 }
 
-void Form1::restoreSettings() {
-    restoreModSelection();
+void Form1::restoreSettings(const StoredChoices& stored) {
+    restoreModSelection(stored);
 
-    const std::pair<std::string_view, void (Form1::*)()> checkBoxes[] = {
-        {settings::kDev, &Form1::coche_dev_Click},
-        {settings::kConsole, &Form1::coche_console_Click},
-        {settings::kNumericPing, &Form1::coche_ping_Click},
-        {settings::kLowMemory, &Form1::coche_memoire_Click}};
-    for (const auto& [name, click] : checkBoxes) {
-        if (StoredSetting(name) == QLatin1String("1")) (this->*click)();
+    const std::pair<bool, void (Form1::*)()> checkBoxes[] = {
+        {stored.developer, &Form1::coche_dev_Click},
+        {stored.console, &Form1::coche_console_Click},
+        {stored.numericPing, &Form1::coche_ping_Click},
+        {stored.lowMemory, &Form1::coche_memoire_Click}};
+    for (const auto& [on, click] : checkBoxes) {
+        if (on) (this->*click)();
     }
 
-    RestoreText(txt_memoire, settings::kHeap);
-    RestoreText(txt_max_players, settings::kMaxPlayers);
-    RestoreText(txt_port_server, settings::kPortServer);
-    RestoreText(txt_port_join, settings::kPortClient);
+    RestoreText(txt_memoire, stored.heap);
+    RestoreText(txt_max_players, stored.maxPlayers);
+    RestoreText(txt_port_server, stored.serverPort);
+    RestoreText(txt_port_join, stored.joinPort);
 
     for (std::size_t slot = 0; slot < addressHistory.size(); ++slot) {
-        const QString address = StoredSetting(settings::kIpHistory[slot]);
+        const QString address = FromBytes(stored.addressHistory[slot]);
         if (address.isEmpty()) continue;
         addressHistory[slot] = address;
         txt_ip->addItem(address);
     }
     // The history only fills the drop-down: the box shows the address last joined, or nothing.
     txt_ip->setCurrentIndex(-1);
-    const QString lastAddress = StoredSetting(settings::kLastIp);
+    const QString lastAddress = FromBytes(stored.lastAddress);
     if (!lastAddress.isEmpty()) {
         SelectByText(txt_ip, lastAddress, SelectRule::Equal);
         if (txt_ip->currentIndex() < 0) txt_ip->setEditText(lastAddress);
     }
 
-    const QString lastTab = StoredSetting(settings::kLastTab);
-    if (lastTab.isEmpty() || lastTab == QLatin1String("1")) {
-        Frame_mplayer->show();
-        Frame_server->show();
-        Frame_Join->hide();
-    } else if (lastTab == QLatin1String("2")) {
-        Frame_mplayer->show();
-        Label22_Click();
-    } else if (lastTab == QLatin1String("3")) {
-        Frame_mplayer->hide();
-        Label17_Click();
+    switch (stored.lastTab) {
+        case StoredTab::None:
+        case StoredTab::Create:
+            Frame_mplayer->show();
+            Frame_server->show();
+            Frame_Join->hide();
+            break;
+        case StoredTab::Join:
+            Frame_mplayer->show();
+            Label22_Click();
+            break;
+        case StoredTab::SinglePlayer:
+            Frame_mplayer->hide();
+            Label17_Click();
+            break;
+        case StoredTab::Other:
+            break;
     }
 
-    const QString lastSingleMod = StoredSetting(settings::kLastModSingle);
-    if (!lastSingleMod.isEmpty()) SelectByText(lst_mods_solo, lastSingleMod, SelectRule::AtLeast);
+    if (!stored.lastSinglePlayerMod.empty())
+        SelectByText(lst_mods_solo, FromBytes(stored.lastSinglePlayerMod), SelectRule::AtLeast);
 
-    if (StoredSetting(settings::kLanguage) == QLatin1String("0")) {
+    if (stored.french) {
         Image2_Click();
     } else {
         Image1_Click();
@@ -194,14 +196,15 @@ void Form1::restoreSettings() {
 }
 
 void Form1::Form_Unload() {
+    StoredTab tab = StoredTab::None;
     if (Shown(Frame_mplayer) && Shown(Frame_server)) {
-        WriteSetting(settings::kLastTab, "1");
+        tab = StoredTab::Create;
     } else if (Shown(Frame_mplayer) && Shown(Frame_Join)) {
-        WriteSetting(settings::kLastTab, "2");
+        tab = StoredTab::Join;
     } else if (Shown(Frame_single)) {
-        WriteSetting(settings::kLastTab, "3");
+        tab = StoredTab::SinglePlayer;
     }
-    StoreSetting(settings::kLanguage, Image1->tag());
+    StoreClosing(tab, language() == Language::French);
 }
 
 }  // namespace quorvant

@@ -4,10 +4,9 @@
 #include <QListWidget>
 #include <algorithm>
 
-#include "app/file_io.h"
 #include "catalogue/bot_tables.h"
-#include "catalogue/descriptor.h"
 #include "catalogue/map_titles.h"
+#include "catalogue/mod_panels.h"
 #include "ui/form1.h"
 #include "ui/selection.h"
 #include "ui/sorted_lists.h"
@@ -15,10 +14,6 @@
 
 namespace quorvant {
 namespace {
-
-QString ValueOf(std::string_view descriptor, std::string_view key) {
-    return FromBytes(GetDescriptorValue(descriptor, key).value_or(std::string()));
-}
 
 // The lowest entry whose text is `target`, or -1.
 int RowOf(const QListWidget* list, const QString& target) {
@@ -32,24 +27,16 @@ int RowOf(const QListWidget* list, const QString& target) {
 
 void Form1::lst_mods_Click() {
     const std::string mod = SelectedBytes(lst_mods);
-    const std::string descriptor =
-        mod.empty() ? std::string() : ReadModDescriptor(Dir1.path(), mod);
-    lbl_info_nom->setText(ValueOf(descriptor, kGameKey));
-    lbl_info_version->setText(ValueOf(descriptor, kVersionKey));
-    lbl_info_URL->setText(ValueOf(descriptor, kUrlKey));
+    const MultiplayerPanel panel = LoadMultiplayerPanel(Dir1.path(), mod);
+    lbl_info_nom->setText(FromBytes(panel.information.name));
+    lbl_info_version->setText(FromBytes(panel.information.version));
+    lbl_info_URL->setText(FromBytes(panel.information.url));
 
     lst_bots->clear();
-    if (ModHasBots(mod)) {
-        File1.setPath(ModPath(Dir1.path(), mod, "dlls"));
-        File1.setPattern("*.dll");
-        for (const std::string& library : File1.names()) {
-            AddSortedEntry(lst_bots, FromBytes(BotEntryFor(mod, library)));
-        }
-        if (lst_bots->count() > 0) {
-            const auto target = BotTargetFor(mod, GetGameDllName(descriptor));
-            const int row = RowOf(lst_bots, FromBytes(target.value_or(std::string(kNoBotEntry))));
-            lst_bots->setCurrentRow(std::max(row, 0));
-        }
+    for (const std::string& entry : panel.bots) AddSortedEntry(lst_bots, FromBytes(entry));
+    if (lst_bots->count() > 0) {
+        const QString current = FromBytes(panel.currentBot.value_or(std::string(kNoBotEntry)));
+        lst_bots->setCurrentRow(std::max(RowOf(lst_bots, current), 0));
     }
     // Filling the list was the mod selection's doing, not the user's choice.
     botChosenByUser_ = false;
@@ -57,9 +44,7 @@ void Form1::lst_mods_Click() {
     lst_maps->clear();
     if (mod.empty()) return;
     AddSortedEntry(lst_maps, QString::fromLatin1(kNoMapEntry));
-    File1.setPath(ModPath(Dir1.path(), mod, "maps"));
-    File1.setPattern(kMapPattern);
-    AddSortedNames(lst_maps, File1.names());
+    AddSortedNames(lst_maps, panel.maps);
     lst_maps->setCurrentIndex(0);
 }
 
@@ -69,9 +54,8 @@ void Form1::lst_maps_Click() {
         lbl_titre->setText(QString());
         return;
     }
-    const auto text = ReadWholeFile(
-        MapTitlePath(Dir1.path(), SelectedBytes(lst_mods), CurrentBytes(lst_maps)), kTextFileLimit);
-    lbl_titre->setText(FromBytes(MapTitleFrom(text.value_or(std::string()))));
+    lbl_titre->setText(
+        FromBytes(LoadMapTitle(Dir1.path(), SelectedBytes(lst_mods), CurrentBytes(lst_maps))));
 }
 
 }  // namespace quorvant

@@ -2,8 +2,7 @@
 // the intro box for valve, its start and training maps, and its saved games.
 #include <QListWidget>
 
-#include "catalogue/descriptor.h"
-#include "catalogue/save_games.h"
+#include "catalogue/mod_panels.h"
 #include "ui/form1.h"
 #include "ui/selection.h"
 #include "ui/shape.h"
@@ -11,8 +10,6 @@
 
 namespace quorvant {
 namespace {
-
-constexpr std::string_view kIntroMod = "valve";
 
 void ShowMapChoice(ClickLabel* label, const std::optional<std::string>& map) {
     label->setTag(FromBytes(map.value_or(std::string())));
@@ -22,45 +19,29 @@ void ShowMapChoice(ClickLabel* label, const std::optional<std::string>& map) {
 }  // namespace
 
 void Form1::lst_mods_solo_Click() {
-    const std::string mod = SelectedBytes(lst_mods_solo);
-    coche_skip_intro->setVisible(mod == kIntroMod);
-    lbl_skip_intro->setVisible(mod == kIntroMod);
+    const SinglePlayerPanel panel =
+        LoadSinglePlayerPanel(Dir1.path(), SelectedBytes(lst_mods_solo));
+    coche_skip_intro->setVisible(panel.skippableIntro);
+    lbl_skip_intro->setVisible(panel.skippableIntro);
     Shape_game->setFilled(false);
     Shape_training->setFilled(false);
-
-    const std::string descriptor =
-        mod.empty() ? std::string() : ReadModDescriptor(Dir1.path(), mod);
-    auto valueOf = [&descriptor](std::string_view key) {
-        return FromBytes(GetDescriptorValue(descriptor, key).value_or(std::string()));
-    };
-    lbl_solo_nom->setText(valueOf(kGameKey));
-    lbl_solo_version->setText(valueOf(kVersionKey));
-    lbl_solo_url->setText(valueOf(kUrlKey));
-    ShowMapChoice(Label31, GetDescriptorValue(descriptor, kStartMapKey));
-    auto trainingMap = GetDescriptorValue(descriptor, kTrainingMapKey);
-    if (!trainingMap) trainingMap = GetDescriptorValue(descriptor, kTrainMapKey);
-    ShowMapChoice(Label32, trainingMap);
+    lbl_solo_nom->setText(FromBytes(panel.information.name));
+    lbl_solo_version->setText(FromBytes(panel.information.version));
+    lbl_solo_url->setText(FromBytes(panel.information.url));
+    ShowMapChoice(Label31, panel.startMap);
+    ShowMapChoice(Label32, panel.trainingMap);
     Label31_Click();
 
+    // All entries in one change of the list; each keeps its file, so that a launch can tell when
+    // the folder changed.
     lst_solo_save->clear();
-    if (!mod.empty()) {
-        File1.setPath(ModPath(Dir1.path(), mod, kSaveFolder));
-        File1.setPattern(std::string(kSavePattern));
-        const std::vector<std::string> saves = File1.names();
-        const std::vector<std::string> titles =
-            saves.empty() ? std::vector<std::string>() : ReadTitleFiles(Dir1.path(), mod);
-        QStringList entries;
-        entries.reserve(qsizetype(saves.size()));
-        for (const std::string& save : saves) {
-            const std::string field = ReadDescriptionField(JoinPath(File1.path(), save));
-            entries.append(FromBytes(SaveEntryText(mod, save, field, titles)));
-        }
-        // All entries in one change of the list; each keeps its file, so that a launch can tell
-        // when the folder changed.
-        lst_solo_save->addItems(entries);
-        for (int row = 0; row < lst_solo_save->count(); ++row)
-            lst_solo_save->item(row)->setData(Qt::UserRole,
-                                              QByteArray::fromStdString(saves[std::size_t(row)]));
+    QStringList entries;
+    entries.reserve(qsizetype(panel.saves.size()));
+    for (const SavedGame& save : panel.saves) entries.append(FromBytes(save.entry));
+    lst_solo_save->addItems(entries);
+    for (int row = 0; row < lst_solo_save->count(); ++row) {
+        lst_solo_save->item(row)->setData(
+            Qt::UserRole, QByteArray::fromStdString(panel.saves[std::size_t(row)].file));
     }
     lbl_load->setVisible(lst_solo_save->count() > 0);
 }

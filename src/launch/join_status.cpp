@@ -15,26 +15,15 @@
 namespace quorvant {
 namespace {
 
-constexpr int kSettleMs = 500;
-constexpr int kRepeatMs = 10000;
-constexpr int kHistoryPaceMs = 100;  // between two addresses of the history
-constexpr std::size_t kKnownServers = 64;
 constexpr int kHistoryWidth = 380;  // room for an address and its status
 
 std::string Bytes(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 
-JoinStatus::JoinStatus(Form1& form) : form_(form) {
-    settle_.setSingleShot(true);
-    settle_.setInterval(kSettleMs);
-    repeat_.setInterval(kRepeatMs);
-    repeat_.setTimerType(Qt::PreciseTimer);  // a coarse one drifts by up to half a second
-    pace_.setInterval(kHistoryPaceMs);
-    connect(&settle_, &QTimer::timeout, this, &JoinStatus::askJoined);
-    connect(&repeat_, &QTimer::timeout, this, &JoinStatus::askJoined);
-    connect(&pace_, &QTimer::timeout, this, &JoinStatus::askNextOfHistory);
-    connect(&queries_, &ServerQueries::finished, this, &JoinStatus::finished);
+JoinStatus::JoinStatus(Form1& form, const StatusOptions& options) : form_(form), model_(options) {
+    connect(&model_, &ServerStatusModel::changed, this, &JoinStatus::changed);
+    connect(&form.languageState(), &LanguageState::changed, this, &JoinStatus::showJoined);
     connect(form.txt_ip, &QComboBox::editTextChanged, this, &JoinStatus::edited);
     connect(form.txt_port_join, &QLineEdit::textChanged, this, &JoinStatus::edited);
     form.Frame_Join->installEventFilter(this);
@@ -44,7 +33,7 @@ JoinStatus::JoinStatus(Form1& form) : form_(form) {
     history->setMinimumWidth(kHistoryWidth);
     form.txt_ip->setItemDelegate(new HistoryStatusDelegate(
         [this](const QString& address) {
-            const ServerStatus* status = statusOf(targetOf(address));
+            const ServerStatus* status = model_.statusOf(targetOf(address));
             if (!status) return HistoryStatusDelegate::Texts();
             return HistoryStatusDelegate::Texts{ShortStatus(*status, form_.language()),
                                                 FullStatusLine(*status, form_.language())};
@@ -54,11 +43,12 @@ JoinStatus::JoinStatus(Form1& form) : form_(form) {
 
 bool JoinStatus::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (watched == form_.Frame_Join && type == QEvent::Show) panelShown();
-    if (watched == form_.Frame_Join && type == QEvent::Hide) panelHidden();
+    if (watched == form_.Frame_Join && (type == QEvent::Show || type == QEvent::Hide)) {
+        model_.setJoined(targetOf(form_.txt_ip->currentText()));
+        model_.watch(type == QEvent::Show);
+        showJoined();
+    }
     if (watched == form_.txt_ip->view() && type == QEvent::Show) askHistory();
-    // The language tables give the line its tooltip: the line follows the language then.
-    if (watched == form_.lbl_join_status && type == QEvent::ToolTipChange) showJoined();
     if (watched == form_.lbl_join_status && type == QEvent::ToolTip && !wholeLine_.isEmpty()) {
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), wholeLine_,
                            form_.lbl_join_status);
@@ -72,81 +62,27 @@ std::optional<ServerAddress> JoinStatus::targetOf(const QString& address) const 
     return JoinTarget(Bytes(address), Bytes(form_.txt_port_join->text()));
 }
 
-std::optional<ServerAddress> JoinStatus::joined() const {
-    return targetOf(form_.txt_ip->currentText());
-}
-
-void JoinStatus::panelShown() {
-    askJoined();
-    repeat_.start();
-}
-
-void JoinStatus::panelHidden() {
-    settle_.stop();
-    repeat_.stop();
-    pace_.stop();
-    historyToAsk_.clear();
-    queries_.cancelAll();
-    // A query cut short leaves nothing to wait for.
-    std::erase_if(known_, [](const auto& entry) { return entry.second.asking; });
-    showJoined();
-}
-
 void JoinStatus::edited() {
-    showJoined();
-    if (form_.Frame_Join->isVisible()) settle_.start();
-}
-
-void JoinStatus::askJoined() {
-    const std::optional<ServerAddress> server = joined();
-    if (server && form_.Frame_Join->isVisible()) {
-        asking(*server);
-        repeat_.start();  // the next one 10 s after this one
-    }
+    model_.setJoined(targetOf(form_.txt_ip->currentText()));
     showJoined();
 }
 
 void JoinStatus::askHistory() {
-    historyToAsk_.clear();
+    std::vector<ServerAddress> servers;
     for (int entry = 0; entry < form_.txt_ip->count(); ++entry) {
-        const std::optional<ServerAddress> server = targetOf(form_.txt_ip->itemText(entry));
-        if (server) historyToAsk_.push_back(*server);
+        if (auto server = targetOf(form_.txt_ip->itemText(entry))) servers.push_back(*server);
     }
-    askNextOfHistory();
-    pace_.start();
+    model_.askEach(std::move(servers));
 }
 
-void JoinStatus::askNextOfHistory() {
-    if (historyToAsk_.empty() || !form_.Frame_Join->isVisible()) {
-        pace_.stop();
-        return;
-    }
-    asking(historyToAsk_.front());
-    historyToAsk_.pop_front();
+void JoinStatus::changed(const ServerAddress& server) {
+    if (server == model_.joined()) showJoined();
     form_.txt_ip->view()->viewport()->update();
-}
-
-void JoinStatus::asking(const ServerAddress& server) {
-    if (!known_.contains(server) && known_.size() >= kKnownServers) known_.clear();
-    known_.try_emplace(server);
-    queries_.ask(server);
-}
-
-void JoinStatus::finished(const QueryResult& result) {
-    known_[result.server] = ServerStatus{false, result.answer};
-    if (result.server == joined()) showJoined();
-    form_.txt_ip->view()->viewport()->update();
-}
-
-const ServerStatus* JoinStatus::statusOf(const std::optional<ServerAddress>& server) const {
-    if (!server) return nullptr;
-    const auto known = known_.find(*server);
-    return known == known_.end() ? nullptr : &known->second;
 }
 
 void JoinStatus::showJoined() {
     QLabel* line = form_.lbl_join_status;
-    const ServerStatus* status = statusOf(joined());
+    const ServerStatus* status = model_.statusOf(model_.joined());
     line->setText(status ? StatusLine(*status, form_.language(), line->fontMetrics(), line->width())
                          : QString());
     // A shortened line shows whole in its tooltip.

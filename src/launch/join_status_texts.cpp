@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QStringDecoder>
+#include <array>
 
 namespace quorvant {
 namespace {
@@ -15,29 +16,29 @@ struct StatusTexts {
     const char* password;
 };
 
-constexpr StatusTexts kEnglish = {
-    .asking = "Asking the server…",
-    .noAnswer = "No answer",
-    .players = "%1/%2 players",
-    .bots = "(%1 bots)",
-    .oneBot = "(1 bot)",
-    .password = "password",
-};
-
-constexpr StatusTexts kFrench = {
-    .asking = "Interrogation du serveur…",
-    .noAnswer = "Pas de réponse",
-    .players = "%1/%2 joueurs",
-    .bots = "(%1 bots)",
-    .oneBot = "(1 bot)",
-    .password = "mot de passe",
-};
+// One column a language.
+constexpr std::array<StatusTexts, kLanguageCount> kTexts = {{
+    {
+        .asking = "Asking the server…",
+        .noAnswer = "No answer",
+        .players = "%1/%2 players",
+        .bots = "(%1 bots)",
+        .oneBot = "(1 bot)",
+        .password = "password",
+    },
+    {
+        .asking = "Interrogation du serveur…",
+        .noAnswer = "Pas de réponse",
+        .players = "%1/%2 joueurs",
+        .bots = "(%1 bots)",
+        .oneBot = "(1 bot)",
+        .password = "mot de passe",
+    },
+}};
 
 constexpr char kSeparator[] = " · ";
 
-const StatusTexts& TextsOf(Language language) {
-    return language == Language::French ? kFrench : kEnglish;
-}
+const StatusTexts& TextsOf(Language language) { return kTexts[std::size_t(language)]; }
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 

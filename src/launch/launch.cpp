@@ -10,8 +10,7 @@
 
 #include "app/desktop.h"
 #include "app/file_io.h"
-#include "app/settings.h"
-#include "app/settings_names.h"
+#include "app/stored_choices.h"
 #include "catalogue/bot_tables.h"
 #include "catalogue/descriptor.h"
 #include "catalogue/save_games.h"
@@ -23,7 +22,6 @@
 #include "ui/launch_feedback.h"
 #include "ui/selection.h"
 #include "ui/shape.h"
-#include "ui/stored_settings.h"
 #include "ui/text_conversion.h"
 
 namespace quorvant {
@@ -43,17 +41,17 @@ bool ModChosen(Dialogs& dialogs, QWidget* parent, const std::string& mod) {
 }  // namespace
 
 void Form1::storeLaunchSettings() {
-    StoreSetting(settings::kDev, coche_dev->tag());
-    StoreSetting(settings::kConsole, coche_console->tag());
-    StoreSetting(settings::kNumericPing, coche_ping->tag());
-    StoreSetting(settings::kLowMemory, coche_memoire->tag());
-    StoreSetting(settings::kHeap, txt_memoire->text());
-    StoreSetting(settings::kMaxPlayers, txt_max_players->text());
-    StoreSetting(settings::kPortServer, txt_port_server->text());
-    StoreSetting(settings::kPortClient, txt_port_join->text());
-    StoreSetting(settings::kDedicated, coche_dedicated->tag());
-    StoreSetting(settings::kHlExe, txt_hlexe->text());
-    StoreSetting(settings::kHlPath, txt_hl->text());
+    StoreLaunchSettings({.developer = Chosen(coche_dev),
+                         .console = Chosen(coche_console),
+                         .numericPing = Chosen(coche_ping),
+                         .lowMemory = Chosen(coche_memoire),
+                         .heap = ToBytes(txt_memoire->text()),
+                         .maxPlayers = ToBytes(txt_max_players->text()),
+                         .serverPort = ToBytes(txt_port_server->text()),
+                         .joinPort = ToBytes(txt_port_join->text()),
+                         .dedicated = Chosen(coche_dedicated),
+                         .executable = ToBytes(txt_hlexe->text()),
+                         .gameFolder = ToBytes(txt_hl->text())});
 }
 
 void Form1::btn_go_Click() {
@@ -76,9 +74,9 @@ void Form1::btn_go_Click() {
         !writeLoadScript(choices->singlePlayerMod))
         return;
     if (Shown(Frame_mplayer)) {
-        StoreSetting(settings::kLastModMultiplayer, multiplayerMod);
+        StoreLastMultiplayerMod(ToBytes(multiplayerMod));
     } else if (Shown(Frame_single)) {
-        StoreSetting(settings::kLastModSingle, SelectedText(lst_mods_solo));
+        StoreLastSinglePlayerMod(ToBytes(SelectedText(lst_mods_solo)));
     }
     const LaunchCommand command = BuildLaunchCommand(*choices);
     const StartFailure failure =
@@ -170,10 +168,10 @@ void Form1::readJoin(LaunchChoices& choices) const {
 
 void Form1::rememberAddress(const QString& address) {
     RememberAddress(addressHistory, address);
-    StoreSetting(settings::kLastIp, address);
-    for (std::size_t slot = 0; slot < addressHistory.size(); ++slot) {
-        StoreSetting(settings::kIpHistory[slot], addressHistory[slot]);
-    }
+    std::array<std::string, 5> history;
+    for (std::size_t slot = 0; slot < addressHistory.size(); ++slot)
+        history[slot] = ToBytes(addressHistory[slot]);
+    StoreAddressHistory(history, ToBytes(address));
 }
 
 void Form1::readCreate(LaunchChoices& choices) const {

@@ -1,25 +1,17 @@
 #include "launch/server_queries.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHostInfo>
 #include <QNetworkDatagram>
 #include <QTimer>
 #include <QUdpSocket>
-#include <QVariant>
 
 namespace quorvant {
 namespace {
 
-constexpr int kReplyWaitMs = 1500;
 constexpr int kRequestsSent = 2;        // the first and one repeat
 constexpr int kChallengesAnswered = 3;  // per request: a server cannot keep one going
 constexpr char kLocalHostName[] = "localhost";
-
-bool LoopbackOnly() {
-    const QCoreApplication* application = QCoreApplication::instance();
-    return application && application->property(kLoopbackQueriesOnly).toBool();
-}
 
 // A looked-up name's address, IPv4 first: most game servers have no other.
 QHostAddress Preferred(const QList<QHostAddress>& addresses) {
@@ -35,10 +27,13 @@ QHostAddress Preferred(const QList<QHostAddress>& addresses) {
 class ServerQueries::Query : public QObject {
   public:
     Query(ServerQueries& owner, ServerAddress server)
-        : QObject(&owner), owner_(owner), server_(std::move(server)) {
+        : QObject(&owner),
+          owner_(owner),
+          server_(std::move(server)),
+          loopbackOnly_(owner.scope_ == QueryScope::ThisMachineOnly) {
         wait_.setSingleShot(true);
         wait_.setTimerType(Qt::PreciseTimer);  // a coarse one may end the wait early
-        wait_.setInterval(kReplyWaitMs);
+        wait_.setInterval(owner.replyWaitMs_);
         connect(&wait_, &QTimer::timeout, this, &Query::waited);
         connect(&socket_, &QUdpSocket::readyRead, this, &Query::read);
     }
@@ -63,7 +58,7 @@ class ServerQueries::Query : public QObject {
         if (address.setAddress(host)) {
             // From the event loop: even a refusal is reported after `ask` has returned.
             QTimer::singleShot(0, this, [this, address] { send(address); });
-        } else if (LoopbackOnly() && host != QLatin1String(kLocalHostName)) {
+        } else if (loopbackOnly_ && host != QLatin1String(kLocalHostName)) {
             QTimer::singleShot(0, this, [this] { send({}); });
         } else {
             lookup_ = QHostInfo::lookupHost(host, this, [this](const QHostInfo& found) {
@@ -77,7 +72,7 @@ class ServerQueries::Query : public QObject {
     void send(const QHostAddress& address) {
         if (stopped_) return;
         const bool v6 = address.protocol() == QAbstractSocket::IPv6Protocol;
-        if (address.isNull() || (LoopbackOnly() && !address.isLoopback()) ||
+        if (address.isNull() || (loopbackOnly_ && !address.isLoopback()) ||
             !socket_.bind(v6 ? QHostAddress::AnyIPv6 : QHostAddress::AnyIPv4, 0)) {
             owner_.end(this, std::nullopt);
             return;
@@ -138,9 +133,11 @@ class ServerQueries::Query : public QObject {
     int requests_ = 0;
     int challenges_ = 0;
     bool stopped_ = false;
+    const bool loopbackOnly_;
 };
 
-ServerQueries::ServerQueries(QObject* parent) : QObject(parent) {}
+ServerQueries::ServerQueries(QueryScope scope, int replyWaitMs, QObject* parent)
+    : QObject(parent), scope_(scope), replyWaitMs_(replyWaitMs) {}
 
 ServerQueries::~ServerQueries() { cancelAll(); }
 

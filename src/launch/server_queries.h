@@ -19,18 +19,21 @@ struct QueryResult {
     std::optional<ServerAnswer> answer;  // none: no answer, or none that held together
 };
 
-// Set to true on the application by the test programs: a query for any address outside the
-// loopback range then ends unanswered without a name lookup or a datagram.
-inline constexpr char kLoopbackQueriesOnly[] = "quorvantLoopbackQueriesOnly";
+// Which servers may be asked: any, or only those of this machine (the loopback range), as the
+// tests ask: a query for another address then ends unanswered, without a lookup or a datagram.
+enum class QueryScope { Anywhere, ThisMachineOnly };
 
 // Asks game servers for their information over UDP on the event thread, never waiting: a host
-// name is looked up in the background, each request is repeated once after 1.5 s without a
-// reply, a challenge is answered, and the first reply that holds the information ends the
-// query. At most one query per server is under way.
+// name is looked up in the background, each request is repeated once after `replyWaitMs`
+// without a reply, a challenge is answered, and the first reply that holds the information ends
+// the query. At most one query per server is under way.
 class ServerQueries : public QObject {
     Q_OBJECT
   public:
-    explicit ServerQueries(QObject* parent = nullptr);
+    static constexpr int kReplyWaitMs = 1500;
+
+    explicit ServerQueries(QueryScope scope, int replyWaitMs = kReplyWaitMs,
+                           QObject* parent = nullptr);
     ~ServerQueries() override;
 
     // Starts a query unless one for the same server is under way.
@@ -48,6 +51,8 @@ class ServerQueries : public QObject {
     static void release(Query* query);
 
     std::map<ServerAddress, Query*> queries_;
+    const QueryScope scope_;
+    const int replyWaitMs_;
 };
 
 }  // namespace quorvant

@@ -29,7 +29,7 @@ frm_mapcycle::frm_mapcycle(Form1& mainWindow, Dialogs& dialogs)
       dialogs_(dialogs) {
     buildControls();
     ApplyLanguageRows(*this, MapCycleTexts(), Language::English);
-    lbl_nbr_maps->setTag(QString::fromLatin1(kEnglishMapUnit));
+    lbl_nbr_maps->setTag(TextIn(kMapUnits, Language::English));
     connectHandlers();
     describeControls();
 }

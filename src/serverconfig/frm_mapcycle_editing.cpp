@@ -49,10 +49,8 @@ std::string frm_mapcycle::mapCyclePath() const {
 }
 
 void frm_mapcycle::Form_Load() {
-    if (mainWindow_.language() == Language::French) {
-        ApplyLanguageRows(*this, MapCycleTexts(), Language::French);
-        lbl_nbr_maps->setTag(QString::fromLatin1(kFrenchMapUnit));
-    }
+    ApplyLanguageRows(*this, MapCycleTexts(), mainWindow_.language());
+    lbl_nbr_maps->setTag(TextIn(kMapUnits, mainWindow_.language()));
     showModInTitle(SelectedText(mainWindow_.lst_mods));
     // A missing file is an empty cycle, which saving creates; one that cannot be read shows
     // empty too, but is never saved over.

@@ -7,21 +7,24 @@ constexpr TextKind C = TextKind::Caption;
 constexpr TextKind T = TextKind::Tooltip;
 
 constexpr LanguageRow kRows[] = {
-    {"Label1", C, "ADD", "AJOUTER"},
-    {"Label2", C, "REMOVE", "EFFACER"},
-    {"Label3", C, "SAVE", "SAUVER"},
-    {"Label4", C, "CLOSE", "FERMER"},
+    {"Label1", C, {"ADD", "AJOUTER"}},
+    {"Label2", C, {"REMOVE", "EFFACER"}},
+    {"Label3", C, {"SAVE", "SAUVER"}},
+    {"Label4", C, {"CLOSE", "FERMER"}},
 
-    {"txt_ajout", T, "Enter map name here", "Entrez ici le nom de la carte"},
-    {"lst_maps", T, "Maps list", "Liste des cartes"},
-    {"Label1", T, "To add the map you type", "Pour ajouter le nom de la carte saisie"},
-    {"Label2", T, "Remove selected map", "Effacer la carte sélectionnée"},
-    {"Image1", T, "Move selected map one step up", "Déplacer vers le haut la carte sélectionnée"},
-    {"Image2", T, "Move selected map one step down", "Déplacer vers le bas la carte sélectionnée"},
-    {"lbl_nbr_maps", T, "Maps count", "Nombre de cartes"},
-    {"Label3", T, "Save settings", "Sauver les modifications"},
-    {"Label4", T, "Close window without save settings",
-     "Fermer la fenêtre sans sauver les modifications"},
+    {"txt_ajout", T, {"Enter map name here", "Entrez ici le nom de la carte"}},
+    {"lst_maps", T, {"Maps list", "Liste des cartes"}},
+    {"Label1", T, {"To add the map you type", "Pour ajouter le nom de la carte saisie"}},
+    {"Label2", T, {"Remove selected map", "Effacer la carte sélectionnée"}},
+    {"Image1", T, {"Move selected map one step up", "Déplacer vers le haut la carte sélectionnée"}},
+    {"Image2",
+     T,
+     {"Move selected map one step down", "Déplacer vers le bas la carte sélectionnée"}},
+    {"lbl_nbr_maps", T, {"Maps count", "Nombre de cartes"}},
+    {"Label3", T, {"Save settings", "Sauver les modifications"}},
+    {"Label4",
+     T,
+     {"Close window without save settings", "Fermer la fenêtre sans sauver les modifications"}},
 };
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace quorvant {
 // The map cycle window's texts, in the order the French ones are set.
 std::span<const LanguageRow> MapCycleTexts();
 
-inline constexpr char kEnglishMapUnit[] = " maps";
-inline constexpr char kFrenchMapUnit[] = " cartes";
+// The unit after the count of maps, with its blank.
+inline constexpr Texts<> kMapUnits = {" maps", " cartes"};
 
 }  // namespace quorvant

@@ -21,9 +21,7 @@ void frm_serveur::Form_Load() {
         box->setPicture(mainWindow_.HLCoche0->picture());
         box->setTag(QStringLiteral("0"));
     }
-    if (mainWindow_.language() == Language::French) {
-        ApplyLanguageRows(*this, ServerOptionsTexts(), Language::French);
-    }
+    ApplyLanguageRows(*this, ServerOptionsTexts(), mainWindow_.language());
     // Box and caption show the same help; the transfer switches carry it on their captions.
     lbl_friendly_fire->setToolTip(coche_friendly_fire->toolTip());
     lbl_footsteps->setToolTip(coche_footsteps->toolTip());

@@ -39,8 +39,12 @@ PictureBox* MakeBackdrop(QFrame* frame, const char* name) {
 
 }  // namespace
 
-Form1::Form1(Dialogs& dialogs, Desktop& desktop, QWidget* splash)
-    : dialogs_(dialogs), desktop_(desktop), splash_(splash), background_(pictures::Background()) {
+Form1::Form1(Dialogs& dialogs, Desktop& desktop, const StatusOptions& status, QWidget* splash)
+    : dialogs_(dialogs),
+      desktop_(desktop),
+      splash_(splash),
+      background_(pictures::Background()),
+      statusOptions_(status) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);

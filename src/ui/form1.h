@@ -10,6 +10,7 @@
 
 #include "app/file_system.h"
 #include "catalogue/descriptor.h"
+#include "launch/server_status.h"
 #include "ui/click_label.h"
 #include "ui/language.h"
 #include "ui/pictures.h"
@@ -24,6 +25,7 @@ namespace quorvant {
 class Desktop;
 class Dialogs;
 class JoinStatus;
+struct StoredChoices;
 class LaunchFeedback;
 class Shape;
 struct LaunchChoices;
@@ -34,7 +36,9 @@ class Form1 : public QWidget {
     Q_OBJECT
   public:
     // `splash` is closed when loading ends; it may be null.
-    Form1(Dialogs& dialogs, Desktop& desktop, QWidget* splash = nullptr);
+    // `status`: how the join panel asks servers for their status.
+    Form1(Dialogs& dialogs, Desktop& desktop, const StatusOptions& status,
+          QWidget* splash = nullptr);
     ~Form1() override;
 
     // Start-up: finds the game, lists the mods, restores the settings and shows the window.
@@ -286,8 +290,10 @@ class Form1 : public QWidget {
     // The system's Windows folder, found at start-up
     std::string WindowsFolder;
 
-    // The language the window shows, as its flags set it.
+    // The language the window shows, as its flags set it, and its change, which the windows and
+    // the join status follow.
     Language language() const;
+    const LanguageState& languageState() const { return languageState_; }
     // Says for a few seconds what GO! started.
     LaunchFeedback* launchFeedback;
 
@@ -308,11 +314,11 @@ class Form1 : public QWidget {
     void describeControls();
     void styleOwnControls();
     void placeBackdrops();
-    void restoreModSelection();
-    void restoreSettings();
+    void restoreModSelection(const StoredChoices& stored);
+    void restoreSettings(const StoredChoices& stored);
     void setPanelsVisible(bool multiplayer, bool single, bool config);
     void markSubTab(ClickLabel* active);
-    void markLanguage(PictureBox* flag);
+    void showLanguage(Language language);
     void storeLaunchSettings();
     LaunchChoices shownChoices() const;
     std::optional<LaunchChoices> chosenLaunch();
@@ -332,6 +338,8 @@ class Form1 : public QWidget {
     bool loaded_ = false;  // an abandoned start-up stores nothing when the window goes
     bool dragging_ = false;
     QPoint dragGrip_;
+    const StatusOptions statusOptions_;
+    LanguageState languageState_;
     std::unique_ptr<JoinStatus> joinStatus_;  // goes before the controls it watches
     bool botChosenByUser_ = false;  // an entry of lst_bots chosen since the mod was selected
 };

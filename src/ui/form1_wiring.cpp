@@ -119,7 +119,8 @@ void Form1::connectHandlers() {
     // A click on the entry already selected is a choice too.
     connect(lst_bots, &QListWidget::itemSelectionChanged, this, &Form1::lst_bots_Click);
     connect(lst_bots, &QListWidget::itemClicked, this, &Form1::lst_bots_Click);
-    joinStatus_ = std::make_unique<JoinStatus>(*this);
+    connect(&languageState_, &LanguageState::changed, this, &Form1::showLanguage);
+    joinStatus_ = std::make_unique<JoinStatus>(*this, statusOptions_);
 }
 
 }  // namespace quorvant

@@ -1,13 +1,17 @@
-// Switching the main window between English and French; Image1's tag records the language.
+// The machinery of the languages, and the main window's switching between them; Image1's tag
+// records the language, as earlier versions did: "1" for English, "0" for French.
 #include "ui/language.h"
 
 #include <QLabel>
 
 #include "ui/form1.h"
+#include "ui/language_texts.h"
 #include "ui/shape.h"
 
 namespace quorvant {
 namespace {
+
+constexpr Texts<> kLanguageTags = {"1", "0"};
 
 QString TextOf(const QWidget* control, TextKind kind) {
     if (!control) return QString();
@@ -26,38 +30,35 @@ void SetText(QWidget* control, TextKind kind, const QString& text) {
 
 }  // namespace
 
-void ApplyLanguageRows(QWidget& window, std::span<const LanguageRow> rows, Language language) {
-    for (const LanguageRow& row : rows) {
-        QWidget* control = window.findChild<QWidget*>(QLatin1String(row.control));
-        if (!control) continue;
-        const QString text =
-            row.sameAs
-                ? TextOf(window.findChild<QWidget*>(QLatin1String(row.sameAs)), row.kind)
-                : QString::fromUtf8(language == Language::English ? row.english : row.french);
-        SetText(control, row.kind, text);
-    }
+void ApplyText(QWidget& window, const char* control, TextKind kind, const char* text,
+               const char* sameAs) {
+    QWidget* target = window.findChild<QWidget*>(QLatin1String(control));
+    if (!target) return;
+    SetText(target, kind,
+            sameAs ? TextOf(window.findChild<QWidget*>(QLatin1String(sameAs)), kind)
+                   : QString::fromUtf8(text));
 }
 
-Language Form1::language() const {
-    return Image1->tag() == QLatin1String(kFrenchTag) ? Language::French : Language::English;
+LanguageState::LanguageState(std::size_t count, QObject* parent) : QObject(parent), count_(count) {}
+
+void LanguageState::choose(Language language) {
+    if (std::size_t(language) >= count_) return;
+    current_ = language;
+    emit changed(language);
 }
 
-void Form1::markLanguage(PictureBox* flag) {
-    Image1->setMarked(flag == Image1);
-    Image2->setMarked(flag == Image2);
-    Shape_language->move(flag->x(), Shape_language->y());
+Language Form1::language() const { return languageState_.current(); }
+
+void Form1::showLanguage(Language language) {
+    Image1->setTag(QString::fromLatin1(kLanguageTags[std::size_t(language)]));
+    PictureBox* const flags[] = {Image1, Image2};
+    PictureBox* chosen = flags[std::size_t(language)];
+    for (PictureBox* flag : flags) flag->setMarked(flag == chosen);
+    Shape_language->move(chosen->x(), Shape_language->y());
+    ApplyLanguageRows(*this, LanguageRows(), language);
 }
 
-void Form1::Image1_Click() {
-    Image1->setTag(QStringLiteral("1"));
-    markLanguage(Image1);
-    ApplyLanguageRows(*this, LanguageRows(), Language::English);
-}
-
-void Form1::Image2_Click() {
-    Image1->setTag(QString::fromLatin1(kFrenchTag));
-    markLanguage(Image2);
-    ApplyLanguageRows(*this, LanguageRows(), Language::French);
-}
+void Form1::Image1_Click() { languageState_.choose(Language::English); }
+void Form1::Image2_Click() { languageState_.choose(Language::French); }
 
 }  // namespace quorvant

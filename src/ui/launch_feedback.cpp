@@ -52,13 +52,10 @@ void LaunchFeedback::hide() {
     for (QWidget* widget : covered_) widget->show();
 }
 
-QString StartedPrefix(Language language) {
-    return language == Language::French ? QStringLiteral("Lancé : ") : QStringLiteral("Started: ");
-}
+QString StartedPrefix(Language language) { return TextIn({"Started: ", "Lancé : "}, language); }
 
 QString CopyCommandLineText(Language language) {
-    return language == Language::French ? QStringLiteral("Copier la ligne de commande")
-                                        : QStringLiteral("Copy command line");
+    return TextIn({"Copy command line", "Copier la ligne de commande"}, language);
 }
 
 }  // namespace quorvant

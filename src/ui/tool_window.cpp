@@ -31,9 +31,9 @@ void ToolWindow::showModInTitle(const QString& mod) {
 
 bool ToolWindow::mayReplaceChangedFile(Dialogs& dialogs, const QString& file, Language language) {
     const QString question =
-        language == Language::French
-            ? QStringLiteral("%1 a changé depuis l'ouverture de cette fenêtre. Le remplacer ?")
-            : QStringLiteral("%1 changed since this window opened. Replace it?");
+        TextIn({"%1 changed since this window opened. Replace it?",
+                "%1 a changé depuis l'ouverture de cette fenêtre. Le remplacer ?"},
+               language);
     return dialogs.confirm(this, question.arg(file));
 }
 

@@ -175,7 +175,7 @@ TEST_F(StartupTest, RestoresTheStoredChoicesOrFallsBackWithoutLooping) {
             storeSetting(pair.substr(0, equals), pair.substr(equals + 1));
         }
         // Each list's handler runs once, for the entry that stays selected.
-        window = std::make_unique<Form1>(dialogs, desktop);
+        window = std::make_unique<Form1>(dialogs, desktop, testing::kTestStatusOptions);
         QSignalSpy mapsRemoved(window->lst_maps->model(), &QAbstractItemModel::rowsRemoved);
         QSignalSpy singleSelections(window->lst_mods_solo, &QListWidget::currentRowChanged);
         ASSERT_TRUE(window->Form_Load());
@@ -196,7 +196,7 @@ TEST_F(StartupTest, TheSplashEndsOnAnEmptyAnswerOrLoadsTheMainWindowOnce) {
     storeSetting("hl_path", temp / "moved");
     {
         bool ended = false;
-        frm_main splash(dialogs, desktop, [&ended] { ended = true; });
+        frm_main splash(dialogs, desktop, testing::kTestStatusOptions, [&ended] { ended = true; });
         splash.Timer1_Timer();
         EXPECT_TRUE(ended);
         EXPECT_EQ(dialogs.messages, QStringList({"Incorrect forder!"}));
@@ -208,7 +208,8 @@ TEST_F(StartupTest, TheSplashEndsOnAnEmptyAnswerOrLoadsTheMainWindowOnce) {
             "");
     }
     dialogs.answers = {FromBytes(game.str())};
-    frm_main splash(dialogs, desktop, [] { FAIL() << "the program ended"; });
+    frm_main splash(dialogs, desktop, testing::kTestStatusOptions,
+                    [] { FAIL() << "the program ended"; });
     bool waited = false;  // once: a second question must not wait again
     dialogs.whileAsking = [&] {
         if (std::exchange(waited, true)) return;

@@ -11,6 +11,7 @@
 #include "app/file_io.h"
 #include "catalogue/bot_tables.h"
 #include "catalogue/descriptor.h"
+#include "catalogue/mod_panels.h"
 #include "catalogue/save_games.h"
 #include "support/temp_folder.h"
 
@@ -135,6 +136,55 @@ TEST(SetGameDll, ChangesTheFileNameOnlyAndALoaderOnlyWhenTheUserChoseAndKeepsEve
     EXPECT_EQ(ReadModDescriptor(game.str(), "cstrike"), "");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     EXPECT_EQ(fs::file_size(game / "cstrike/LIBLIST.GAM"), std::uintmax_t(100) << 30);
+}
+
+// What the panels show of a mod, read from its folders: the descriptor's information, the bot
+// list as the bot table names each library (compared exactly) with the entry of the library the
+// descriptor loads (none: the first entry), the maps; the start and training maps.
+TEST(ModPanels, ReadEachModsInformationBotsMapsAndStartingMaps) {
+    TempFolder temp;
+    GameFolder game(temp.path());
+    for (const char* file :
+         {"cstrike/dlls/mp.dll", "cstrike/dlls/HPB_bot.dll", "cstrike/dlls/mp2.dll",
+          "cstrike/dlls/podbot.dll", "cstrike/maps/de_dust.bsp", "cstrike/maps/readme.txt",
+          "tfc/dlls/tfc.dll", "tfc/dlls/hpb_bot.dll", "tfc/dlls/readme.txt",
+          "valve/dlls/HPB_bot.dll"})
+        game.addFile(file);
+    const std::vector<std::string> cstrike = {"HPB Bot", "(None)", "Rambot", "podbot.dll"};
+    const struct {
+        const char* mod;
+        const char* gamedll;
+        std::vector<std::string> bots;
+        std::optional<std::string> current;
+    } cases[] = {
+        {"cstrike", "dlls\\mp2.dll", cstrike, "Rambot"},
+        {"cstrike", "dlls/podbot.dll", cstrike, "podbot.dll"},
+        {"cstrike", "dlls\\MP.DLL", cstrike, "MP.DLL"},  // listed under no entry: the first
+        {"cstrike", "dlls\\hpb_bot.dll", cstrike, "HPB Bot"},
+        {"tfc", "dlls\\hpb_bot.dll", {"hpb_bot.dll", "(None)"}, "HPB Bot"},
+        {"tfc", "dlls\\tfc.dll", {"hpb_bot.dll", "(None)"}, std::nullopt},
+        {"valve", "dlls\\HPB_bot.dll", {}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        game.addMod(c.mod, "game \"G\"\r\nversion \"1\"\r\ngamedll \""s + c.gamedll + "\"\r\n");
+        const MultiplayerPanel panel = LoadMultiplayerPanel(game.str(), c.mod);
+        EXPECT_EQ(panel.bots, c.bots) << c.gamedll;
+        EXPECT_EQ(panel.currentBot, c.current) << c.gamedll;
+        EXPECT_EQ(panel.information, (ModInformation{"G", "1", ""}));
+    }
+    EXPECT_EQ(LoadMultiplayerPanel(game.str(), "cstrike").maps,
+              std::vector<std::string>{"de_dust.bsp"});
+    EXPECT_TRUE(LoadMultiplayerPanel(game.str(), "").bots.empty());
+
+    game.addMod("gearbox", "startmap \"of0a0\"\r\ntrainingmap \"ofboot0\"\r\ntrainmap \"no\"\r\n")
+        .addMod("valve", "trainmap \"t0a0\"\r\n");
+    const SinglePlayerPanel gearbox = LoadSinglePlayerPanel(game.str(), "gearbox");
+    const SinglePlayerPanel valve = LoadSinglePlayerPanel(game.str(), "valve");
+    EXPECT_EQ(gearbox.startMap, "of0a0");
+    EXPECT_EQ(gearbox.trainingMap, "ofboot0");
+    EXPECT_EQ(valve.startMap, std::nullopt);
+    EXPECT_EQ(valve.trainingMap, "t0a0");
+    EXPECT_TRUE(valve.skippableIntro && !gearbox.skippableIntro);
 }
 
 // Copying the table's rows here would only repeat them, and a round trip alone does not see two

@@ -31,7 +31,8 @@ class GamePanelsTest : public WindowTest {
     Form1* form = nullptr;
     std::string junk = std::string(3000, '\0');
 
-    GamePanelsTest() {
+    explicit GamePanelsTest(const StatusOptions& status = kTestStatusOptions) {
+        statusOptions = status;
         for (std::size_t i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>(i * 37 + 11);
         game.addExecutable()
             .addMod("cstrike", kCstrike)

@@ -76,8 +76,13 @@ std::map<std::string, std::string> Files(const std::filesystem::path& root) {
 // A status with its round trip written as N.
 QString Shown(QString status) { return status.replace(QRegularExpression("\\d+ ms$"), "N ms"); }
 
+// The join panel's timing shortened twentyfold, so that what takes seconds takes a fraction of one.
+constexpr StatusTiming kQuick{.settleMs = 25, .repeatMs = 500, .paceMs = 20, .replyWaitMs = 75};
+
 class JoinStatusTest : public ::quorvant::testing::GamePanelsTest {
   protected:
+    JoinStatusTest() : GamePanelsTest(StatusOptions{kQuick, QueryScope::ThisMachineOnly}) {}
+
     QString line() const { return Shown(form->lbl_join_status->text()); }
     // Shows the join panel on `address`, which it asks at once.
     void joinOn(const QString& address, const QString& port = {}) {
@@ -87,9 +92,11 @@ class JoinStatusTest : public ::quorvant::testing::GamePanelsTest {
     }
 };
 
-// One run of ten seconds for everything asked while the panel stays open: the address typed,
-// the history's addresses with every kind of reply, and the joined server's repeat.
+// One run for everything asked while the panel stays open: the address typed, the history's
+// addresses with every kind of reply, and the joined server's repeat. The program's own timing:
+// 500 ms after typing, every 10 s, the history's addresses 100 ms apart, a repeat after 1.5 s.
 TEST_F(JoinStatusTest, ShowsEachServersStatusAndAsksTheJoinedOneEveryTenSeconds) {
+    EXPECT_EQ(StatusTiming{}, (StatusTiming{500, 10000, 100, 1500}));
     ServerInfo joinedInfo = Info("<b>Caf\xE9</b>\r\n" + std::string(200, 'x'), "de_dust2", 3);
     joinedInfo.passwordNeeded = true;
     FakeServer joined(Always({CurrentReply(joinedInfo)}));
@@ -111,8 +118,8 @@ TEST_F(JoinStatusTest, ShowsEachServersStatusAndAsksTheJoinedOneEveryTenSeconds)
     };
     const auto files = Files(temp.path());
 
-    // The history is asked when it opens, an address every 100 ms; the joined address 500 ms
-    // after typing stops.
+    // The history is asked when it opens, an address a pace after the other; the joined address
+    // once typing has settled.
     joinOn(QString());
     EXPECT_EQ(beside(silent), QString());
     form->txt_ip->showPopup();
@@ -121,10 +128,10 @@ TEST_F(JoinStatusTest, ShowsEachServersStatusAndAsksTheJoinedOneEveryTenSeconds)
     const qint64 typed = Now();
     form->txt_ip->setEditText(joined.address());
     ASSERT_TRUE(QTest::qWaitFor([&] { return line().endsWith("N ms"); }, 3000));
-    EXPECT_GE(joined.times.at(0) - typed, 450);
+    EXPECT_GE(joined.times.at(0) - typed, kQuick.settleMs - 5);
     // Two paces from the first address asked to the third, less what a busy machine may add to
     // when a datagram arrives.
-    EXPECT_GE(oldFirst.times.at(0) - silent.times.at(0), 120);
+    EXPECT_GE(oldFirst.times.at(0) - silent.times.at(0), 2 * kQuick.paceMs - 10);
     EXPECT_TRUE(line().startsWith(QString::fromUtf8("<b>Café</b> xxx"))) << line().toStdString();
     EXPECT_TRUE(line().endsWith(
         QString::fromUtf8("… · de_dust2 · 12/16 players (3 bots) · password · N ms")))
@@ -146,11 +153,11 @@ TEST_F(JoinStatusTest, ShowsEachServersStatusAndAsksTheJoinedOneEveryTenSeconds)
     EXPECT_EQ(beside(silent), QString::fromUtf8("…"));
     EXPECT_EQ(form->txt_ip->itemText(3), cut.address());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return joined.requests.size() == 2; }, 11000));
-    EXPECT_NEAR(double(joined.times[1] - joined.times[0]), 10000, 600);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return joined.requests.size() == 2; }, 2 * kQuick.repeatMs));
+    EXPECT_NEAR(double(joined.times[1] - joined.times[0]), kQuick.repeatMs, 60);
     EXPECT_EQ(beside(silent), QString::fromUtf8("Pas de réponse"));
     ASSERT_EQ(silent.requests, (std::vector{InfoRequest(), InfoRequest()}));
-    EXPECT_NEAR(double(silent.times[1] - silent.times[0]), 1500, 200);
+    EXPECT_NEAR(double(silent.times[1] - silent.times[0]), kQuick.replyWaitMs, 30);
     for (const FakeServer* server : {&challenged, &oldFirst, &cut})
         EXPECT_EQ(server->requests.size(), server == &challenged ? 2u : 1u);
     form->txt_ip->hidePopup();
@@ -171,7 +178,7 @@ TEST_F(JoinStatusTest, AsksOnlyWhileThePanelShowsAndNothingBeyondThisMachine) {
     EXPECT_EQ(line(), QString());
     form->txt_port_join->setText(silent.address().section(':', 1));
     form->txt_ip->setEditText("127.0.0.1");
-    QTest::qWait(1700);  // the repeat would have gone after 1.5 s
+    QTest::qWait(kQuick.replyWaitMs + 100);  // the repeat would have gone by now
     EXPECT_EQ(silent.requests.size(), 1u);
     form->Label18_Click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return silent.requests.size() == 2; }, 200));

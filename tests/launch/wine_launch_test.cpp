@@ -39,7 +39,7 @@ class WineLaunchTest : public ::quorvant::testing::WindowTest {
 
     void load() {
         storeSetting("hl_path", wineGame.str());
-        form = std::make_unique<Form1>(dialogs, system);
+        form = std::make_unique<Form1>(dialogs, system, ::quorvant::testing::kTestStatusOptions);
         ASSERT_TRUE(form->Form_Load());
     }
     // GO! pressed with the mouse; the command line, current folder and window flag the program

@@ -54,7 +54,7 @@ void WindowTest::storeSetting(std::string_view name, std::string_view value) {
 std::string WindowTest::storedSetting(std::string_view name) { return ReadSetting(name); }
 
 Form1& WindowTest::loadMainWindow() {
-    window = std::make_unique<Form1>(dialogs, desktop);
+    window = std::make_unique<Form1>(dialogs, desktop, statusOptions);
     EXPECT_TRUE(window->Form_Load());
     return *window;
 }

@@ -78,6 +78,9 @@ class EmptySettings {
     EmptySettings& operator=(const EmptySettings&) = delete;
 };
 
+// Whatever address a test types, the join panel asks no server beyond this machine.
+inline const StatusOptions kTestStatusOptions{StatusTiming{}, QueryScope::ThisMachineOnly};
+
 // A machine of its own for each test: empty settings, an empty Wine prefix, and a game folder
 // (not yet holding the game) that the test fills.
 class WindowTest : public ::testing::Test {
@@ -96,6 +99,7 @@ class WindowTest : public ::testing::Test {
     std::string storedSetting(std::string_view name);
     // The main window after start-up; fails the test when start-up gave up.
     Form1& loadMainWindow();
+    StatusOptions statusOptions = kTestStatusOptions;  // for the main window loaded next
 
     std::unique_ptr<Form1> window;
 };

@@ -16,8 +16,6 @@ int main(int argc, char** argv) {
     // The program's look on every system, as it sets it itself.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     quorvant::LoadCarriedFonts();
-    // Whatever address a test types, the join panel asks no server beyond this machine.
-    application.setProperty(quorvant::kLoopbackQueriesOnly, true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
