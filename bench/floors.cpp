@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <initializer_list>
+#include <string_view>
 #include <vector>
 
 namespace quorvant::bench {
@@ -52,41 +54,49 @@ std::size_t Replace(const std::string& path, const std::string& bytes) {
     return written > 0 ? std::size_t(written) : 0;
 }
 
+// The path of the parts joined with "/", built in one string.
+std::string Path(std::initializer_list<std::string_view> parts) {
+    std::string path;
+    for (std::string_view part : parts) {
+        if (!path.empty()) path += '/';
+        path += part;
+    }
+    return path;
+}
+
 }  // namespace
 
 std::size_t StartUpFloor(const std::string& root, const std::string& mod) {
     std::size_t seen = 0;
     for (const auto& [name, isFolder] : List(root)) {
         if (!isFolder) continue;
-        seen += List(root + "/" + name).size();
-        seen += Read(root + "/" + name + "/liblist.gam").size();
+        seen += List(Path({root, name})).size();
+        seen += Read(Path({root, name, "liblist.gam"})).size();
     }
     return seen + ModSelectionFloor(root, mod) + SinglePlayerSelectionFloor(root, mod);
 }
 
 std::size_t ModSelectionFloor(const std::string& root, const std::string& mod) {
-    const std::string folder = root + "/" + mod;
-    return Read(folder + "/liblist.gam").size() + List(folder + "/dlls").size() +
-           List(folder + "/maps").size();
+    return Read(Path({root, mod, "liblist.gam"})).size() + List(Path({root, mod, "dlls"})).size() +
+           List(Path({root, mod, "maps"})).size();
 }
 
 std::size_t SinglePlayerSelectionFloor(const std::string& root, const std::string& mod) {
-    const std::string folder = root + "/" + mod;
-    std::size_t seen = Read(folder + "/liblist.gam").size();
-    for (const auto& [name, isFolder] : List(folder + "/Save"))
-        seen += Read(folder + "/Save/" + name, 4242, 70).size();
+    std::size_t seen = Read(Path({root, mod, "liblist.gam"})).size();
+    for (const auto& [name, isFolder] : List(Path({root, mod, "Save"})))
+        seen += Read(Path({root, mod, "Save", name}), 4242, 70).size();
     return seen;
 }
 
 std::size_t LaunchFloor(const std::string& root, const std::string& mod) {
-    const std::string descriptor = root + "/" + mod + "/liblist.gam";
+    const std::string descriptor = Path({root, mod, "liblist.gam"});
     return Replace(descriptor, Read(descriptor));
 }
 
 std::size_t ServerOptionsLoadFloor(const std::string& root, const std::string& mod) {
     std::size_t seen = 0;
     for (const char* file : {"game.cfg", "listenserver.cfg", "autoexec.cfg", "config.cfg"})
-        seen += Read(root + "/" + mod + "/" + file).size();
+        seen += Read(Path({root, mod, file})).size();
     return seen;
 }
 
@@ -94,7 +104,7 @@ std::size_t ServerOptionsSaveFloor(const std::string& root, const std::string& m
     std::size_t seen = 0;
     for (const char* file :
          {"game.cfg", "autoexec.cfg", "server.cfg", "listenserver.cfg", "config.cfg"}) {
-        const std::string path = root + "/" + mod + "/" + file;
+        const std::string path = Path({root, mod, file});
         seen += Replace(path, Read(path));
     }
     return seen;

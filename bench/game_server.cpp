@@ -21,10 +21,13 @@ int LoopbackSocket(int waitMs, std::uint16_t& port) {
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    bind(fd, reinterpret_cast<sockaddr*>(&address), length);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+    if (bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        close(fd);
+        return -1;
+    }
     port = ntohs(address.sin_port);
-    const timeval wait{0, waitMs * 1000};
+    const timeval wait{0, suseconds_t(waitMs) * 1000};
     setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
     return fd;
 }

@@ -1,7 +1,7 @@
 # Installs the Debian packages the build and the tests need, when they are missing.
 # Sourced by the other scripts; runs as root or through sudo.
 quorvant_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev
-    libgmock-dev libbenchmark-dev fonts-dejavu-core)
+    libgmock-dev libbenchmark-dev fonts-dejavu-core ccache)
 
 quorvant_install_missing() {
     local missing=() package

@@ -15,7 +15,7 @@ mkdir -p "$build/findings"
 run_target() {
     local target=$1 corpus=$build/corpus/$1
     mkdir -p "$corpus"
-    if "$build/${target}_fuzz" "$corpus" "$quorvant_root/fuzz/seeds/$target" \
+    if "$build/fuzz/${target}_fuzz" "$corpus" "$quorvant_root/fuzz/seeds/$target" \
         -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
         -artifact_prefix="$build/findings/$target-" -print_final_stats=1 \
         >"$build/$target.log" 2>&1; then

@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "render_pictures: %s\n", qPrintable(message));
     });
     QGuiApplication application(argc, argv);
-    const QStringList arguments = application.arguments();
+    const QStringList arguments = QCoreApplication::arguments();
     const QString mode = arguments.value(1);
     if (!(arguments.size() == 5 && (mode == "png" || mode == "square")) &&
         !(arguments.size() == 4 && mode == "ico")) {
@@ -117,7 +117,7 @@ int main(int argc, char* argv[]) {
         }
         bytes = Png(Render(picture, size));
     }
-    const QString output = arguments.back();
+    const QString& output = arguments.back();
     if (bytes.isEmpty() || !Write(output, bytes)) {
         std::fprintf(stderr, "render_pictures: cannot write %s\n", qPrintable(output));
         return 1;

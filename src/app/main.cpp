@@ -18,5 +18,5 @@ int main(int argc, char* argv[]) {
     quorvant::frm_main splash(dialogs, desktop, quorvant::StatusOptions{},
                               [] { QCoreApplication::exit(0); });
     quorvant::Main(splash);
-    return application.exec();
+    return QApplication::exec();
 }

@@ -1,19 +1,17 @@
 #include <fcntl.h>
-#include <locale.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
 
 #include "app/file_system.h"
 #include "app/program_start.h"
-
-extern char** environ;
 
 namespace quorvant {
 namespace {
@@ -40,6 +38,7 @@ std::string Describe(const ChildFailure& failure, const std::string& program,
 
 std::vector<char*> NullTerminated(std::vector<std::string>& texts) {
     std::vector<char*> pointers;
+    pointers.reserve(texts.size() + 1);
     for (std::string& text : texts) pointers.push_back(text.data());
     pointers.push_back(nullptr);
     return pointers;
@@ -96,7 +95,7 @@ std::string FindInPath(const std::string& name) {
     std::istringstream folders(searchPath ? searchPath : "");
     for (std::string folder; std::getline(folders, folder, ':');) {
         if (folder.empty()) continue;
-        const std::string candidate = JoinPath(folder, name);
+        std::string candidate = JoinPath(folder, name);
         struct stat status {};
         if (stat(candidate.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
             access(candidate.c_str(), X_OK) == 0)

@@ -49,7 +49,7 @@ struct LaunchSettings {
     std::string executable;
     std::string gameFolder;
 };
-void StoreLaunchSettings(const LaunchSettings& settings);
+void StoreLaunchSettings(const LaunchSettings& launch);
 
 void StoreAddressHistory(const std::array<std::string, 5>& history, const std::string& joined);
 void StoreLastMultiplayerMod(const std::string& mod);

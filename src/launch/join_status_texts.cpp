@@ -80,7 +80,7 @@ QString FullStatusLine(const ServerStatus& status, Language language) {
 
 QString StatusLine(const ServerStatus& status, Language language, const QFontMetrics& metrics,
                    int width) {
-    const QString whole = FullStatusLine(status, language);
+    QString whole = FullStatusLine(status, language);
     if (!status.answer || metrics.horizontalAdvance(whole) <= width) return whole;
     // The players, the password and the round trip stay whole; the name, then the map, give way.
     const StatusTexts& texts = TextsOf(language);

@@ -14,6 +14,7 @@ struct ServerAddress {
     std::string host;  // a name, or an address without brackets
     std::uint16_t port = kDefaultGamePort;
 
+    // NOLINTNEXTLINE(modernize-use-nullptr): the check misreads the comparison it makes.
     auto operator<=>(const ServerAddress&) const = default;
 };
 

@@ -98,6 +98,7 @@ void frm_mapcycle::Image2_DblClick() { Image2_Click(); }
 
 void frm_mapcycle::Label3_Click() {
     std::vector<std::string> maps;
+    maps.reserve(std::size_t(lst_maps->count()));
     for (int row = 0; row < lst_maps->count(); ++row) maps.push_back(MapOf(lst_maps->item(row)));
     if (!opened_) {
         dialogs_.message(this, QStringLiteral("Can't write mapcycle!"));

@@ -32,7 +32,7 @@ void SetText(QWidget* control, TextKind kind, const QString& text) {
 
 void ApplyText(QWidget& window, const char* control, TextKind kind, const char* text,
                const char* sameAs) {
-    QWidget* target = window.findChild<QWidget*>(QLatin1String(control));
+    auto* target = window.findChild<QWidget*>(QLatin1String(control));
     if (!target) return;
     SetText(target, kind,
             sameAs ? TextOf(window.findChild<QWidget*>(QLatin1String(sameAs)), kind)

@@ -20,7 +20,7 @@ LaunchFeedback::LaunchFeedback(QWidget* window, QRect area, std::initializer_lis
 
 QString StartedLine(const QString& prefix, const QString& program, const QString& arguments,
                     const QFontMetrics& metrics, int width) {
-    const QString whole = prefix + program + arguments;
+    QString whole = prefix + program + arguments;
     if (metrics.horizontalAdvance(whole) <= width) return whole;
     // The folder of the program gives way first, then the middle of the arguments: the start of
     // the line, the program's name and the end of the arguments stay.

@@ -77,7 +77,7 @@ TEST(FileLists, MatchWildcardsListOrdinaryEntriesSortedWithoutCaseAndFindNamesIn
         "Map_0002.bsp MAP_0003.bsp zzzzzzzz zzzzzzzzz1 ZZZZZZZZZ9");
     std::vector<std::string> ordered{std::istream_iterator<std::string>(words), {}};
 #ifndef _WIN32
-    ordered.push_back("\xe9t\xe9");
+    ordered.emplace_back("\xe9t\xe9");
 #endif
     for (std::size_t i = 0; i < ordered.size(); ++i) {
         game.addFile("maps/" + ordered[i]);

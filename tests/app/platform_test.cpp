@@ -113,7 +113,7 @@ TEST(Start, PlansWineSteamOrTheProgramItselfAndStartsItInTheGamesFolderOrSaysWhy
         {wine, "hl.exe", noStarter,
          "/w/wine|start|/min|/unix|" + wine + "/hl.exe" + planTail + pfx},
         {wine, "m.exe", all, wine + "/m.exe" + planTail},
-        {native, "hl.exe", {"", "", "", "/b/bash"}, "/b/bash|" + native + "/hl.sh" + planTail},
+        {native, "hl.exe", {"", "", "", "/b/bash", ""}, "/b/bash|" + native + "/hl.sh" + planTail},
         {native, "hl.exe", {}, "/bin/bash|" + native + "/hl.sh" + planTail},
         {native, "hl.sh", all, native + "/hl.sh" + planTail},
         {native, "hlds.exe", all,

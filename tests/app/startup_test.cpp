@@ -217,7 +217,7 @@ TEST_F(StartupTest, TheSplashEndsOnAnEmptyAnswerOrLoadsTheMainWindowOnce) {
         splash.Timer1_Timer();
     };
     Main(splash);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return splash.mainWindow() && !dialogs.answers.size(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return splash.mainWindow() && dialogs.answers.empty(); }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return splash.mainWindow()->isVisible(); }, 1500));
     EXPECT_EQ(dialogs.questions, QStringList({askLine, askLine}));
     EXPECT_FALSE(splash.isVisible() || splash.Timer1.isActive());

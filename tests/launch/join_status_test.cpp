@@ -26,11 +26,23 @@ using namespace std::string_literals;
 using Replies = std::function<std::vector<std::string>(const std::string& request)>;
 
 ServerInfo Info(std::string name, std::string map = "de_dust2", int bots = 0) {
-    return {false, name, map, "cstrike", "Counter-Strike", 12, 16, bots, false, false, "", 0, ""};
+    return {false,
+            std::move(name),
+            std::move(map),
+            "cstrike",
+            "Counter-Strike",
+            12,
+            16,
+            bots,
+            false,
+            false,
+            "",
+            0,
+            ""};
 }
 
 // The same replies to every request.
-Replies Always(std::vector<std::string> replies) {
+Replies Always(const std::vector<std::string>& replies) {
     return [replies](const std::string&) { return replies; };
 }
 

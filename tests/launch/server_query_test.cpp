@@ -17,8 +17,19 @@ using namespace std::string_literals;
 
 // Names in the bytes servers send, outside ASCII too.
 ServerInfo Example(bool oldFormat, int gamePort = 0, std::string keywords = {}) {
-    return {oldFormat, "Caf\xC3\xA9 \xE9t\xE9",    "de_dust2", "cstrike", "CS", 12, 255, 3, true,
-            true,      oldFormat ? "" : "1.1.2.7", gamePort,   keywords};
+    return {oldFormat,
+            "Caf\xC3\xA9 \xE9t\xE9",
+            "de_dust2",
+            "cstrike",
+            "CS",
+            12,
+            255,
+            3,
+            true,
+            true,
+            oldFormat ? "" : "1.1.2.7",
+            gamePort,
+            std::move(keywords)};
 }
 
 // Every piece of extra data: game port, account, spectator relay, keywords, game number.

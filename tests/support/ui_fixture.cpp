@@ -18,7 +18,7 @@ QString FakeDialogs::ask(QWidget*, const QString& prompt, const QString& title,
     questions << prompt + QLatin1String(" | ") + title + QLatin1String(" | ") + defaultAnswer;
     if (whileAsking) whileAsking();
     if (answers.empty()) return {};
-    const QString answer = answers.front();
+    QString answer = answers.front();
     answers.pop_front();
     return answer;
 }
@@ -41,9 +41,6 @@ static void DeleteStoredSettings() {
 }
 EmptySettings::EmptySettings() { DeleteStoredSettings(); }
 EmptySettings::~EmptySettings() { DeleteStoredSettings(); }
-#else
-EmptySettings::EmptySettings() = default;
-EmptySettings::~EmptySettings() = default;
 #endif
 
 void WindowTest::storeSetting(std::string_view name, std::string_view value) {

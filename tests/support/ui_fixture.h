@@ -72,8 +72,12 @@ void FocusByTab(QListWidget* list);
 // begins and ends; elsewhere the settings live in the test's own folder.
 class EmptySettings {
   public:
+#ifdef _WIN32
     EmptySettings();
     ~EmptySettings();
+#else
+    EmptySettings() = default;
+#endif
     EmptySettings(const EmptySettings&) = delete;
     EmptySettings& operator=(const EmptySettings&) = delete;
 };
