@@ -17,8 +17,13 @@ set(QUORVANT_CORE_SOURCES
     catalogue/mod_panels.cpp
     catalogue/save_games.cpp
     launch/command_line.cpp
+    launch/master_server.cpp
     launch/server_address.cpp
+    launch/server_details.cpp
+    launch/server_list.cpp
     launch/server_query.cpp
+    launch/split_reply.cpp
+    launch/steam_servers.cpp
     serverconfig/config_lines.cpp
     serverconfig/console_script.cpp
     serverconfig/map_cycle.cpp

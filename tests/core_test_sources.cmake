@@ -3,6 +3,7 @@ set(QUORVANT_CORE_TEST_SOURCES
     app/game_folder_test.cpp
     catalogue/mod_files_test.cpp
     launch/command_line_test.cpp
+    launch/server_list_test.cpp
     launch/server_query_test.cpp
     serverconfig/server_files_test.cpp
 )

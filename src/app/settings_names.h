@@ -32,4 +32,12 @@ inline constexpr std::string_view kLastModSingle = "Last_Mod_Single";
 inline constexpr std::string_view kLanguage = "Language";
 inline constexpr std::string_view kDedicated = "Dedicated";
 
+// The server browser's.
+inline constexpr std::string_view kBrowserFavourites = "Browser_Favourites";
+inline constexpr std::string_view kBrowserColumns = "Browser_Columns";
+inline constexpr std::string_view kBrowserSort = "Browser_Sort";
+inline constexpr std::string_view kBrowserSource = "Browser_Source";
+inline constexpr std::string_view kMasterServer = "Master_Server";
+inline constexpr std::string_view kLanBroadcast = "Lan_Broadcast";
+
 }  // namespace quorvant::settings

@@ -1,7 +1,12 @@
 #include "app/stored_choices.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "app/settings.h"
 #include "app/settings_names.h"
+#include "launch/master_server.h"
+#include "launch/server_list.h"
 
 namespace quorvant {
 namespace {
@@ -15,6 +20,20 @@ StoredTab TabOf(const std::string& text) {
     if (text == "2") return StoredTab::Join;
     if (text == "3") return StoredTab::SinglePlayer;
     return StoredTab::Other;
+}
+
+// A whole number, or -1.
+int NumberOf(std::string_view text) {
+    int value = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() ? value : -1;
+}
+
+// "column descending", as StoreBrowserLayout writes it; a column of -1 when it does not read.
+std::pair<int, bool> SortOf(std::string_view text) {
+    const std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos) return {-1, false};
+    return {NumberOf(text.substr(0, blank)), text.substr(blank + 1) == "1"};
 }
 
 }  // namespace
@@ -83,6 +102,38 @@ void StoreClosing(StoredTab tab, bool french) {
                                                         : nullptr;
     if (text) WriteSetting(settings::kLastTab, text);
     WriteSetting(settings::kLanguage, french ? "0" : "1");
+}
+
+BrowserChoices ReadBrowserChoices() {
+    using namespace settings;
+    BrowserChoices choices;
+    choices.favourites = ReadAddressList(ReadSetting(kBrowserFavourites));
+    choices.columnWidths = ReadSetting(kBrowserColumns);
+    const std::string sort = ReadSetting(kBrowserSort);
+    if (const auto [column, descending] = SortOf(sort); column >= 0) {
+        choices.sortColumn = column;
+        choices.sortDescending = descending;
+    }
+    choices.source = std::max(0, NumberOf(ReadSetting(kBrowserSource)));
+    choices.masterServer = ReadSetting(kMasterServer);
+    if (choices.masterServer.empty()) choices.masterServer = kDefaultMasterServer;
+    choices.lanBroadcast = ReadSetting(kLanBroadcast);
+    if (choices.lanBroadcast.empty()) choices.lanBroadcast = kDefaultLanBroadcast;
+    return choices;
+}
+
+void StoreFavourites(const std::vector<ServerAddress>& favourites) {
+    WriteSetting(settings::kBrowserFavourites, AddressListText(favourites));
+}
+
+void StoreBrowserLayout(const std::string& columnWidths, int sortColumn, bool sortDescending) {
+    WriteSetting(settings::kBrowserColumns, columnWidths);
+    WriteSetting(settings::kBrowserSort,
+                 std::to_string(sortColumn) + (sortDescending ? " 1" : " 0"));
+}
+
+void StoreBrowserSource(int source) {
+    WriteSetting(settings::kBrowserSource, std::to_string(source));
 }
 
 }  // namespace quorvant

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
+
+#include "launch/server_address.h"
 
 // The choices the program keeps between runs, typed, under the names and in the values earlier
 // versions stored them (settings_names.h): read once at start-up, written at the moments that
@@ -59,5 +62,21 @@ void StoreExecutable(const std::string& executable);
 // What closing the window stores: the tab it shows (none for the configuration panel) and the
 // language.
 void StoreClosing(StoredTab tab, bool french);
+
+// The server browser's choices, under names of their own.
+struct BrowserChoices {
+    std::vector<ServerAddress> favourites;  // Browser_Favourites: blank-separated addresses
+    std::string columnWidths;               // Browser_Columns: widths in pixels, comma-separated
+    int sortColumn = 6;                     // Browser_Sort: column, then 1 for descending
+    bool sortDescending = false;
+    int source = 0;            // Browser_Source: the list last shown
+    std::string masterServer;  // Master_Server, or the default
+    std::string lanBroadcast;  // Lan_Broadcast, or the default
+};
+
+BrowserChoices ReadBrowserChoices();
+void StoreFavourites(const std::vector<ServerAddress>& favourites);
+void StoreBrowserLayout(const std::string& columnWidths, int sortColumn, bool sortDescending);
+void StoreBrowserSource(int source);
 
 }  // namespace quorvant

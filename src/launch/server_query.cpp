@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "launch/datagram_fields.h"
+
 namespace quorvant {
 namespace {
 
@@ -12,51 +14,16 @@ constexpr char kInfo = 'I';
 constexpr char kOldInfo = 'm';
 constexpr int kShipGame = 2400;  // its reply carries three more bytes before the version
 
-// Takes fields from the front of a datagram. Reading past its end takes nothing and marks the
-// whole reading failed, so a decoder reads on and checks once at the end.
-class Fields {
-  public:
-    explicit Fields(std::string_view bytes) : rest_(bytes) {}
+char Lower(int c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c); }
 
-    bool failed() const { return failed_; }
-    bool empty() const { return rest_.empty(); }
-
-    std::string_view take(std::size_t count) {
-        if (count > rest_.size()) {
-            failed_ = true;
-            rest_ = {};
-            return {};
-        }
-        const std::string_view taken = rest_.substr(0, count);
-        rest_.remove_prefix(count);
-        return taken;
-    }
-
-    int byte() {
-        const std::string_view taken = take(1);
-        return taken.empty() ? 0 : static_cast<unsigned char>(taken[0]);
-    }
-
-    int littleShort() {
-        const int low = byte();
-        return low | byte() << 8;
-    }
-
-    // A NUL-ended text; one without its NUL runs past the end.
-    std::string text() {
-        const std::size_t end = rest_.find('\0');
-        std::string taken(take(end == std::string_view::npos ? rest_.size() + 1 : end));
-        take(1);
-        return taken;
-    }
-
-  private:
-    std::string_view rest_;
-    bool failed_ = false;
-};
+// The server's kind ('d' dedicated) and system, in either case as the two formats write them.
+void ReadKindAndSystem(DatagramFields& fields, ServerInfo& info) {
+    info.dedicated = Lower(fields.byte()) == 'd';
+    info.system = Lower(fields.byte());
+}
 
 // The current format's optional extra data, announced by a byte of flags.
-void ReadExtraData(Fields& fields, ServerInfo& info) {
+void ReadExtraData(DatagramFields& fields, ServerInfo& info) {
     const int flags = fields.byte();
     if (flags & 0x80) info.gamePort = fields.littleShort();
     if (flags & 0x10) fields.take(8);  // the server's account
@@ -68,7 +35,7 @@ void ReadExtraData(Fields& fields, ServerInfo& info) {
     if (flags & 0x01) fields.take(8);  // the full game number
 }
 
-std::optional<ServerInfo> ReadInfo(Fields& fields) {
+std::optional<ServerInfo> ReadInfo(DatagramFields& fields) {
     ServerInfo info;
     fields.byte();  // protocol
     info.name = fields.text();
@@ -79,7 +46,7 @@ std::optional<ServerInfo> ReadInfo(Fields& fields) {
     info.players = fields.byte();
     info.maxPlayers = fields.byte();
     info.bots = fields.byte();
-    fields.take(2);  // server kind and system
+    ReadKindAndSystem(fields, info);
     info.passwordNeeded = fields.byte() != 0;
     info.secure = fields.byte() != 0;
     if (game == kShipGame) fields.take(3);
@@ -89,7 +56,7 @@ std::optional<ServerInfo> ReadInfo(Fields& fields) {
     return info;
 }
 
-std::optional<ServerInfo> ReadOldInfo(Fields& fields) {
+std::optional<ServerInfo> ReadOldInfo(DatagramFields& fields) {
     ServerInfo info;
     info.oldFormat = true;
     fields.text();  // the address the server sees itself at
@@ -99,7 +66,8 @@ std::optional<ServerInfo> ReadOldInfo(Fields& fields) {
     info.game = fields.text();
     info.players = fields.byte();
     info.maxPlayers = fields.byte();
-    fields.take(3);  // protocol, server kind and system
+    fields.byte();  // protocol
+    ReadKindAndSystem(fields, info);
     info.passwordNeeded = fields.byte() != 0;
     if (fields.byte() == 1) {
         fields.text();  // the mod's web and download addresses
@@ -126,7 +94,7 @@ std::string InfoRequest(std::string_view challenge) {
 ServerReply DecodeServerReply(std::string_view datagram) {
     ServerReply reply;
     if (datagram.size() > kMaxReplySize || !datagram.starts_with(kHeader)) return reply;
-    Fields fields(datagram.substr(kHeader.size()));
+    DatagramFields fields(datagram.substr(kHeader.size()));
     const int kind = fields.byte();
     if (kind == kChallenge && datagram.size() == kHeader.size() + 1 + kChallengeSize) {
         reply.kind = ReplyKind::Challenge;

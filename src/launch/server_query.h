@@ -32,6 +32,8 @@ struct ServerInfo {
     std::string version;  // in the current format only
     int gamePort = 0;     // when the current format's extra data gives it
     std::string keywords;
+    bool dedicated = false;
+    char system = 0;  // 'l' Linux, 'w' Windows, 'm' or 'o' macOS
 
     bool operator==(const ServerInfo&) const = default;
 };

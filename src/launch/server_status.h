@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "launch/browser_options.h"
 #include "launch/join_status_texts.h"
 #include "launch/server_queries.h"
 
@@ -24,10 +25,12 @@ struct StatusTiming {
     bool operator==(const StatusTiming&) const = default;
 };
 
-// How a server status model works: its timing and which servers it may ask.
+// How a server status model works: its timing and which servers it may ask; and how the
+// server browser asks (its scope is this one's).
 struct StatusOptions {
     StatusTiming timing;
     QueryScope scope = QueryScope::Anywhere;
+    BrowserOptions browser{};
 };
 
 // The status of game servers, as the join panel shows it: the server about to be joined, asked

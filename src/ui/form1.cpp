@@ -250,6 +250,7 @@ void Form1::buildJoinPanel() {
     // Words from the network: shown as they are, never read as markup.
     lbl_join_status = MakeLabel(Frame_Join, "lbl_join_status", QRect(20, 136, 430, 22), "");
     lbl_join_status->setTextFormat(Qt::PlainText);
+    lbl_find_server = MakeLink(Frame_Join, "lbl_find_server", QRect(236, 76, 210, 22));
     Frame_Join->hide();
 }
 

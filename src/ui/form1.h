@@ -74,6 +74,8 @@ class Form1 : public QWidget {
     void Label28_MouseUp();
     void lbl_info_URL_Click();
     void lbl_solo_url_Click();
+    // "Find a server…": the server browser, which may fill the join panel's address and port.
+    void lbl_find_server_Click();
 
     // Launch
     void btn_go_Click();
@@ -234,6 +236,7 @@ class Form1 : public QWidget {
     ClickLabel* Label24;
     QLineEdit* txt_password;
     ClickLabel* lbl_join_status;  // the joined server's status, kept by JoinStatus
+    ClickLabel* lbl_find_server;  // opens the server browser
 
     // Single-player panel
     QFrame* Frame_single;

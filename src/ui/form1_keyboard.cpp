@@ -10,8 +10,9 @@
 namespace quorvant {
 
 void Form1::describeControls() {
-    for (ClickLabel* button : std::initializer_list<ClickLabel*>{
-             btn_go, Label1, Image1, Image2, Image3, Image4, Label28, Label19, Label29})
+    for (ClickLabel* button :
+         std::initializer_list<ClickLabel*>{btn_go, Label1, Image1, Image2, Image3, Image4, Label28,
+                                            Label19, Label29, lbl_find_server})
         button->setRole(ControlRole::Button);
     Image4->setCaption(Label1);  // the close picture closes as the Close label does
     for (ClickLabel* tab : {Label18, Label17, Label16}) {
@@ -42,15 +43,15 @@ void Form1::describeControls() {
         choice->setGroup({Label31, Label32, lbl_load});
     }
 
-    ChainFocus({Image1,        Image2,          Image3,           Image4,          Label18,
-                Label17,       Label16,         Label23,          Label22,         lst_mods,
-                lst_bots,      Label28,         Label19,          Label29,         lbl_info_URL,
-                lst_maps,      txt_max_players, txt_port_server,  coche_dedicated, txt_ip,
-                txt_port_join, txt_password,    lst_mods_solo,    lbl_solo_url,    Label31,
-                Label32,       lbl_load,        coche_skip_intro, lst_solo_save,   coche_skill1,
-                coche_skill2,  coche_skill3,    txt_hl,           txt_hlexe,       coche_dev,
-                coche_console, coche_ping,      coche_memoire,    txt_memoire,     Label1,
-                btn_go});
+    ChainFocus({Image1,        Image2,          Image3,          Image4,           Label18,
+                Label17,       Label16,         Label23,         Label22,          lst_mods,
+                lst_bots,      Label28,         Label19,         Label29,          lbl_info_URL,
+                lst_maps,      txt_max_players, txt_port_server, coche_dedicated,  txt_ip,
+                txt_port_join, lbl_find_server, txt_password,    lst_mods_solo,    lbl_solo_url,
+                Label31,       Label32,         lbl_load,        coche_skip_intro, lst_solo_save,
+                coche_skill1,  coche_skill2,    coche_skill3,    txt_hl,           txt_hlexe,
+                coche_dev,     coche_console,   coche_ping,      coche_memoire,    txt_memoire,
+                Label1,        btn_go});
 }
 
 }  // namespace quorvant

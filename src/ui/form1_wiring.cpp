@@ -98,6 +98,7 @@ void Form1::connectHandlers() {
         {Label28, release, &Form1::Label28_MouseUp},
         {lbl_info_URL, click, &Form1::lbl_info_URL_Click},
         {lbl_solo_url, click, &Form1::lbl_solo_url_Click},
+        {lbl_find_server, click, &Form1::lbl_find_server_Click},
 
         {Image3, click, &Form1::Image3_Click},
         {Image4, click, &Form1::Image4_Click},

@@ -15,15 +15,18 @@
 #include "launch/game_panels.h"
 #include "launch/history_status_delegate.h"
 #include "launch/join_status_texts.h"
+#include "support/fake_game_server.h"
 #include "support/server_replies.h"
 
 namespace quorvant {
 namespace {
 
+using ::quorvant::testing::Always;
 using ::quorvant::testing::ChallengeReply;
 using ::quorvant::testing::CurrentReply;
+using ::quorvant::testing::FakeServer;
+using ::quorvant::testing::Now;
 using namespace std::string_literals;
-using Replies = std::function<std::vector<std::string>(const std::string& request)>;
 
 ServerInfo Info(std::string name, std::string map = "de_dust2", int bots = 0) {
     return {false,
@@ -40,40 +43,6 @@ ServerInfo Info(std::string name, std::string map = "de_dust2", int bots = 0) {
             0,
             ""};
 }
-
-// The same replies to every request.
-Replies Always(const std::vector<std::string>& replies) {
-    return [replies](const std::string&) { return replies; };
-}
-
-qint64 Now() { return QDeadlineTimer::current().deadline(); }
-
-// A game server on 127.0.0.1 that answers each request as its test says, and notes them.
-class FakeServer {
-  public:
-    explicit FakeServer(Replies replies) : replies_(std::move(replies)) {
-        EXPECT_TRUE(socket_.bind(QHostAddress::LocalHost, 0));
-        QObject::connect(&socket_, &QUdpSocket::readyRead, [this] { answer(); });
-    }
-    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(socket_.localPort()); }
-
-    std::vector<std::string> requests;
-    std::vector<qint64> times;  // of the requests, in ms of Now()
-
-  private:
-    void answer() {
-        while (socket_.hasPendingDatagrams()) {
-            const QNetworkDatagram request = socket_.receiveDatagram();
-            requests.push_back(request.data().toStdString());
-            times.push_back(Now());
-            for (const std::string& reply : replies_(requests.back()))
-                socket_.writeDatagram(request.makeReply(QByteArray::fromStdString(reply)));
-        }
-    }
-
-    Replies replies_;
-    QUdpSocket socket_;
-};
 
 // Every file of the test's machine, with its bytes.
 std::map<std::string, std::string> Files(const std::filesystem::path& root) {

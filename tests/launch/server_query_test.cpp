@@ -29,7 +29,9 @@ ServerInfo Example(bool oldFormat, int gamePort = 0, std::string keywords = {}) 
             true,
             oldFormat ? "" : "1.1.2.7",
             gamePort,
-            std::move(keywords)};
+            std::move(keywords),
+            true,
+            oldFormat ? 'w' : 'l'};
 }
 
 // Every piece of extra data: game port, account, spectator relay, keywords, game number.
@@ -47,7 +49,8 @@ const std::pair<std::string, ServerInfo> kReplies[] = {
     {Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0x49, 0x07}) + Text("Ship") + Text("batavier") + Text("ship") +
          Text("The Ship") + Bytes({0x60, 0x09, 0x00, 0x20, 0x00, 0x64, 0x77, 0x00, 0x01}) +
          Bytes({0x01, 0x02, 0x03}) + Text("1.0.0.4"),
-     {false, "Ship", "batavier", "ship", "The Ship", 0, 32, 0, false, true, "1.0.0.4", 0, ""}},
+     {false, "Ship", "batavier", "ship", "The Ship", 0, 32, 0, false, true, "1.0.0.4", 0, "", true,
+      'w'}},
 };
 
 // No reply cut short holds together, except the current one cut just before its extra data.

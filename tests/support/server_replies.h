@@ -1,9 +1,13 @@
 #pragma once
 
+#include <bit>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "launch/server_details.h"
 #include "launch/server_query.h"
 
 // Game server replies as a server sends them, for the tests of the query and of the join panel.
@@ -41,6 +45,63 @@ inline std::string OldReply(const ServerInfo& info, bool modData = false) {
         reply += Bytes({0});
     }
     return reply + Bytes({info.secure, info.bots});
+}
+
+inline std::string LittleLong(std::uint32_t value) {
+    return Bytes({int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF),
+                  int(value >> 24 & 0xFF)});
+}
+
+inline std::string PlayersReply(const std::vector<PlayerEntry>& players) {
+    std::string reply = Bytes({0xFF, 0xFF, 0xFF, 0xFF, 'D', int(players.size())});
+    for (const PlayerEntry& player : players) {
+        reply += Bytes({0}) + Text(player.name) + LittleLong(std::uint32_t(player.score)) +
+                 LittleLong(std::bit_cast<std::uint32_t>(player.seconds));
+    }
+    return reply;
+}
+
+inline std::string RulesReply(const std::vector<RuleEntry>& rules) {
+    std::string reply =
+        Bytes({0xFF, 0xFF, 0xFF, 0xFF, 'E', int(rules.size() & 0xFF), int(rules.size() >> 8)});
+    for (const RuleEntry& rule : rules) reply += Text(rule.name) + Text(rule.value);
+    return reply;
+}
+
+// A reply split as this engine splits it: pieces of `size` bytes, each with the split header,
+// the id and its byte of index and count.
+inline std::vector<std::string> SplitAsThisEngine(const std::string& reply, std::uint32_t id,
+                                                  std::size_t size) {
+    std::vector<std::string> pieces;
+    const std::size_t count = (reply.size() + size - 1) / size;
+    for (std::size_t index = 0; index < count; ++index) {
+        pieces.push_back(Bytes({0xFE, 0xFF, 0xFF, 0xFF}) + LittleLong(id) +
+                         Bytes({int(index << 4 | count)}) + reply.substr(index * size, size));
+    }
+    return pieces;
+}
+
+// The same as the later engines split it: count, index and size after the id.
+inline std::vector<std::string> SplitAsLaterEngines(const std::string& reply, std::uint32_t id,
+                                                    std::size_t size) {
+    std::vector<std::string> pieces;
+    const std::size_t count = (reply.size() + size - 1) / size;
+    for (std::size_t index = 0; index < count; ++index) {
+        pieces.push_back(Bytes({0xFE, 0xFF, 0xFF, 0xFF}) + LittleLong(id) +
+                         Bytes({int(count), int(index), int(size & 0xFF), int(size >> 8)}) +
+                         reply.substr(index * size, size));
+    }
+    return pieces;
+}
+
+// A page of the master's list: its header, then each server's four address bytes and port.
+inline std::string MasterPageReply(const std::vector<std::pair<std::uint32_t, int>>& servers) {
+    std::string page = Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0x66, 0x0A});
+    for (const auto& [address, port] : servers) {
+        page += Bytes({int(address >> 24), int(address >> 16 & 0xFF), int(address >> 8 & 0xFF),
+                       int(address & 0xFF), port >> 8, port & 0xFF});
+    }
+    return page;
 }
 
 }  // namespace quorvant::testing

@@ -20,6 +20,8 @@
 #include <span>
 #include <vector>
 
+#include "launch/frm_servers.h"
+#include "launch/frm_servers_texts.h"
 #include "serverconfig/frm_mapcycle.h"
 #include "serverconfig/frm_mapcycle_texts.h"
 #include "serverconfig/frm_serveur.h"
@@ -272,7 +274,8 @@ TEST_F(MainWindowTest, TabVisitsEveryControlOfEachWindowInReadingOrder) {
         {&Form1::Label23_Click,
          "Label23 Label22 lst_mods lst_bots Label28 Label19 Label29 lbl_info_URL lst_maps "
          "txt_max_players txt_port_server coche_dedicated "},
-        {&Form1::Label22_Click, "Label23 Label22 txt_ip txt_port_join txt_password "},
+        {&Form1::Label22_Click,
+         "Label23 Label22 txt_ip txt_port_join lbl_find_server txt_password "},
         {&Form1::Label17_Click,
          "lst_mods_solo lbl_solo_url Label31 Label32 coche_skip_intro lst_solo_save coche_skill1 "
          "coche_skill2 coche_skill3 "},
@@ -295,6 +298,13 @@ TEST_F(MainWindowTest, TabVisitsEveryControlOfEachWindowInReadingOrder) {
     cycle.Form_Load();
     EXPECT_EQ(TabCycle(cycle, cycle.lst_maps),
               "lst_maps Label2 Image1 Image2 Label3 Label4 txt_ajout Label1 ");
+    frm_servers servers(*form, StoredBrowserOptions(statusOptions));
+    servers.Form_Load();
+    QTest::qWait(20);  // the master this test may not ask has not answered by now
+    EXPECT_EQ(TabCycle(servers, servers.tab_sources),
+              "tab_sources lbl_refresh txt_filter_mod txt_filter_map txt_filter_name "
+              "coche_not_full coche_not_empty coche_no_password lst_servers lst_players lst_rules "
+              "lbl_close ");
 }
 
 // The relative luminance of a colour, and the contrast of two.
@@ -518,6 +528,9 @@ TEST_F(MainWindowTest, EachFlagShowsItsLanguageInEveryWindow) {
         mapCycle.Form_Load();
         ExpectShows(mapCycle, MapCycleTexts(), language);
         EXPECT_EQ(mapCycle.lbl_nbr_maps->text(), "0" + TextIn(kMapUnits, language));
+        frm_servers servers(*form, StoredBrowserOptions(statusOptions));
+        servers.Form_Load();
+        ExpectShows(servers, ServerBrowserTexts(), language);
     }
     form->SetGameDll("missing", "mp.dll");
     EXPECT_EQ(dialogs.messages, QStringList({"Can't write DLL!"}));
