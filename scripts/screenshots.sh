@@ -15,8 +15,11 @@ bash "$quorvant_root/scripts/make-demo-game.sh" "$work/Half-Life" >/dev/null
 # A server of the demo on this machine, whose status the join panel shows.
 server_port=$((27100 + RANDOM % 800))
 python3 "$quorvant_root/scripts/demo-server.py" "$server_port" &
+# A master server and its game servers, for the server browser.
+master_port=$((28000 + RANDOM % 800))
+python3 "$quorvant_root/scripts/demo-network.py" "$master_port" &
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 800x500x24 -nolisten tcp &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
 sleep 1
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 
@@ -27,7 +30,8 @@ for language in en fr; do
         "$work/Half-Life" "$([ $language = fr ] && echo 0 || echo 1)" \
         "Last_IP=127.0.0.1
 IP1=127.0.0.1
-Port_client=$server_port" >"$XDG_CONFIG_HOME/Velmarsh Software/Quorvant.ini"
+Port_client=$server_port
+Master_Server=127.0.0.1:$master_port" >"$XDG_CONFIG_HOME/Velmarsh Software/Quorvant.ini"
     "$quorvant_root/build/src/quorvant" &
     app=$!
     window=""
@@ -49,6 +53,11 @@ Port_client=$server_port" >"$XDG_CONFIG_HOME/Velmarsh Software/Quorvant.ini"
     click 215 283 && sleep 0.6 && shoot_over map-cycle        # Configure Mapcycle
     xdotool key Escape && sleep 0.4
     click 270 65 && sleep 1 && shoot join  # JOIN sub-tab, with the server's status line
+    click 400 167 && sleep 2                # Find a server…: the browser over the main window
+    browser=$(xdotool search --onlyvisible --name '^Serve' | tail -1)
+    xdotool mousemove --window "$browser" 200 142 click 1 && sleep 1   # its first server
+    import -window "$browser" "$out/$language-servers.png"
+    xdotool key Escape && sleep 0.4
     click 65 102 && shoot single        # SINGLE PLAYER tab
     click 65 130 && shoot config        # CONFIGURATION tab
     kill "$app" 2>/dev/null || true

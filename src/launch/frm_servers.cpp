@@ -327,12 +327,14 @@ void frm_servers::showDetails() {
                 {FromUtf8(player.name), QString::number(player.score), Seconds(player.seconds)});
             item->setData(1, Qt::DisplayRole, player.score);
         }
+        lst_players->sortItems(1, Qt::DescendingOrder);  // the best score first
     } else {
         placeholder(lst_players, details->askingPlayers);
     }
     if (details->rules) {
         for (const RuleEntry& rule : *details->rules)
             new QTreeWidgetItem(lst_rules, {FromUtf8(rule.name), FromUtf8(rule.value)});
+        lst_rules->sortItems(0, Qt::AscendingOrder);
     } else {
         placeholder(lst_rules, details->askingRules);
     }
@@ -386,7 +388,7 @@ void frm_servers::restoreLayout() {
     const QList<QByteArray> widths = QByteArray::fromStdString(stored.columnWidths).split(',');
     for (int column = 0; column < kServerColumnCount; ++column) {
         const int width = column < widths.size() ? widths[column].toInt() : 0;
-        constexpr int kDefaultWidths[] = {24, 40, 220, 70, 100, 80, 50, 40, 70, 60};
+        constexpr int kDefaultWidths[] = {24, 40, 200, 70, 100, 80, 50, 40, 70, 60};
         header->resizeSection(column, width > 0 ? width : kDefaultWidths[column]);
     }
     const int column = std::clamp(stored.sortColumn, 0, kServerColumnCount - 1);

@@ -7,12 +7,33 @@ namespace {
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
+bool SameLetter(char a, char b) { return Lower(a) == Lower(b); }
+
 bool SameText(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, {}, Lower, Lower);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameLetter);
 }
 
 bool Contains(std::string_view text, std::string_view part) {
-    return part.empty() || !std::ranges::search(text, part, {}, Lower, Lower).empty();
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), SameLetter) !=
+               text.end() ||
+           part.empty();
+}
+
+// A host name, an IPv4 address, or an IPv6 one: what an address of a list can be. Anything
+// else (brackets inside, other signs) would not be written back as it was read.
+bool PlausibleHost(std::string_view host) {
+    const auto nameCharacter = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '.' || c == '-' || c == '_';
+    };
+    const auto v6Character = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F') ||
+               c == ':' || c == '.';
+    };
+    const bool v6 = host.find(':') != std::string_view::npos;
+    return !host.empty() && std::all_of(host.begin(), host.end(), [&](char c) {
+        return v6 ? v6Character(c) : nameCharacter(c);
+    });
 }
 
 }  // namespace
@@ -46,7 +67,8 @@ std::vector<ServerAddress> ReadAddressList(std::string_view text) {
     while (at < text.size()) {
         const std::size_t end = std::min(text.find(' ', at), text.size());
         const std::optional<ServerAddress> server = JoinTarget(text.substr(at, end - at), "");
-        if (server && std::ranges::find(servers, *server) == servers.end())
+        if (server && PlausibleHost(server->host) &&
+            std::find(servers.begin(), servers.end(), *server) == servers.end())
             servers.push_back(*server);
         at = end + 1;
     }

@@ -16,13 +16,14 @@ void AddAddresses(const KeyValues* list, std::vector<ServerAddress>& into) {
         const KeyValues* address = entry.find("address");
         if (!address || address->block) continue;
         const std::optional<ServerAddress> server = JoinTarget(address->value, "");
-        if (server && std::ranges::find(into, *server) == into.end()) into.push_back(*server);
+        if (server && std::find(into.begin(), into.end(), *server) == into.end())
+            into.push_back(*server);
     }
 }
 
 void AddAll(const std::vector<ServerAddress>& from, std::vector<ServerAddress>& into) {
     for (const ServerAddress& server : from) {
-        if (std::ranges::find(into, server) == into.end()) into.push_back(server);
+        if (std::find(into.begin(), into.end(), server) == into.end()) into.push_back(server);
     }
 }
 

@@ -38,4 +38,12 @@ QPoint KeptOnScreens(QRect window, const QList<QRect>& screens) {
     return {x, y};
 }
 
+QPoint WithinArea(QRect window, QRect area) {
+    const auto within = [](int start, int length, int areaStart, int areaLength) {
+        return std::max(areaStart, std::min(start, areaStart + areaLength - length));
+    };
+    return {within(window.x(), window.width(), area.x(), area.width()),
+            within(window.y(), window.height(), area.y(), area.height())};
+}
+
 }  // namespace quorvant

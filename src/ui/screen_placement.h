@@ -17,4 +17,8 @@ QList<QRect> ScreenAreas();
 // least into the screen that holds most of the strip, or the screen nearest to it.
 QPoint KeptOnScreens(QRect window, const QList<QRect>& screens);
 
+// Where a window opened over another goes so that all of it shows on `area`: moved the least;
+// one larger than the area at its top left, so that its title and first controls show.
+QPoint WithinArea(QRect window, QRect area);
+
 }  // namespace quorvant

@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
 
 #include "ui/click_label.h"
@@ -9,6 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/focus_ring.h"
 #include "ui/pictures.h"
+#include "ui/screen_placement.h"
 
 namespace quorvant {
 
@@ -57,6 +59,9 @@ void ToolWindow::showEvent(QShowEvent* event) {
             windowHandle()->setTransientParent(ownerWindow);
         QRect placed(QPoint(), size());
         placed.moveCenter(owner_->window()->geometry().center());
+        // A window larger than its owner would otherwise open partly off the screen.
+        if (const QScreen* screen = owner_->window()->screen())
+            placed.moveTopLeft(WithinArea(placed, screen->availableGeometry()));
         setGeometry(placed);
     }
     QDialog::showEvent(event);

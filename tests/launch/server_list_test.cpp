@@ -173,7 +173,7 @@ TEST(ServerAddresses, KeptInOneSettingAndReadFromSteamsLists) {
         {"127.0.0.1", 27015}, {"::1", 27016}, {"hl.example", 4242}};
     EXPECT_EQ(AddressListText(servers), "127.0.0.1:27015 [::1]:27016 hl.example:4242");
     EXPECT_EQ(ReadAddressList(AddressListText(servers)), servers);
-    EXPECT_EQ(ReadAddressList(" 127.0.0.1:27015  bad:port 127.0.0.1:27015 x:0 "),
+    EXPECT_EQ(ReadAddressList(" 127.0.0.1:27015  bad:port 127.0.0.1:27015 x:0 127.[::0]:1 a;b "),
               (std::vector<ServerAddress>{{"127.0.0.1", 27015}}));
 
     const std::string history = R"("Filters"

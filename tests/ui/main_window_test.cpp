@@ -133,6 +133,19 @@ TEST(ScreenPlacement, KeepsTheTitleStripOnTheScreens) {
         EXPECT_EQ(KeptOnScreens(row.window, row.screens), row.kept) << row.window.x();
 }
 
+// A window opened over another shows whole on its screen, moved the least.
+TEST(ScreenPlacement, KeepsAToolWindowWithinTheScreen) {
+    const QRect screen(0, 0, 1024, 768);
+    const std::pair<QRect, QPoint> rows[] = {
+        {{100, 100, 780, 560}, {100, 100}},
+        {{-85, -91, 780, 560}, {0, 0}},
+        {{900, 700, 780, 560}, {244, 208}},
+        {{-10, 20, 2000, 900}, {0, 0}},  // larger than the screen: its top left shows
+    };
+    for (const auto& [window, placed] : rows)
+        EXPECT_EQ(WithinArea(window, screen), placed) << window.x();
+}
+
 // A pressed tab is highlighted until its release. After each click, the panels shown (multiplayer,
 // create, join, single player, configuration) and the tabs in bold (multiplayer, single player,
 // configuration, create, join).
