@@ -195,9 +195,7 @@ TEST_F(ServerBrowserTest, TheInternetListFillsFromTheMasterAndTheFiltersAndSortK
 
 // A server's players, and its rules in split replies that come backwards and twice.
 TEST_F(ServerBrowserTest, ASelectedServerShowsItsPlayersAndRules) {
-    std::vector<RuleEntry> rules;
-    for (int rule = 0; rule < 150; ++rule)
-        rules.push_back({"rule_" + std::to_string(rule), "value " + std::to_string(rule)});
+    const std::vector<RuleEntry> rules = ManyRules(150);
     const std::vector<PlayerEntry> players{{"Gordon", 12, 61.5F}, {"Ad\xC3\xA8le", 3, 5.0F}};
     std::vector<std::string> split = SplitAsThisEngine(RulesReply(rules), 42, 1300);
     std::reverse(split.begin(), split.end());
@@ -253,6 +251,27 @@ TEST_F(ServerBrowserTest, FavouritesAndTheListsLayoutAreKeptBetweenRuns) {
     ASSERT_EQ(rows(*again), 1);
     EXPECT_EQ(cell(*again, 0, ServerColumn::Name), "Server 3");
 }
+
+#ifndef _WIN32  // on Windows, Steam says where it is in the registry, as start-up's tests show
+// Steam's own favourites and history, from the home folder's Steam, each server once.
+TEST_F(ServerBrowserTest, TheSteamTabListsSteamsOwnFavouritesAndHistory) {
+    FakeServer favourite(Challenging(Info(5))), played(Challenging(Info(6)));
+    const auto entry = [](const FakeServer& server) {
+        return "\"0\" { \"address\" \"" + server.address().toStdString() + "\" }";
+    };
+    WriteFile(temp / "home/.local/share/Steam/userdata/4242/7/remote/serverbrowser_hist.vdf",
+              "\"Filters\" { \"favorites\" { " + entry(favourite) + " } \"history\" { " +
+                  entry(played) + " \"1\" { \"address\" \"" + favourite.address().toStdString() +
+                  "\" } } }");
+    storeSetting("Browser_Source", "4");
+    const auto window = open();
+    waitFilled(*window);
+    ASSERT_EQ(rows(*window), 2);
+    window->lst_servers->sortByColumn(int(ServerColumn::Name), Qt::AscendingOrder);
+    EXPECT_EQ(cell(*window, 0, ServerColumn::Name) + ", " + cell(*window, 1, ServerColumn::Name),
+              "Server 5, Server 6");
+}
+#endif
 
 // How a list ends when nobody answers, in both languages; the local network asked by its
 // broadcast address (here this machine's), its servers' challenges answered to each.

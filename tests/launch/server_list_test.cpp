@@ -55,10 +55,7 @@ std::vector<std::string> Twice(const std::vector<std::string>& fragments) {
 
 // Fragments in any order, twice, of either format, or lying about themselves.
 TEST(SplitReplies, JoinInIndexOrderWhateverComesAndBoundWhatIsKept) {
-    std::vector<RuleEntry> many;
-    for (int rule = 0; rule < 120; ++rule)
-        many.push_back({"rule_" + std::to_string(rule), std::string(20, char('a' + rule % 26))});
-    const std::string whole = RulesReply(many);
+    const std::string whole = RulesReply(ManyRules(200));
     const auto thisEngine = SplitAsThisEngine(whole, 7, 1000);
     const auto later = SplitAsLaterEngines(whole, 9, 1000);
     ASSERT_GE(thisEngine.size(), 3U);

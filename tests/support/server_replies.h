@@ -61,6 +61,15 @@ inline std::string PlayersReply(const std::vector<PlayerEntry>& players) {
     return reply;
 }
 
+// Rules enough to need a split reply.
+inline std::vector<RuleEntry> ManyRules(int count) {
+    std::vector<RuleEntry> rules;
+    rules.reserve(std::size_t(count));
+    for (int rule = 0; rule < count; ++rule)
+        rules.push_back({"rule_" + std::to_string(rule), "value " + std::to_string(rule)});
+    return rules;
+}
+
 inline std::string RulesReply(const std::vector<RuleEntry>& rules) {
     std::string reply =
         Bytes({0xFF, 0xFF, 0xFF, 0xFF, 'E', int(rules.size() & 0xFF), int(rules.size() >> 8)});
