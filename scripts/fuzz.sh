@@ -29,7 +29,7 @@ run_target() {
 }
 
 targets=(descriptor config_lines map_cycle save_description command_line steam_files
-    server_reply server_lists)
+    server_reply server_lists map_files)
 failed=0
 for ((i = 0; i < ${#targets[@]}; i += 2)); do
     pids=()

@@ -18,10 +18,11 @@ crlf() { # FILE LINE...
     for line in "$@"; do printf '%s\r\n' "$line" >>"$file"; done
 }
 
-# A map file and its title file.
-map() { # MOD NAME TITLE
+# A map file and its title file; files after the title are named by the map but not written.
+map() { # MOD NAME TITLE [NAMED_FILE...]
     mkdir -p "$root/$1/maps"
-    printf 'BSP\036demo map %s\n' "$2" >"$root/$1/maps/$2.bsp"
+    python3 "$(dirname "$0")/demo-map.py" "$root/$1/maps/$2.bsp" \
+        "$(printf %s "$2" | cksum | cut -d' ' -f1)" "${@:4}"
     crlf "$root/$1/maps/$2.txt" "$3" "A demo map."
 }
 
@@ -65,6 +66,10 @@ crlf "$root/valve/liblist.gam" \
     'version "1.1.2.2"' \
     'url_info "half-life.example.org"'
 library valve hl.dll
+# The base game's texture file and sky, which every demo map uses.
+mkdir -p "$root/valve/gfx/env"
+python3 "$(dirname "$0")/demo-wad.py" "$root/valve/halflife.wad" CRATE1
+for side in up dn lf rt ft bk; do : >"$root/valve/gfx/env/desert$side.tga"; done
 map valve c0a0 "Black Mesa Inbound"
 map valve c1a0 "Anomalous Materials"
 map valve t0a0 "Hazard Course"
@@ -91,7 +96,7 @@ crlf "$root/cstrike/liblist.gam" \
 for dll in mp.dll HPB_bot.dll mp2.dll realbot.dll podbot.dll; do library cstrike "$dll"; done
 map cstrike de_dust "Dust"
 map cstrike de_dust2 "Dust II"
-map cstrike de_aztec "Aztec"
+map cstrike de_aztec "Aztec" de_aztec.wad sprites/aztec_fire.spr
 map cstrike cs_office "Office"
 map cstrike as_oilrig "Oilrig"
 crlf "$root/cstrike/server.cfg" \

@@ -11,7 +11,9 @@ set(QUORVANT_CORE_SOURCES
     app/wine_prefix.cpp
     app/wine_registry.cpp
     catalogue/bot_tables.cpp
+    catalogue/bsp_map.cpp
     catalogue/descriptor.cpp
+    catalogue/map_needs.cpp
     catalogue/map_titles.cpp
     catalogue/mod_links.cpp
     catalogue/mod_panels.cpp

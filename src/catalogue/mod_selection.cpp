@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "catalogue/bot_tables.h"
+#include "catalogue/map_check_texts.h"
 #include "catalogue/map_titles.h"
 #include "catalogue/mod_panels.h"
 #include "ui/form1.h"
@@ -52,10 +53,25 @@ void Form1::lst_maps_Click() {
     const QString map = lst_maps->currentText();
     if (map.isEmpty() || map.startsWith(QLatin1Char('('))) {
         lbl_titre->setText(QString());
+        mapCheck_.reset();
+        showMapCheck();
         return;
     }
-    lbl_titre->setText(
-        FromBytes(LoadMapTitle(Dir1.path(), SelectedBytes(lst_mods), CurrentBytes(lst_maps))));
+    const std::string mod = SelectedBytes(lst_mods);
+    lbl_titre->setText(FromBytes(LoadMapTitle(Dir1.path(), mod, CurrentBytes(lst_maps))));
+    const QString name =
+        map.endsWith(QLatin1String(".bsp"), Qt::CaseInsensitive) ? map.chopped(4) : map;
+    mapCheck_.emplace(name, CheckMap(Dir1.path(), mod, CurrentBytes(lst_maps)));
+    showMapCheck();
+}
+
+// Informs only: a map with missing content is still the map GO! starts.
+void Form1::showMapCheck() {
+    const QString line =
+        mapCheck_ ? MapCheckLine(mapCheck_->first, mapCheck_->second, language()) : QString();
+    lbl_map_check->setText(
+        lbl_map_check->fontMetrics().elidedText(line, Qt::ElideRight, lbl_map_check->width()));
+    lbl_map_check->setToolTip(line);
 }
 
 }  // namespace quorvant

@@ -207,6 +207,10 @@ void Form1::buildServerPanel() {
     lst_maps->setModel(new NameListModel(lst_maps));
     lbl_titre = MakeLabel(Frame_server, "lbl_titre", QRect(172, 116, 286, 16), "Map title");
     lbl_titre->setToolTip(QStringLiteral("Map title"));
+    lbl_map_check = MakeLabel(Frame_server, "lbl_map_check", QRect(172, 130, 286, 14), "");
+    lbl_map_check->setTextFormat(Qt::PlainText);
+    SetFontSize(lbl_map_check, 10);
+    SetTextColour(lbl_map_check, kAccent);
 
     Label15 = MakeLabel(Frame_server, "Label15", QRect(172, 144, 150, 20), "Max players:");
     txt_max_players = MakeField(Frame_server, "txt_max_players", QRect(330, 144, 60, 20), "8");

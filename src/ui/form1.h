@@ -10,6 +10,7 @@
 
 #include "app/file_system.h"
 #include "catalogue/descriptor.h"
+#include "catalogue/map_needs.h"
 #include "launch/server_status.h"
 #include "ui/click_label.h"
 #include "ui/language.h"
@@ -216,6 +217,7 @@ class Form1 : public QWidget {
     ClickLabel* Label13;
     QComboBox* lst_maps;  // kept sorted: filled through AddSortedEntry
     ClickLabel* lbl_titre;
+    ClickLabel* lbl_map_check;  // what the game would not find of the map's content
     ClickLabel* Label12;
     QListWidget* lst_bots;  // kept sorted: filled through AddSortedEntry
     ClickLabel* Label28;
@@ -322,6 +324,7 @@ class Form1 : public QWidget {
     void setPanelsVisible(bool multiplayer, bool single, bool config);
     void markSubTab(ClickLabel* active);
     void showLanguage(Language language);
+    void showMapCheck();
     void storeLaunchSettings();
     LaunchChoices shownChoices() const;
     std::optional<LaunchChoices> chosenLaunch();
@@ -343,7 +346,8 @@ class Form1 : public QWidget {
     QPoint dragGrip_;
     const StatusOptions statusOptions_;
     LanguageState languageState_;
-    std::unique_ptr<JoinStatus> joinStatus_;  // goes before the controls it watches
+    std::unique_ptr<JoinStatus> joinStatus_;                // goes before the controls it watches
+    std::optional<std::pair<QString, MapCheck>> mapCheck_;  // of the selected map, as shown
     bool botChosenByUser_ = false;  // an entry of lst_bots chosen since the mod was selected
 };
 

@@ -56,6 +56,7 @@ void Form1::showLanguage(Language language) {
     for (PictureBox* flag : flags) flag->setMarked(flag == chosen);
     Shape_language->move(chosen->x(), Shape_language->y());
     ApplyLanguageRows(*this, LanguageRows(), language);
+    showMapCheck();
 }
 
 void Form1::Image1_Click() { languageState_.choose(Language::English); }

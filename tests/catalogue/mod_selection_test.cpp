@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "launch/game_panels.h"
+#include "support/map_files.h"
 #include "ui/shape.h"
 
 namespace quorvant {
@@ -177,6 +178,38 @@ TEST_F(ModSelectionTest, WhatTheDesktopCannotOpenIsSaid) {
     EXPECT_EQ(system.openAddress(address), NoProgramFor(address, "web addresses"));
 }
 #endif
+
+// The selected map's line says what of its content the game would not find, in the window's
+// language; a map with all of it says nothing.
+TEST_F(ModSelectionTest, TheSelectedMapSaysWhatOfItsContentIsMissing) {
+    const std::string entities =
+        "{\n\"classname\" \"worldspawn\"\n\"wad\" \"\\\\valve\\\\halflife.wad;de_x.wad\"\n}\n"
+        "{\n\"classname\" \"env_sprite\"\n\"model\" \"sprites/fire.spr\"\n}\n";
+    using testing::BspFile;
+    game.addFile("cstrike/maps/de_x.bsp", BspFile{entities, {{"CRATE1"}}, {}, {}}.bytes())
+        .addFile("valve/halflife.wad", testing::WadFile({"CRATE1"}))
+        .addFile("cstrike/maps/de_whole.bsp",
+                 BspFile{"{\n\"classname\" \"worldspawn\"\n}\n", {}, {}, {}}.bytes());
+    create("cstrike");
+    form->lst_mods_Click();
+    const auto shown = [this](const char* map) {
+        form->lst_maps->setCurrentIndex(form->lst_maps->findText(map));
+        return form->lbl_map_check->toolTip();
+    };
+    EXPECT_EQ(shown("de_x.bsp"),
+              QString::fromUtf8("de_x: 2 files missing — de_x.wad, sprites/fire.spr"));
+    form->Image2_Click();
+    EXPECT_EQ(form->lbl_map_check->toolTip(),
+              QString::fromUtf8("de_x : 2 fichiers manquants — de_x.wad, sprites/fire.spr"));
+    form->Image1_Click();
+    EXPECT_EQ(shown("arena.bsp"), "arena: the map file does not read");
+    EXPECT_EQ(shown("de_whole.bsp"), "");
+    game.addFile("cstrike_downloads/de_x.wad", testing::WadFile({"OTHER"}))
+        .addFile("cstrike/sprites/FIRE.spr");
+    EXPECT_EQ(shown("de_x.bsp"), "");
+    form->lst_maps->setCurrentIndex(0);
+    EXPECT_EQ(form->lbl_map_check->text(), "");
+}
 
 }  // namespace
 }  // namespace quorvant

@@ -1,0 +1,205 @@
+#include "catalogue/bsp_map.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+
+namespace quorvant {
+namespace {
+
+enum Lump { kEntities = 0, kTextures = 2, kVertices = 3, kEdges = 12 };
+constexpr std::size_t kLumpCount = 15;
+constexpr std::size_t kHeaderSize = 4 + kLumpCount * 8;
+constexpr std::size_t kTextureNameSize = 16;
+constexpr std::size_t kMipTextureSize = kTextureNameSize + 4 * 2 + 4 * 4;
+constexpr std::size_t kWadEntrySize = 32;
+constexpr std::size_t kMostWadEntries = 65536;  // far more textures than any WAD holds
+
+std::uint32_t Long(std::string_view bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (int part = 3; part >= 0; --part)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + std::size_t(part)]);
+    return value;
+}
+
+// A lump's bytes, when the header's place for it lies within the file.
+std::optional<std::string_view> LumpOf(std::string_view bsp, Lump lump) {
+    const std::size_t entry = 4 + std::size_t(lump) * 8;
+    const std::uint64_t offset = Long(bsp, entry), length = Long(bsp, entry + 4);
+    if (offset > bsp.size() || length > bsp.size() - offset) return std::nullopt;
+    return bsp.substr(std::size_t(offset), std::size_t(length));
+}
+
+bool IsMap(std::string_view bsp) {
+    return bsp.size() >= kHeaderSize && Long(bsp, 0) == std::uint32_t(kMapVersion);
+}
+
+// A fixed-size name field: up to its first NUL.
+std::string FieldText(std::string_view field) {
+    return std::string(field.substr(0, field.find('\0')));
+}
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() &&
+           std::equal(end.begin(), end.end(), text.end() - std::ptrdiff_t(end.size()),
+                      [](char a, char b) { return Lower(a) == Lower(b); });
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
+    return text.size() >= start.size() &&
+           std::equal(start.begin(), start.end(), text.begin(),
+                      [](char a, char b) { return Lower(a) == Lower(b); });
+}
+
+// The entities' text: blocks of quoted keys and values, as the engine reads it. Anything that
+// does not read as such ends the reading, keeping what came before.
+using Entity = std::vector<std::pair<std::string, std::string>>;
+
+std::vector<Entity> ReadEntities(std::string_view text) {
+    std::vector<Entity> entities;
+    std::size_t at = 0;
+    const auto quoted = [&](std::string& out) {
+        while (at < text.size() && text[at] != '"' && text[at] != '}') ++at;
+        if (at >= text.size() || text[at] != '"') return false;
+        const std::size_t close = text.find('"', at + 1);
+        if (close == std::string_view::npos) return false;
+        out = std::string(text.substr(at + 1, close - at - 1));
+        at = close + 1;
+        return true;
+    };
+    while ((at = text.find('{', at)) != std::string_view::npos) {
+        ++at;
+        Entity entity;
+        std::string key, value;
+        while (quoted(key) && quoted(value)) entity.emplace_back(std::move(key), std::move(value));
+        entities.push_back(std::move(entity));
+        at = text.find('}', at);
+        if (at == std::string_view::npos) break;
+    }
+    return entities;
+}
+
+void AddOnce(std::vector<std::string>& list, std::string item) {
+    if (!item.empty() && std::find(list.begin(), list.end(), item) == list.end())
+        list.push_back(std::move(item));
+}
+
+// The file names of a "wad" value: paths of any system separated by semicolons.
+void AddWads(std::string_view list, std::vector<std::string>& wads) {
+    std::size_t at = 0;
+    while (at <= list.size()) {
+        const std::size_t end = std::min(list.find(';', at), list.size());
+        const std::string_view path = list.substr(at, end - at);
+        const std::size_t slash = path.find_last_of("\\/");
+        AddOnce(wads, std::string(slash == std::string_view::npos ? path : path.substr(slash + 1)));
+        at = end + 1;
+    }
+}
+
+void AddEntity(const Entity& entity, MapContents& contents) {
+    std::string_view classname;
+    for (const auto& [key, value] : entity) {
+        if (key == "classname") classname = value;
+    }
+    for (const auto& [key, value] : entity) {
+        if (classname == "worldspawn" && key == "wad") AddWads(value, contents.wads);
+        if (classname == "worldspawn" && key == "skyname") contents.sky = value;
+        if (key == "model" && !value.starts_with('*')) {
+            AddOnce(EndsWithIgnoringCase(value, ".spr") ? contents.sprites : contents.models,
+                    value);
+        }
+        const bool sound = (key == "message" && classname == "ambient_generic") ||
+                           StartsWithIgnoringCase(key, "noise");
+        if (sound && EndsWithIgnoringCase(value, ".wav")) AddOnce(contents.sounds, value);
+    }
+}
+
+std::optional<std::vector<MapTexture>> ReadTextures(std::string_view lump) {
+    std::vector<MapTexture> textures;
+    if (lump.empty()) return textures;
+    if (lump.size() < 4) return std::nullopt;
+    const std::uint64_t count = Long(lump, 0);
+    if (count > (lump.size() - 4) / 4) return std::nullopt;
+    for (std::size_t index = 0; index < count; ++index) {
+        const std::uint32_t offset = Long(lump, 4 + index * 4);
+        if (offset == 0xFFFFFFFFU) continue;  // a texture the compiler left out
+        if (offset > lump.size() || lump.size() - offset < kMipTextureSize) return std::nullopt;
+        const std::string_view texture = lump.substr(offset, kMipTextureSize);
+        MapTexture entry{FieldText(texture.substr(0, kTextureNameSize)),
+                         Long(texture, kTextureNameSize + 8) != 0};
+        if (!entry.name.empty()) textures.push_back(std::move(entry));
+    }
+    return textures;
+}
+
+float Float(std::string_view bytes, std::size_t at) {
+    const float value = std::bit_cast<float>(Long(bytes, at));
+    return std::isfinite(value) ? value : 0.0F;
+}
+
+}  // namespace
+
+std::optional<MapContents> ReadMapContents(std::string_view bsp) {
+    if (!IsMap(bsp)) return std::nullopt;
+    const auto entities = LumpOf(bsp, kEntities);
+    const auto texturesLump = LumpOf(bsp, kTextures);
+    if (!entities || !texturesLump) return std::nullopt;
+    MapContents contents;
+    for (const Entity& entity : ReadEntities(*entities)) AddEntity(entity, contents);
+    auto textures = ReadTextures(*texturesLump);
+    if (!textures) return std::nullopt;
+    contents.textures = std::move(*textures);
+    return contents;
+}
+
+std::optional<MapOutline> ReadMapOutline(std::string_view bsp) {
+    if (!IsMap(bsp)) return std::nullopt;
+    const auto vertices = LumpOf(bsp, kVertices);
+    const auto edges = LumpOf(bsp, kEdges);
+    if (!vertices || !edges) return std::nullopt;
+    const std::size_t vertexCount = vertices->size() / 12;
+    MapOutline outline;
+    outline.lines.reserve(edges->size() / 4 * 4);
+    bool first = true;
+    for (std::size_t at = 0; at + 4 <= edges->size(); at += 4) {
+        const auto index = [&](std::size_t part) {
+            return std::size_t(static_cast<unsigned char>((*edges)[at + part])) |
+                   std::size_t(static_cast<unsigned char>((*edges)[at + part + 1])) << 8;
+        };
+        const std::size_t a = index(0), b = index(2);
+        if (a >= vertexCount || b >= vertexCount) return std::nullopt;
+        for (std::size_t vertex : {a, b}) {
+            const float x = Float(*vertices, vertex * 12), y = Float(*vertices, vertex * 12 + 4);
+            outline.lines.push_back(x);
+            outline.lines.push_back(y);
+            outline.minX = first ? x : std::min(outline.minX, x);
+            outline.maxX = first ? x : std::max(outline.maxX, x);
+            outline.minY = first ? y : std::min(outline.minY, y);
+            outline.maxY = first ? y : std::max(outline.maxY, y);
+            first = false;
+        }
+    }
+    return outline;
+}
+
+std::optional<WadDirectory> WadDirectoryPlace(std::string_view header) {
+    if (header.size() < 12 || !header.starts_with("WAD3")) return std::nullopt;
+    const std::uint64_t count = Long(header, 4);
+    if (count > kMostWadEntries) return std::nullopt;
+    return WadDirectory{Long(header, 8), count * kWadEntrySize};
+}
+
+std::optional<std::vector<std::string>> WadTextureNames(std::string_view directory) {
+    if (directory.size() % kWadEntrySize != 0) return std::nullopt;
+    std::vector<std::string> names;
+    names.reserve(directory.size() / kWadEntrySize);
+    for (std::size_t at = 0; at < directory.size(); at += kWadEntrySize) {
+        std::string name = FieldText(directory.substr(at + 16, kTextureNameSize));
+        if (!name.empty()) names.push_back(std::move(name));
+    }
+    return names;
+}
+
+}  // namespace quorvant

@@ -1,0 +1,118 @@
+#include "catalogue/map_needs.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <system_error>
+
+#include "app/file_io.h"
+#include "app/file_system.h"
+#include "app/native_path.h"
+#include "catalogue/bsp_map.h"
+
+namespace fs = std::filesystem;
+
+namespace quorvant {
+namespace {
+
+constexpr std::string_view kBaseGame = "valve";
+constexpr std::string_view kSkySides[] = {"up", "dn", "lf", "rt", "ft", "bk"};
+
+std::string LowerText(std::string text) {
+    for (char& c : text) c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    return text;
+}
+
+// The path below a folder, each part looked up in any case; empty when some part is missing.
+std::string Found(const std::string& folder, const std::string& relative) {
+    std::string path = folder;
+    std::size_t at = 0;
+    while (at <= relative.size()) {
+        const std::size_t end = std::min(relative.find_first_of("/\\", at), relative.size());
+        if (end > at) path = ResolveIgnoringCase(path, relative.substr(at, end - at));
+        at = end + 1;
+    }
+    std::error_code error;
+    return fs::is_regular_file(PathOf(path), error) ? path : std::string();
+}
+
+std::string FoundInAny(const std::vector<std::string>& folders, const std::string& relative) {
+    for (const std::string& folder : folders) {
+        if (std::string path = Found(folder, relative); !path.empty()) return path;
+    }
+    return {};
+}
+
+// The textures a WAD file's directory lists, read without its pixels.
+std::vector<std::string> WadTextures(const std::string& path) {
+    const auto header = ReadFilePart(path, 0, 12);
+    const auto place = header ? WadDirectoryPlace(*header) : std::nullopt;
+    if (!place) return {};
+    const auto directory = ReadFilePart(path, place->offset, std::size_t(place->size));
+    const auto names = directory ? WadTextureNames(*directory) : std::nullopt;
+    return names ? *names : std::vector<std::string>();
+}
+
+std::vector<std::string> NeededFiles(const MapContents& contents) {
+    std::vector<std::string> needed = contents.wads;
+    if (!contents.sky.empty()) {
+        for (std::string_view side : kSkySides)
+            needed.push_back("gfx/env/" + contents.sky + std::string(side) + ".tga");
+    }
+    for (const auto* list : {&contents.models, &contents.sprites}) {
+        needed.insert(needed.end(), list->begin(), list->end());
+    }
+    for (const std::string& sound : contents.sounds) needed.push_back("sound/" + sound);
+    for (std::string& path : needed) std::replace(path.begin(), path.end(), '\\', '/');
+    return needed;
+}
+
+}  // namespace
+
+std::vector<std::string> SearchFolders(const std::string& gameFolder, const std::string& mod) {
+    std::vector<std::string> folders;
+    const auto add = [&](const std::string& name) {
+        const std::string folder = ResolveIgnoringCase(gameFolder, name);
+        std::error_code error;
+        if (fs::is_directory(PathOf(folder), error) &&
+            std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
+    };
+    for (const std::string& name : {mod + "_addon", mod + "_downloads", mod}) add(name);
+    add(std::string(kBaseGame));
+    add(std::string(kBaseGame) + "_downloads");
+    return folders;
+}
+
+MapCheck CheckMap(const std::string& gameFolder, const std::string& mod,
+                  const std::string& mapFile) {
+    MapCheck check;
+    const std::vector<std::string> folders = SearchFolders(gameFolder, mod);
+    const std::string file = FoundInAny(folders, "maps/" + mapFile);
+    const auto bytes = file.empty() ? std::nullopt : ReadWholeFile(file, kMapFileLimit);
+    const auto contents = bytes ? ReadMapContents(*bytes) : std::nullopt;
+    if (!contents) return check;
+    check.readable = true;
+    check.needed = NeededFiles(*contents);
+    std::set<std::string> inWads;
+    for (const std::string& path : check.needed) {
+        const std::string found = FoundInAny(folders, path);
+        if (found.empty()) {
+            check.missing.push_back(path);
+        } else if (path.find('/') == std::string::npos) {  // a WAD
+            for (const std::string& name : WadTextures(found)) inWads.insert(LowerText(name));
+        }
+    }
+    const bool everyWadFound =
+        std::none_of(check.missing.begin(), check.missing.end(),
+                     [](const std::string& path) { return path.find('/') == std::string::npos; });
+    for (const MapTexture& texture : contents->textures) {
+        // A texture a missing WAD may hold is told as the WAD.
+        if (!texture.inMap && everyWadFound && !inWads.contains(LowerText(texture.name)))
+            check.missingTextures.push_back(texture.name);
+    }
+    return check;
+}
+
+}  // namespace quorvant

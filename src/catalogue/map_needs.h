@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What a map needs from outside its own file, and what of it the game would not find.
+namespace quorvant {
+
+// The largest map file read: far more than any real map.
+inline constexpr std::size_t kMapFileLimit = std::size_t(128) << 20;
+
+// The folders the game looks for a mod's files in, in its order: the mod's _addon and
+// _downloads folders, the mod, then the base game and its _downloads folder. Names in any case.
+std::vector<std::string> SearchFolders(const std::string& gameFolder, const std::string& mod);
+
+struct MapCheck {
+    bool readable = false;
+    // Files as the map names them below the mod folder ("de_x.wad", "sprites/fire.spr",
+    // "gfx/env/skyup.tga", "sound/ambience/wind.wav"), in the order found.
+    std::vector<std::string> needed;
+    std::vector<std::string> missing;
+    // Textures the map expects of its WADs that none of the WADs found holds.
+    std::vector<std::string> missingTextures;
+};
+
+// Reads the map file (as the map list names it, "de_x.bsp") from the mod's maps folder, and
+// looks for everything it needs.
+MapCheck CheckMap(const std::string& gameFolder, const std::string& mod,
+                  const std::string& mapFile);
+
+}  // namespace quorvant
