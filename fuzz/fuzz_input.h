@@ -40,6 +40,13 @@ class FuzzInput {
         return piece;
     }
 
+    // The next `count` bytes, or those left.
+    std::string bytes(std::size_t count) {
+        std::string piece(bytes_.substr(0, count));
+        bytes_.remove_prefix(piece.size());
+        return piece;
+    }
+
     std::string rest() {
         std::string all(bytes_);
         bytes_ = {};

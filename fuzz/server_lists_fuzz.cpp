@@ -41,11 +41,12 @@ void CheckDetails(std::string_view reply) {
         Require(Within(reply, rule.name) && Within(reply, rule.value), "rules are the reply's");
 }
 
-// Any datagrams: what is joined is a reply and bounded.
+// Any datagrams, each framed by its length (so that they may hold NUL bytes): what is joined
+// is a reply and bounded.
 void CheckAnySplit(FuzzInput& input) {
     SplitReply split;
     for (int datagram = 0; datagram < 40; ++datagram) {
-        const std::string bytes = input.text();
+        const std::string bytes = input.bytes(input.choice(256));
         if (bytes.empty()) break;
         if (const auto joined = split.add(bytes)) {
             Require(joined->starts_with("\xFF\xFF\xFF\xFF"), "a joined reply starts as one");

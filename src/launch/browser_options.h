@@ -11,6 +11,9 @@
 
 namespace quorvant {
 
+// Datagrams a socket reads before the event loop runs again: a flood waits its turn.
+inline constexpr int kDatagramsPerTurn = 64;
+
 // How the server browser asks: where the master server and the local network are (settings,
 // so that tests point them at this machine), how many servers it asks at once, how long it
 // waits, and which servers it may ask at all.

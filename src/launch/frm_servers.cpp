@@ -26,6 +26,7 @@ namespace quorvant {
 namespace {
 
 constexpr QSize kWindowSize(780, 560);
+constexpr int kRequeryMs = 800;  // after the last change of a filter the master applies
 
 Shape* MakeButtonFrame(QWidget* parent, QRect geometry) {
     return MakeShape(parent, nullptr, geometry, kAccent, kHighlight);
@@ -62,6 +63,8 @@ frm_servers::frm_servers(Form1& mainWindow, const BrowserOptions& options)
     buildSourcesAndFilters();
     buildLists();
     buildButtons();
+    requery_.setSingleShot(true);
+    requery_.setInterval(kRequeryMs);
     connectHandlers();
     describeControls();
     showLanguage(Language::English);
@@ -103,6 +106,7 @@ void frm_servers::buildLists() {
     lst_servers->setWordWrap(false);
     lst_servers->setShowGrid(false);
     lst_servers->setContextMenuPolicy(Qt::CustomContextMenu);
+    lst_servers->setTabKeyNavigation(false);  // Tab leaves the list, arrows move in it
     lst_servers->verticalHeader()->hide();
     lst_servers->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     lst_servers->horizontalHeader()->setHighlightSections(false);
@@ -120,7 +124,12 @@ void frm_servers::buildLists() {
 void frm_servers::buildButtons() {
     const auto button = [this](const char* name, QRect geometry) {
         MakeButtonFrame(this, geometry);
-        return MakeButtonLabel(this, name, geometry, "");
+        ClickLabel* label = MakeButtonLabel(this, name, geometry, "");
+        // A button that does nothing now says so by its colour.
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, kQuietText);
+        label->setPalette(palette);
+        return label;
     };
     lbl_refresh = button("lbl_refresh", QRect(560, 14, 100, 24));
     lbl_stop = button("lbl_stop", QRect(668, 14, 100, 24));
@@ -163,6 +172,15 @@ void frm_servers::connectHandlers() {
     connect(lst_servers, &QWidget::customContextMenuRequested, this,
             &frm_servers::lst_servers_ContextMenu);
     connect(&browser_, &ServerBrowser::progressChanged, this, &frm_servers::showProgress);
+    connect(&requery_, &QTimer::timeout, this, &frm_servers::tab_sources_Change);
+    connect(&browser_.proxy(), &QAbstractItemModel::rowsInserted, this,
+            &frm_servers::restoreSelection);
+    for (auto rowsChanged : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&browser_.proxy(), rowsChanged, this, &frm_servers::showProgress);
+    connect(&browser_.proxy(), &QAbstractItemModel::modelReset, this, &frm_servers::showProgress);
+    connect(lst_servers, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (ServerColumn(index.column()) == ServerColumn::Favourite) lbl_favourite_Click();
+    });
     connect(&browser_, &ServerBrowser::detailsChanged, this, [this](const ServerAddress& server) {
         if (selectedServer() == server) showDetails();
     });
@@ -226,14 +244,36 @@ void frm_servers::tab_sources_Change() {
     const auto source = ServerSource(tab_sources->currentIndex());
     lst_players->clear();
     lst_rules->clear();
-    const ServerFilter filter = shownFilter();
-    browser_.list(source, listOf(source),
-                  {filter.mod, filter.map, filter.notFull, filter.notEmpty, filter.noPassword});
+    requery_.stop();
+    listedWith_ = masterFilter();
+    browser_.list(source, listOf(source), listedWith_);
     StoreBrowserSource(int(source));
     showFavouriteAction();
 }
 
-void frm_servers::filters_Change() { browser_.proxy().setFilter(shownFilter()); }
+void frm_servers::filters_Change() {
+    const auto selected = selectedServer();
+    browser_.proxy().setFilter(shownFilter());
+    // A server the filters hide is no longer chosen, and no other is chosen in its place.
+    if (selectedServer() != selected) {
+        lst_servers->selectionModel()->clear();
+        showDetails();
+        showFavouriteAction();
+    }
+    showProgress();
+    const MasterFilter master = masterFilter();
+    const bool changed = master.mod != listedWith_.mod || master.map != listedWith_.map ||
+                         master.notFull != listedWith_.notFull ||
+                         master.notEmpty != listedWith_.notEmpty ||
+                         master.noPassword != listedWith_.noPassword;
+    if (ServerSource(tab_sources->currentIndex()) == ServerSource::Internet && changed)
+        requery_.start();
+}
+
+MasterFilter frm_servers::masterFilter() const {
+    const ServerFilter filter = shownFilter();
+    return {filter.mod, filter.map, filter.notFull, filter.notEmpty, filter.noPassword};
+}
 
 void frm_servers::toggle(PictureBox* box) {
     ToggleCheckBox(*box, *mainWindow_.HLCoche0, *mainWindow_.HLCoche1);
@@ -267,9 +307,21 @@ void frm_servers::lst_servers_ContextMenu(QPoint at) {
 }
 
 void frm_servers::lbl_refresh_Click() {
-    const auto server = selectedServer();
+    reselect_ = selectedServer();
     tab_sources_Change();
-    if (server) browser_.detailsOf(*server, true);
+}
+
+// The server selected before a refresh, selected again once it is back, and asked again.
+void frm_servers::restoreSelection() {
+    if (!reselect_) return;
+    const int row = browser_.model().rowOf(*reselect_);
+    if (row < 0) return;
+    const QModelIndex shown = browser_.proxy().mapFromSource(browser_.model().index(row, 0));
+    if (!shown.isValid()) return;
+    const ServerAddress server = *reselect_;
+    reselect_.reset();
+    lst_servers->selectRow(shown.row());
+    browser_.detailsOf(server, true);
 }
 
 void frm_servers::lbl_stop_Click() { browser_.stop(); }
@@ -297,7 +349,9 @@ bool frm_servers::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frm_servers::showProgress() {
-    lbl_progress->setText(ProgressText(browser_.progress(), mainWindow_.language()));
+    BrowserProgress shown = browser_.progress();
+    shown.servers = browser_.proxy().rowCount();  // what the list shows, as the filters keep it
+    lbl_progress->setText(ProgressText(shown, mainWindow_.language()));
     const bool filling = browser_.progress().state == BrowserProgress::State::Filling;
     lbl_stop->setEnabled(filling);
 }
@@ -322,10 +376,10 @@ void frm_servers::showDetails() {
     };
     if (details->players) {
         for (const PlayerEntry& player : *details->players) {
-            auto* item = new QTreeWidgetItem(
-                lst_players,
-                {FromUtf8(player.name), QString::number(player.score), Seconds(player.seconds)});
-            item->setData(1, Qt::DisplayRole, player.score);
+            auto* item = new QTreeWidgetItem(lst_players);
+            item->setText(0, FromUtf8(player.name));
+            item->setData(1, Qt::DisplayRole, player.score);  // a number, to sort as one
+            item->setText(2, Seconds(player.seconds));
         }
         lst_players->sortItems(1, Qt::DescendingOrder);  // the best score first
     } else {
@@ -367,7 +421,8 @@ std::vector<ServerAddress> frm_servers::listOf(ServerSource source) const {
             break;
         case ServerSource::History:
             for (const QString& address : mainWindow_.addressHistory) {
-                if (const auto server = JoinTarget(ToBytes(address), "")) add({*server});
+                const std::string port = ToBytes(mainWindow_.txt_port_join->text());
+                if (const auto server = ListedTarget(ToBytes(address), port)) add({*server});
             }
             break;
         case ServerSource::Steam: {

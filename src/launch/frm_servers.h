@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QTimer>
+#include <optional>
 #include <vector>
 
 #include "launch/server_browser.h"
@@ -97,8 +99,14 @@ class frm_servers : public ToolWindow {
     std::vector<ServerAddress> listOf(ServerSource source) const;
     std::optional<ServerAddress> selectedServer() const;
 
+    void restoreSelection();
+    MasterFilter masterFilter() const;
+
     Form1& mainWindow_;
     ServerBrowser browser_;
+    QTimer requery_;                         // a master's filter changed: the list is asked anew
+    MasterFilter listedWith_;                // the master's filter of the list shown
+    std::optional<ServerAddress> reselect_;  // selected before a refresh, asked again once back
 };
 
 }  // namespace quorvant

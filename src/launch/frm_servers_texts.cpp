@@ -25,7 +25,7 @@ constexpr LanguageRow kRows[] = {
      T,
      {"The mod's folder; empty for any", "Le dossier du mod ; vide pour tous"}},
     {"lbl_filter_mod", T, {}, "txt_filter_mod"},
-    {"txt_filter_map", T, {"Part of the map's name", "Une partie du nom de la carte"}},
+    {"txt_filter_map", T, {"The map's whole name", "Le nom complet de la carte"}},
     {"lbl_filter_map", T, {}, "txt_filter_map"},
     {"txt_filter_name", T, {"Part of the server's name", "Une partie du nom du serveur"}},
     {"lbl_filter_name", T, {}, "txt_filter_name"},
@@ -43,7 +43,8 @@ constexpr LanguageRow kRows[] = {
     {"lbl_no_password", T, {}, "coche_no_password"},
     {"lst_servers",
      T,
-     {"Double click or Enter: join this server", "Double clic ou Entrée : rejoindre ce serveur"}},
+     {"Double click or Enter: put this server in the join panel",
+      "Double clic ou Entrée : mettre ce serveur dans le panneau Joindre"}},
     {"lst_players", T, {"The players of the selected server", "Les joueurs du serveur choisi"}},
     {"lst_rules", T, {"The rules of the selected server", "Les règles du serveur choisi"}},
     {"lbl_refresh", T, {"Ask for the list again", "Redemander la liste"}},
@@ -100,14 +101,22 @@ QString FavouriteActionText(bool isFavourite, Language language) {
 
 QString ProgressText(const BrowserProgress& progress, Language language) {
     using State = BrowserProgress::State;
-    const QString servers = TextIn({"%1 servers", "%1 serveurs"}, language).arg(progress.servers);
+    // English says "1 server", French "0 serveur" and "1 serveur".
+    const bool one =
+        progress.servers == 1 || (language == Language::French && progress.servers == 0);
+    const QString servers =
+        TextIn(one ? Texts<>{"%1 server", "%1 serveur"} : Texts<>{"%1 servers", "%1 serveurs"},
+               language)
+            .arg(progress.servers);
     switch (progress.state) {
         case State::Idle:
             return {};
         case State::Filling:
-            return TextIn({"%1 servers, %2 waiting", "%1 serveurs, %2 en attente"}, language)
-                .arg(progress.servers)
-                .arg(progress.waiting);
+            if (progress.askingMaster && progress.servers == 0 && progress.waiting == 0)
+                return TextIn({"Asking the master server…", "Demande au serveur maître…"},
+                              language);
+            return servers +
+                   TextIn({", %1 waiting", ", %1 en attente"}, language).arg(progress.waiting);
         case State::Done:
             return progress.servers == 0
                        ? TextIn({"No server found.", "Aucun serveur trouvé."}, language)

@@ -1,7 +1,8 @@
 #include "launch/master_query.h"
 
-#include <QHostInfo>
 #include <QNetworkDatagram>
+
+#include "launch/host_lookup.h"
 
 #include "launch/split_reply.h"
 
@@ -34,37 +35,21 @@ void MasterQuery::start(const MasterFilter& filter) {
     pages_ = 0;
     limit_.start();
     const std::optional<ServerAddress> master = JoinTarget(options_.masterServer, "");
-    const auto reached = [this, round = ++round_](const QHostAddress& address) {
-        if (round != round_ || !running_) return;
-        lookup_ = -1;
-        const bool allowed = options_.scope == QueryScope::Anywhere || address.isLoopback();
-        if (address.protocol() != QAbstractSocket::IPv4Protocol || !allowed ||
-            !socket_.bind(QHostAddress::AnyIPv4, 0)) {
-            end(MasterOutcome::NoAnswer);
-            return;
-        }
-        address_ = address;
-        send();
-    };
-    QHostAddress address;
-    if (!master) {
-        QTimer::singleShot(0, this, [this] { end(MasterOutcome::NoAnswer); });
-    } else if (address.setAddress(QString::fromStdString(master->host)) ||
-               options_.scope == QueryScope::ThisMachineOnly) {
-        port_ = master->port;
-        QTimer::singleShot(0, this, [reached, address] { reached(address); });
-    } else {
-        port_ = master->port;
-        lookup_ = QHostInfo::lookupHost(QString::fromStdString(master->host), this,
-                                        [reached](const QHostInfo& found) {
-                                            QHostAddress first;
-                                            for (const QHostAddress& a : found.addresses()) {
-                                                if (a.protocol() == QAbstractSocket::IPv4Protocol)
-                                                    first = a;
-                                            }
-                                            reached(first);
-                                        });
+    port_ = master ? master->port : 0;
+    LookUpHost(this, master ? master->host : std::string(), options_.scope,
+               [this, round = ++round_](const QHostAddress& address) {
+                   if (round == round_ && running_) reached(address);
+               });
+}
+
+void MasterQuery::reached(const QHostAddress& address) {
+    if (address.isNull() ||
+        !socket_.bind(QHostAddress::AnyIPv4, 0, QAbstractSocket::DontShareAddress)) {
+        end(MasterOutcome::NoAnswer);
+        return;
     }
+    address_ = address;
+    send();
 }
 
 void MasterQuery::stop() {
@@ -88,7 +73,8 @@ void MasterQuery::waited() {
 }
 
 void MasterQuery::read() {
-    while (running_ && socket_.hasPendingDatagrams()) {
+    for (int turn = 0; running_ && turn < kDatagramsPerTurn && socket_.hasPendingDatagrams();
+         ++turn) {
         const QNetworkDatagram datagram = socket_.receiveDatagram(kMaxDatagramSize + 1);
         if (!datagram.senderAddress().isEqual(address_, QHostAddress::ConvertV4MappedToIPv4) ||
             datagram.senderPort() != port_ || !wait_.isActive())
@@ -113,14 +99,15 @@ void MasterQuery::read() {
         }
         pace_.start();
     }
+    // A flood waits for the next turn of the event loop.
+    if (running_ && socket_.hasPendingDatagrams()) QTimer::singleShot(0, this, &MasterQuery::read);
 }
 
 void MasterQuery::end(MasterOutcome outcome) {
     if (!running_) return;
     running_ = false;
     for (QTimer* timer : {&wait_, &pace_, &limit_}) timer->stop();
-    if (lookup_ >= 0) QHostInfo::abortHostLookup(lookup_);
-    lookup_ = -1;
+    ++round_;  // a lookup on its way reports nothing
     socket_.close();
     emit finished(outcome);
 }

@@ -32,6 +32,7 @@ class MasterQuery : public QObject {
     void finished(MasterOutcome outcome);
 
   private:
+    void reached(const QHostAddress& address);
     void send();
     void waited();
     void read();
@@ -48,7 +49,6 @@ class MasterQuery : public QObject {
     ServerEndpoint after_;
     int retries_ = 0;
     int pages_ = 0;
-    int lookup_ = -1;
     int round_ = 0;  // what an earlier start left on its way reports nothing
     bool running_ = false;
 };

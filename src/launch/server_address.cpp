@@ -53,4 +53,11 @@ std::optional<ServerAddress> JoinTarget(std::string_view address, std::string_vi
     return ServerAddress{std::string(host), *number};
 }
 
+std::optional<ServerAddress> ListedTarget(std::string_view address, std::string_view port) {
+    const auto [host, written] = SplitPort(Trimmed(address));
+    if (written) return JoinTarget(address, "");
+    const auto withPort = JoinTarget(address, port);
+    return withPort ? withPort : JoinTarget(address, "");
+}
+
 }  // namespace quorvant

@@ -23,4 +23,8 @@ struct ServerAddress {
 // game's port. Nothing for an empty address or a port that is not a number from 1 to 65535.
 std::optional<ServerAddress> JoinTarget(std::string_view address, std::string_view port);
 
+// A server of a list of addresses (the join history): the port written after the address, else
+// `port` (the port the join panel holds), else the game's port.
+std::optional<ServerAddress> ListedTarget(std::string_view address, std::string_view port);
+
 }  // namespace quorvant

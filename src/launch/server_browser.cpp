@@ -7,11 +7,15 @@ namespace {
 
 // A bound on what is kept of servers once selected.
 constexpr std::size_t kKnownDetails = 256;
+constexpr int kProgressMs = 100;
 
 }  // namespace
 
 ServerBrowser::ServerBrowser(const BrowserOptions& options, QObject* parent)
     : QObject(parent), options_(options), pool_(options), master_(options), detailsQuery_(options) {
+    progressLater_.setSingleShot(true);
+    progressLater_.setInterval(kProgressMs);
+    connect(&progressLater_, &QTimer::timeout, this, &ServerBrowser::count);
     connect(&pool_, &ServerInfoPool::answered, this, &ServerBrowser::answered);
     connect(&pool_, &ServerInfoPool::unanswered, this, &ServerBrowser::unanswered);
     connect(&pool_, &ServerInfoPool::idle, this, &ServerBrowser::poolIdle);
@@ -37,7 +41,7 @@ ServerBrowser::ServerBrowser(const BrowserOptions& options, QObject* parent)
 
 void ServerBrowser::list(ServerSource source, const std::vector<ServerAddress>& servers,
                          const MasterFilter& filter) {
-    stop();
+    halt();
     source_ = source;
     model_.clear();
     masterEnd_.reset();
@@ -59,14 +63,26 @@ void ServerBrowser::list(ServerSource source, const std::vector<ServerAddress>& 
             if (servers.empty()) report(BrowserProgress::State::Done);
             break;
     }
+    if (progress_.state == BrowserProgress::State::Filling) count();
 }
 
 void ServerBrowser::stop() {
     const bool wasFilling = progress_.state == BrowserProgress::State::Filling;
+    halt();
+    detailsQuery_.stop();
+    for (auto& [server, details] : details_) {
+        if (details.askingPlayers || details.askingRules) details = {false, false, {}, {}};
+    }
+    if (wasFilling) report(BrowserProgress::State::Stopped);
+}
+
+// Ends the asking; the servers still waiting show as unanswered.
+void ServerBrowser::halt() {
     master_.stop();
     pool_.stop();
+    progressLater_.stop();
     model_.flush();
-    if (wasFilling) report(BrowserProgress::State::Stopped);
+    model_.settle();
 }
 
 void ServerBrowser::setFavourites(const std::vector<ServerAddress>& favourites) {
@@ -101,20 +117,29 @@ const ServerDetails* ServerBrowser::knownDetails(const ServerAddress& server) co
 
 void ServerBrowser::answered(const ServerAddress& server, const ServerAnswer& answer) {
     model_.answered(server, answer);
-    progress_.servers = model_.answeredCount();
-    progress_.waiting = pool_.waiting();
-    emit progressChanged(progress_);
+    countLater();
 }
 
 void ServerBrowser::unanswered(const ServerAddress& server) {
     model_.unanswered(server);
-    progress_.waiting = pool_.waiting();
-    emit progressChanged(progress_);
+    countLater();
 }
 
 void ServerBrowser::masterPage(const std::vector<ServerAddress>& servers) {
     for (const ServerAddress& server : servers) pool_.ask(server);
+    countLater();
+}
+
+// The counts of a filling list are told a few times a second, not at every answer.
+void ServerBrowser::countLater() {
+    if (!progressLater_.isActive()) progressLater_.start();
+}
+
+void ServerBrowser::count() {
+    if (progress_.state != BrowserProgress::State::Filling) return;
+    progress_.servers = model_.answeredCount();
     progress_.waiting = pool_.waiting();
+    progress_.askingMaster = master_.running();
     emit progressChanged(progress_);
 }
 
@@ -152,9 +177,11 @@ void ServerBrowser::poolIdle() {
 }
 
 void ServerBrowser::report(BrowserProgress::State state) {
+    progressLater_.stop();
     progress_.state = state;
     progress_.servers = model_.answeredCount();
     progress_.waiting = pool_.waiting();
+    progress_.askingMaster = master_.running();
     emit progressChanged(progress_);
 }
 

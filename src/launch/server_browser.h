@@ -32,8 +32,9 @@ struct BrowserProgress {
         Stopped
     };
     State state = State::Idle;
-    int servers = 0;  // that answered
-    int waiting = 0;  // asked, not yet answered
+    int servers = 0;            // that answered
+    int waiting = 0;            // asked, not yet answered
+    bool askingMaster = false;  // the master's list is under way
 
     bool operator==(const BrowserProgress&) const = default;
 };
@@ -62,6 +63,8 @@ class ServerBrowser : public QObject {
     // with the filter.
     void list(ServerSource source, const std::vector<ServerAddress>& servers,
               const MasterFilter& filter);
+    // Ends the asking: the list keeps what answered, the servers still waiting show as
+    // unanswered, and a list that was filling says it was stopped.
     void stop();
     const BrowserProgress& progress() const { return progress_; }
 
@@ -86,6 +89,9 @@ class ServerBrowser : public QObject {
     void masterFinished(MasterOutcome outcome);
     void poolIdle();
     void report(BrowserProgress::State state);
+    void halt();
+    void countLater();
+    void count();
 
     const BrowserOptions options_;
     ServerListModel model_;
@@ -93,6 +99,7 @@ class ServerBrowser : public QObject {
     ServerInfoPool pool_;
     MasterQuery master_;
     ServerDetailsQuery detailsQuery_;
+    QTimer progressLater_;
     ServerSource source_ = ServerSource::Internet;
     BrowserProgress progress_;
     std::optional<BrowserProgress::State> masterEnd_;  // how the master's list ended

@@ -1,7 +1,8 @@
 #include "launch/server_details_query.h"
 
-#include <QHostInfo>
 #include <QNetworkDatagram>
+
+#include "launch/host_lookup.h"
 
 namespace quorvant {
 namespace {
@@ -23,23 +24,10 @@ void ServerDetailsQuery::ask(const ServerAddress& server) {
     stop();
     server_ = server;
     step_ = Step::Players;
-    const auto reached = [this, round = round_](const QHostAddress& address) {
-        if (round == round_) begin(address);
-    };
-    QHostAddress address;
-    if (address.setAddress(QString::fromStdString(server.host)) ||
-        options_.scope == QueryScope::ThisMachineOnly) {
-        QTimer::singleShot(0, this, [reached, address] { reached(address); });
-        return;
-    }
-    QHostInfo::lookupHost(QString::fromStdString(server.host), this,
-                          [reached](const QHostInfo& found) {
-                              QHostAddress first;
-                              for (const QHostAddress& a : found.addresses()) {
-                                  if (a.protocol() == QAbstractSocket::IPv4Protocol) first = a;
-                              }
-                              reached(first);
-                          });
+    LookUpHost(this, server.host, options_.scope,
+               [this, round = round_](const QHostAddress& address) {
+                   if (round == round_) begin(address);
+               });
 }
 
 void ServerDetailsQuery::stop() {
@@ -50,9 +38,8 @@ void ServerDetailsQuery::stop() {
 }
 
 void ServerDetailsQuery::begin(const QHostAddress& address) {
-    const bool allowed = options_.scope == QueryScope::Anywhere || address.isLoopback();
-    if (address.protocol() != QAbstractSocket::IPv4Protocol || !allowed ||
-        !socket_.bind(QHostAddress::AnyIPv4, 0)) {
+    if (address.isNull() ||
+        !socket_.bind(QHostAddress::AnyIPv4, 0, QAbstractSocket::DontShareAddress)) {
         const Step was = step_;
         step_ = Step::None;
         if (was != Step::None) {
@@ -88,7 +75,8 @@ void ServerDetailsQuery::waited() {
 }
 
 void ServerDetailsQuery::read() {
-    while (step_ != Step::None && socket_.hasPendingDatagrams()) {
+    for (int turn = 0;
+         turn < kDatagramsPerTurn && step_ != Step::None && socket_.hasPendingDatagrams(); ++turn) {
         const QNetworkDatagram datagram = socket_.receiveDatagram(kMaxDatagramSize + 1);
         if (!datagram.senderAddress().isEqual(address_, QHostAddress::ConvertV4MappedToIPv4) ||
             datagram.senderPort() != server_.port)
@@ -107,6 +95,8 @@ void ServerDetailsQuery::read() {
             step_ == Step::Players ? DetailsKind::Players : DetailsKind::Rules;
         if (reply.kind == wanted) settle(&reply);
     }
+    if (step_ != Step::None && socket_.hasPendingDatagrams())
+        QTimer::singleShot(0, this, &ServerDetailsQuery::read);
 }
 
 // One step is known: its list, or nothing; the players are followed by the rules.

@@ -1,8 +1,8 @@
 #include "launch/server_info_pool.h"
 
-#include <QHostInfo>
 #include <QNetworkDatagram>
 
+#include "launch/host_lookup.h"
 #include "launch/split_reply.h"
 
 namespace quorvant {
@@ -11,7 +11,7 @@ namespace {
 constexpr int kRequestsSent = 2;        // the first and one repeat
 constexpr int kChallengesAnswered = 3;  // per request: a server cannot keep one going
 constexpr int kTickMs = 20;             // how often waits are checked: the finest wait's grain
-constexpr char kLocalHostName[] = "localhost";
+constexpr std::size_t kMostFoundOnNetwork = 4096;
 
 std::string_view View(const QByteArray& bytes) {
     return {bytes.constData(), std::size_t(bytes.size())};
@@ -28,55 +28,29 @@ ServerInfoPool::ServerInfoPool(const BrowserOptions& options, QObject* parent)
 }
 
 bool ServerInfoPool::bound() {
-    return socket_.state() == QAbstractSocket::BoundState || socket_.bind(QHostAddress::AnyIPv4, 0);
+    if (socket_.state() == QAbstractSocket::BoundState) return true;
+    // Any address: what is sent and what is taken is kept within the scope by each step.
+    return socket_.bind(QHostAddress::AnyIPv4, 0, QAbstractSocket::DontShareAddress);
 }
 
 void ServerInfoPool::ask(const ServerAddress& server) {
     if (!asked_.insert(server).second) return;
     busy_ = true;
-    QHostAddress address;
-    if (address.setAddress(QString::fromStdString(server.host))) {
-        enqueue(server, address);
-    } else {
-        lookUp(server);
-    }
+    ++resolving_;
+    LookUpHost(this, server.host, options_.scope,
+               [this, server, round = generation_](const QHostAddress& address) {
+                   if (round == generation_) resolved(server, address);
+               });
 }
 
-void ServerInfoPool::lookUp(const ServerAddress& server) {
-    const QString host = QString::fromStdString(server.host);
-    ++lookups_;
-    if (options_.scope == QueryScope::ThisMachineOnly && host != QLatin1String(kLocalHostName)) {
-        // Reported from the event loop, as an answer would be.
-        QTimer::singleShot(0, this, [this, server, round = generation_] {
-            if (round != generation_) return;
-            --lookups_;
-            giveUp(server);
-        });
+void ServerInfoPool::resolved(const ServerAddress& server, const QHostAddress& address) {
+    --resolving_;
+    if (address.isNull()) {
+        if (reportUnanswered({server})) checkIdle();
         return;
     }
-    QHostInfo::lookupHost(host, this, [this, server, round = generation_](const QHostInfo& found) {
-        if (round != generation_) return;
-        --lookups_;
-        QHostAddress address;
-        for (const QHostAddress& candidate : found.addresses()) {
-            if (candidate.protocol() == QAbstractSocket::IPv4Protocol) address = candidate;
-        }
-        enqueue(server, address);
-    });
-}
-
-void ServerInfoPool::enqueue(const ServerAddress& server, const QHostAddress& address) {
-    bool v4 = false;
-    const quint32 ip = address.toIPv4Address(&v4);
-    // The socket speaks IPv4: game servers of this engine have no other.
-    if (!v4 || (options_.scope == QueryScope::ThisMachineOnly && !address.isLoopback())) {
-        QTimer::singleShot(0, this, [this, server, round = generation_] {
-            if (round == generation_) giveUp(server);
-        });
-        return;
-    }
-    queue_.emplace_back(Endpoint{ip, server.port}, server);
-    QTimer::singleShot(0, this, &ServerInfoPool::fill);
+    queue_.emplace_back(Endpoint{address.toIPv4Address(), server.port}, server);
+    scheduleFill();
 }
 
 bool ServerInfoPool::askLocalNetwork() {
@@ -89,7 +63,7 @@ bool ServerInfoPool::askLocalNetwork() {
     const std::string request = InfoRequest();
     for (std::uint16_t port : options_.lanPorts)
         socket_.writeDatagram(request.data(), qint64(request.size()), broadcast, port);
-    tick_.start();
+    if (!tick_.isActive()) tick_.start();
     return true;
 }
 
@@ -98,26 +72,45 @@ void ServerInfoPool::stop() {
     queue_.clear();
     inFlight_.clear();
     asked_.clear();
+    networkChallenges_.clear();
     foundOnNetwork_.clear();
-    lookups_ = 0;
+    resolving_ = 0;
     networkUntil_ = -1;
     busy_ = false;
     tick_.stop();
 }
 
-int ServerInfoPool::waiting() const { return int(queue_.size() + inFlight_.size()) + lookups_; }
+int ServerInfoPool::waiting() const {
+    std::size_t count = queue_.size() + std::size_t(resolving_);
+    for (const auto& [endpoint, asked] : inFlight_) count += asked.servers.size();
+    return int(count);
+}
+
+void ServerInfoPool::scheduleFill() {
+    if (fillPending_) return;
+    fillPending_ = true;
+    QTimer::singleShot(0, this, &ServerInfoPool::fill);
+}
 
 void ServerInfoPool::fill() {
-    if (queue_.empty() || !bound()) return;
+    fillPending_ = false;
+    if (queue_.empty()) return;
+    if (!bound()) {
+        // Without a socket nothing can be asked: everything waiting ends unanswered.
+        std::vector<ServerAddress> queued;
+        for (auto& [endpoint, server] : queue_) queued.push_back(std::move(server));
+        queue_.clear();
+        if (reportUnanswered(queued)) checkIdle();
+        return;
+    }
     while (!queue_.empty() && int(inFlight_.size()) < options_.inFlight) {
         auto [endpoint, server] = std::move(queue_.front());
         queue_.pop_front();
         auto [entry, added] = inFlight_.try_emplace(endpoint);
-        if (!added) continue;  // two names of one server: asked once
-        entry->second.server = std::move(server);
-        send(endpoint, entry->second, {});
+        entry->second.servers.push_back(std::move(server));
+        if (added) send(endpoint, entry->second, {});  // two names of one server: asked once
     }
-    tick_.start();
+    if (!inFlight_.empty() && !tick_.isActive()) tick_.start();
 }
 
 void ServerInfoPool::send(const Endpoint& endpoint, Asked& asked, const std::string& challenge) {
@@ -133,34 +126,38 @@ void ServerInfoPool::send(const Endpoint& endpoint, Asked& asked, const std::str
 }
 
 void ServerInfoPool::expire() {
+    // Replies first: a datagram that came without its notice is read before any wait ends.
+    if (socket_.hasPendingDatagrams()) read();
     const qint64 now = clock_.elapsed();
-    std::vector<Endpoint> late;
-    for (auto& [endpoint, asked] : inFlight_) {
-        if (asked.deadline <= now) late.push_back(endpoint);
-    }
-    for (const Endpoint& endpoint : late) {
-        Asked& asked = inFlight_.at(endpoint);
-        if (asked.requests < kRequestsSent) {
-            send(endpoint, asked, {});
-            continue;
+    std::vector<ServerAddress> gaveUp;
+    for (auto entry = inFlight_.begin(); entry != inFlight_.end();) {
+        Asked& asked = entry->second;
+        if (asked.deadline > now) {
+            ++entry;
+        } else if (asked.requests < kRequestsSent) {
+            send(entry->first, asked, {});
+            ++entry;
+        } else {
+            gaveUp.insert(gaveUp.end(), asked.servers.begin(), asked.servers.end());
+            entry = inFlight_.erase(entry);
         }
-        const ServerAddress server = asked.server;
-        inFlight_.erase(endpoint);
-        emit unanswered(server);
     }
     if (networkUntil_ >= 0 && now >= networkUntil_) networkUntil_ = -1;
-    fill();
+    if (!reportUnanswered(gaveUp)) return;
+    scheduleFill();
     checkIdle();
 }
 
 void ServerInfoPool::read() {
-    while (socket_.hasPendingDatagrams()) {
+    const int round = generation_;
+    for (int turn = 0; turn < kDatagramsPerTurn && socket_.hasPendingDatagrams(); ++turn) {
         const QNetworkDatagram datagram = socket_.receiveDatagram(kMaxDatagramSize + 1);
         const Endpoint from{datagram.senderAddress().toIPv4Address(),
                             quint16(datagram.senderPort())};
         const auto entry = inFlight_.find(from);
         if (entry == inFlight_.end()) {
             readFromLocalNetwork(from, View(datagram.data()));
+            if (round != generation_) return;
             continue;
         }
         ServerReply reply = DecodeServerReply(View(datagram.data()));
@@ -172,18 +169,27 @@ void ServerInfoPool::read() {
         }
         if (reply.kind != ReplyKind::Info) continue;  // garbage: the wait decides
         const ServerAnswer answer{std::move(reply.info), int(asked.sent.elapsed())};
-        const ServerAddress server = asked.server;
+        const std::vector<ServerAddress> servers = std::move(asked.servers);
         inFlight_.erase(entry);
-        emit answered(server, answer);
+        for (const ServerAddress& server : servers) {
+            emit answered(server, answer);
+            if (round != generation_) return;
+        }
     }
-    fill();
+    // A flood of datagrams waits for the next turn, so that the windows stay quick.
+    if (socket_.hasPendingDatagrams()) QTimer::singleShot(0, this, &ServerInfoPool::read);
+    scheduleFill();
     checkIdle();
 }
 
 void ServerInfoPool::readFromLocalNetwork(const Endpoint& from, std::string_view datagram) {
-    if (networkUntil_ < 0 || foundOnNetwork_.contains(from)) return;
+    if (networkUntil_ < 0 || foundOnNetwork_.contains(from) ||
+        foundOnNetwork_.size() >= kMostFoundOnNetwork)
+        return;
+    if (options_.scope == QueryScope::ThisMachineOnly && !QHostAddress(from.first).isLoopback())
+        return;
     ServerReply reply = DecodeServerReply(datagram);
-    if (reply.kind == ReplyKind::Challenge) {
+    if (reply.kind == ReplyKind::Challenge && networkChallenges_[from]++ < kChallengesAnswered) {
         // Answered to the server itself: a broadcast asks everyone again.
         const std::string request = InfoRequest(reply.challenge);
         socket_.writeDatagram(request.data(), qint64(request.size()), QHostAddress(from.first),
@@ -200,9 +206,14 @@ void ServerInfoPool::readFromLocalNetwork(const Endpoint& from, std::string_view
     emit answered(server, ServerAnswer{std::move(reply.info), sinceBroadcast});
 }
 
-void ServerInfoPool::giveUp(const ServerAddress& server) {
-    emit unanswered(server);
-    checkIdle();
+// Reports each server; false when a report stopped the pool, which then reports nothing more.
+bool ServerInfoPool::reportUnanswered(const std::vector<ServerAddress>& servers) {
+    const int round = generation_;
+    for (const ServerAddress& server : servers) {
+        emit unanswered(server);
+        if (round != generation_) return false;
+    }
+    return true;
 }
 
 void ServerInfoPool::checkIdle() {

@@ -8,6 +8,7 @@
 #include <deque>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "launch/browser_options.h"
 
@@ -15,7 +16,8 @@ namespace quorvant {
 
 // Asks many game servers for their information from one UDP socket on the event thread: at
 // most `inFlight` at a time, each with its own wait and one repeat, challenges answered. The
-// local network is asked by broadcast on its ports; whoever answers is a server found.
+// local network is asked by broadcast on its ports; whoever answers is a server found. Every
+// server asked is reported once, answered or not.
 class ServerInfoPool : public QObject {
     Q_OBJECT
   public:
@@ -29,7 +31,7 @@ class ServerInfoPool : public QObject {
     bool askLocalNetwork();
     // Drops everything waiting; nothing more is reported.
     void stop();
-    // Servers waiting for their turn or for their answer.
+    // Servers waiting for their address, their turn or their answer.
     int waiting() const;
 
   signals:
@@ -41,7 +43,7 @@ class ServerInfoPool : public QObject {
   private:
     using Endpoint = std::pair<quint32, quint16>;
     struct Asked {
-        ServerAddress server;
+        std::vector<ServerAddress> servers;  // the names it was asked by
         QElapsedTimer sent;
         qint64 deadline = 0;
         int requests = 0;
@@ -49,14 +51,14 @@ class ServerInfoPool : public QObject {
     };
 
     bool bound();
-    void lookUp(const ServerAddress& server);
-    void enqueue(const ServerAddress& server, const QHostAddress& address);
+    void resolved(const ServerAddress& server, const QHostAddress& address);
+    void scheduleFill();
     void fill();
     void send(const Endpoint& endpoint, Asked& asked, const std::string& challenge);
     void expire();
     void read();
     void readFromLocalNetwork(const Endpoint& from, std::string_view datagram);
-    void giveUp(const ServerAddress& server);
+    bool reportUnanswered(const std::vector<ServerAddress>& servers);
     void checkIdle();
 
     const BrowserOptions options_;
@@ -66,11 +68,13 @@ class ServerInfoPool : public QObject {
     std::deque<std::pair<Endpoint, ServerAddress>> queue_;
     std::map<Endpoint, Asked> inFlight_;
     std::set<ServerAddress> asked_;
+    std::map<Endpoint, int> networkChallenges_;  // answered per server of the local network
     std::set<Endpoint> foundOnNetwork_;
-    int lookups_ = 0;
+    int resolving_ = 0;  // servers whose address is on its way
     qint64 networkUntil_ = -1;
+    bool fillPending_ = false;
     bool busy_ = false;   // something was asked since the last idle
-    int generation_ = 0;  // lookups of a round that `stop` ended report nothing
+    int generation_ = 0;  // what a round that `stop` ended left on its way reports nothing
 };
 
 }  // namespace quorvant

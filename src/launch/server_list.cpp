@@ -40,7 +40,8 @@ bool PlausibleHost(std::string_view host) {
 
 bool Keeps(const ServerFilter& filter, const ServerInfo& info) {
     if (!filter.mod.empty() && !SameText(info.folder, filter.mod)) return false;
-    if (!Contains(info.map, filter.map) || !Contains(info.name, filter.nameSearch)) return false;
+    if (!filter.map.empty() && !SameText(info.map, filter.map)) return false;
+    if (!Contains(info.name, filter.nameSearch)) return false;
     if (filter.notFull && info.maxPlayers > 0 && info.players >= info.maxPlayers) return false;
     if (filter.notEmpty && info.players - info.bots <= 0) return false;
     return !(filter.noPassword && info.passwordNeeded);

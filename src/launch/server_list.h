@@ -21,7 +21,7 @@ inline constexpr std::string_view kDefaultLanBroadcast = "255.255.255.255";
 // What the user keeps of a list. Texts are compared without case; empty ones keep all.
 struct ServerFilter {
     std::string mod{};         // the game folder, whole
-    std::string map{};         // part of the map's name
+    std::string map{};         // the map's name, whole (as the master server matches it)
     std::string nameSearch{};  // part of the server's name
     bool notFull = false;
     bool notEmpty = false;

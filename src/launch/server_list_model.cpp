@@ -33,10 +33,10 @@ QString System(char system) {
     }
 }
 
-// What a column sorts on: numbers as numbers, a server without an answer after all others.
+// What a column sorts on, of a server that answered: numbers as numbers.
 QVariant SortKey(const BrowserRow& row, ServerColumn column, bool favourite) {
     if (column == ServerColumn::Favourite) return favourite ? 0 : 1;
-    if (!row.answer) return column == ServerColumn::Name ? QVariant(QString()) : QVariant(1 << 30);
+    if (!row.answer) return {};
     const ServerInfo& info = row.answer->info;
     switch (column) {
         case ServerColumn::Password:
@@ -146,6 +146,20 @@ void ServerListModel::flush() {
     endInsertRows();
 }
 
+void ServerListModel::settle() {
+    bool any = false;
+    for (BrowserRow& row : rows_) {
+        any = any || row.asking;
+        row.asking = false;
+    }
+    if (any) emit dataChanged(index(0, 0), index(rowCount() - 1, kServerColumnCount - 1));
+}
+
+int ServerListModel::rowOf(const ServerAddress& server) const {
+    const auto found = where_.find(server);
+    return found == where_.end() || found->second >= rows_.size() ? -1 : int(found->second);
+}
+
 void ServerListModel::changed(int index) {
     if (index < int(rows_.size()))
         emit dataChanged(this->index(index, 0), this->index(index, kServerColumnCount - 1));
@@ -232,7 +246,12 @@ bool ServerListProxy::lessThan(const QModelIndex& left, const QModelIndex& right
     const auto column = ServerColumn(left.column());
     const BrowserRow& a = model_.row(left.row());
     const BrowserRow& b = model_.row(right.row());
-    if (column == ServerColumn::Name && a.answer && b.answer)
+    // Servers that answered before those that did not, whatever the column, in either order.
+    if (column != ServerColumn::Favourite && a.answer.has_value() != b.answer.has_value())
+        return (sortOrder() == Qt::AscendingOrder) == a.answer.has_value();
+    if (column != ServerColumn::Favourite && !a.answer)
+        return QString::fromStdString(a.server.host) < QString::fromStdString(b.server.host);
+    if (column == ServerColumn::Name)
         return QString::compare(FromUtf8(a.answer->info.name), FromUtf8(b.answer->info.name),
                                 Qt::CaseInsensitive) < 0;
     const QVariant keyA = SortKey(a, column, model_.isFavourite(a.server));

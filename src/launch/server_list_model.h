@@ -60,6 +60,10 @@ class ServerListModel : public QAbstractTableModel {
     void unanswered(const ServerAddress& server);
     // Adds what is waiting for the next batch now.
     void flush();
+    // No server is being asked any more: those still waiting show as unanswered.
+    void settle();
+    // The row of a server, or -1.
+    int rowOf(const ServerAddress& server) const;
 
     const BrowserRow& row(int index) const { return rows_[std::size_t(index)]; }
     int answeredCount() const { return answered_; }

@@ -73,7 +73,8 @@ class ServerQueries::Query : public QObject {
         if (stopped_) return;
         const bool v6 = address.protocol() == QAbstractSocket::IPv6Protocol;
         if (address.isNull() || (loopbackOnly_ && !address.isLoopback()) ||
-            !socket_.bind(v6 ? QHostAddress::AnyIPv6 : QHostAddress::AnyIPv4, 0)) {
+            !socket_.bind(v6 ? QHostAddress::AnyIPv6 : QHostAddress::AnyIPv4, 0,
+                          QAbstractSocket::DontShareAddress)) {
             owner_.end(this, std::nullopt);
             return;
         }

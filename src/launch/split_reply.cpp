@@ -68,14 +68,18 @@ std::optional<SplitReply::Fragment> SplitReply::read(std::string_view raw) const
 
 std::optional<std::string> SplitReply::joined() {
     if (format_ == Format::Unknown) return std::nullopt;
-    std::map<std::size_t, std::string_view> payloads;
+    std::vector<Fragment> fragments;
     std::size_t count = 0;
     for (const std::string& raw : raw_) {
-        const std::optional<Fragment> fragment = read(raw);
-        // The first fragment's count is the reply's; one that says otherwise is not of it.
-        if (!fragment || (count != 0 && fragment->count != count)) continue;
-        count = fragment->count;
-        payloads.try_emplace(fragment->index, fragment->payload);
+        if (const std::optional<Fragment> fragment = read(raw)) {
+            fragments.push_back(*fragment);
+            if (fragment->index == 0 && count == 0) count = fragment->count;
+        }
+    }
+    // The first fragment's count is the reply's; one that says otherwise is not of it.
+    std::map<std::size_t, std::string_view> payloads;
+    for (const Fragment& fragment : fragments) {
+        if (fragment.count == count) payloads.try_emplace(fragment.index, fragment.payload);
     }
     if (count == 0 || payloads.size() != count) return std::nullopt;
     std::string reply;

@@ -152,7 +152,8 @@ TEST(ServerFilters, KeepWhatEachFilterAsks) {
         {{}, true, true},
         {{.mod = "CStrike"}, true, true},
         {{.mod = "cstrike_beta"}, false, false},
-        {{.map = "DUST"}, true, true},
+        {{.map = "DE_DUST2"}, true, true},
+        {{.map = "dust"}, false, false},  // a map is named whole, as the master matches it
         {{.nameSearch = "caf\xC3\xA9"}, true, true},
         {{.nameSearch = "office"}, false, false},
         {{.notFull = true}, false, true},
@@ -172,6 +173,13 @@ TEST(ServerAddresses, KeptInOneSettingAndReadFromSteamsLists) {
     EXPECT_EQ(ReadAddressList(AddressListText(servers)), servers);
     EXPECT_EQ(ReadAddressList(" 127.0.0.1:27015  bad:port 127.0.0.1:27015 x:0 127.[::0]:1 a;b "),
               (std::vector<ServerAddress>{{"127.0.0.1", 27015}}));
+
+    // An address of the history takes the join panel's port when it has none of its own.
+    EXPECT_EQ(ListedTarget("127.0.0.1", "27020"), (ServerAddress{"127.0.0.1", 27020}));
+    EXPECT_EQ(ListedTarget("127.0.0.1:27016", "27020"), (ServerAddress{"127.0.0.1", 27016}));
+    EXPECT_EQ(ListedTarget("hl.example", ""), (ServerAddress{"hl.example", 27015}));
+    EXPECT_EQ(ListedTarget("hl.example", "x"), (ServerAddress{"hl.example", 27015}));
+    EXPECT_EQ(ListedTarget("", "27020"), std::nullopt);
 
     const std::string history = R"("Filters"
 {
