@@ -11,7 +11,7 @@ enum Lump { kEntities = 0, kTextures = 2, kVertices = 3, kEdges = 12 };
 constexpr std::size_t kLumpCount = 15;
 constexpr std::size_t kHeaderSize = 4 + kLumpCount * 8;
 constexpr std::size_t kTextureNameSize = 16;
-constexpr std::size_t kMipTextureSize = kTextureNameSize + 4 * 2 + 4 * 4;
+constexpr std::size_t kMipTextureSize = kTextureNameSize + std::size_t(4 * 2 + 4 * 4);
 constexpr std::size_t kWadEntrySize = 32;
 constexpr std::size_t kMostWadEntries = 65536;  // far more textures than any WAD holds
 
@@ -135,7 +135,7 @@ std::optional<std::vector<MapTexture>> ReadTextures(std::string_view lump) {
 }
 
 float Float(std::string_view bytes, std::size_t at) {
-    const float value = std::bit_cast<float>(Long(bytes, at));
+    const auto value = std::bit_cast<float>(Long(bytes, at));
     return std::isfinite(value) ? value : 0.0F;
 }
 

@@ -17,7 +17,7 @@ QHostAddress Allowed(const QHostAddress& address, QueryScope scope) {
 }  // namespace
 
 void LookUpHost(QObject* context, const std::string& host, QueryScope scope,
-                std::function<void(const QHostAddress&)> found) {
+                const std::function<void(const QHostAddress&)>& found) {
     const QString name = QString::fromStdString(host);
     QHostAddress literal;
     if (name.compare(QLatin1String(kLocalHostName), Qt::CaseInsensitive) == 0)

@@ -13,6 +13,6 @@ namespace quorvant {
 // event loop, never at once: a null address when there is none or the scope forbids it. A
 // literal address and "localhost" need no lookup; nothing is reported once `context` is gone.
 void LookUpHost(QObject* context, const std::string& host, QueryScope scope,
-                std::function<void(const QHostAddress&)> found);
+                const std::function<void(const QHostAddress&)>& found);
 
 }  // namespace quorvant

@@ -81,7 +81,7 @@ TEST(MapFiles, ATruncatedOrLyingFileIsUnreadable) {
     std::string offsetPastLump = good;
     offsetPastLump.replace(texturesAt + 4, 4, LittleLongBytes(1000000));
     BspFile edgePastVertices = Map();
-    edgePastVertices.edges.push_back({2, 3});
+    edgePastVertices.edges.emplace_back(2, 3);
     const struct {
         const char* what;
         std::string bytes;

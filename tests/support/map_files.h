@@ -36,7 +36,7 @@ struct BspFile {
     std::vector<std::array<float, 3>> vertices;
     std::vector<std::pair<std::uint16_t, std::uint16_t>> edges;
 
-    std::string bytes(std::vector<std::array<std::uint32_t, 3>> lies = {}) const {
+    std::string bytes(const std::vector<std::array<std::uint32_t, 3>>& lies = {}) const {
         std::array<std::string, 15> lumps;
         lumps[0] = entities + '\0';
         std::string& texturesLump = lumps[2];
@@ -81,7 +81,7 @@ inline std::string WadFile(const std::vector<std::string>& names) {
     std::string data;
     std::string directory;
     for (const std::string& name : names) {
-        const std::uint32_t at = std::uint32_t(12 + data.size());
+        const auto at = std::uint32_t(12 + data.size());
         data += std::string(40, '\x01');
         directory += LittleLongBytes(at) + LittleLongBytes(40) + LittleLongBytes(40) +
                      std::string{'\x43', '\0', '\0', '\0'} + NameField(name);
