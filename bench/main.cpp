@@ -17,11 +17,16 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 
 #include "app/desktop.h"
+#include "app/file_io.h"
 #include "app/settings.h"
+#include "catalogue/map_needs.h"
+#include "catalogue/map_picture.h"
 #include "floors.h"
 #include "game_server.h"
 #include "installation.h"
@@ -30,6 +35,7 @@
 #include "launch/server_queries.h"
 #include "server_farm.h"
 #include "serverconfig/frm_serveur.h"
+#include "support/map_files.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
 
@@ -331,6 +337,84 @@ double ListMemoryMiB() {
     return double(allocated() - before) / (1024.0 * 1024.0);
 }
 
+// A map of about 20 MB with 30,000 edges, its entities naming a WAD, a sky, models and sounds.
+struct LargeMap {
+    QTemporaryDir folder;
+    std::string game = folder.filePath(QStringLiteral("Half-Life")).toStdString();
+
+    LargeMap() {
+        testing::BspFile map;
+        map.entities =
+            "{\n\"classname\" \"worldspawn\"\n\"wad\" \"\\\\valve\\\\halflife.wad\"\n"
+            "\"skyname\" \"desert\"\n}\n";
+        for (int entity = 0; entity < 20000; ++entity)
+            map.entities += "{\n\"classname\" \"ambient_generic\"\n\"message\" \"ambience/s" +
+                            std::to_string(entity % 300) + ".wav\"\n\"origin\" \"1 2 3\"\n}\n";
+        for (int texture = 0; texture < 400; ++texture)
+            map.textures.push_back({"TEX" + std::to_string(texture), texture % 2 == 0});
+        for (int vertex = 0; vertex < 1500000; ++vertex)
+            map.vertices.push_back({float(vertex % 4000), float(vertex / 4000 % 4000), 0});
+        for (int edge = 0; edge < 30000; ++edge)
+            map.edges.emplace_back(std::uint16_t(edge % 60000),
+                                   std::uint16_t((edge * 7 + 1) % 60000));
+        QDir().mkpath(QString::fromStdString(game + "/cstrike/maps"));
+        QDir().mkpath(QString::fromStdString(game + "/valve"));
+        WriteFileAtomically(game + "/cstrike/maps/big.bsp", map.bytes());
+        WriteFileAtomically(game + "/valve/halflife.wad", testing::WadFile({"TEX1", "TEX3"}));
+    }
+};
+
+LargeMap* largeMap = nullptr;
+
+void BM_MapNeeds(benchmark::State& state) {
+    if (!largeMap) {
+        state.SkipWithError("run with --maps");
+        return;
+    }
+    for (auto _ : state) {
+        const MapCheck check = CheckMap(largeMap->game, "cstrike", "big.bsp");
+        if (!check.readable) state.SkipWithError("the map did not read");
+        benchmark::DoNotOptimize(check.missing.size());
+    }
+}
+
+// The same bytes read plainly.
+void BM_MapNeedsFloor(benchmark::State& state) {
+    if (!largeMap) {
+        state.SkipWithError("run with --maps");
+        return;
+    }
+    for (auto _ : state) {
+        std::ifstream file(largeMap->game + "/cstrike/maps/big.bsp", std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        benchmark::DoNotOptimize(bytes.size());
+    }
+}
+
+void BM_MapDrawing(benchmark::State& state) {
+    if (!largeMap) {
+        state.SkipWithError("run with --maps");
+        return;
+    }
+    const auto outline = LoadMapOutline(largeMap->game, "cstrike", "big.bsp");
+    if (!outline) state.SkipWithError("the map did not read");
+    for (auto _ : state) benchmark::DoNotOptimize(DrawMapOutline(*outline, QSize(256, 256)));
+}
+
+// The same edges projected, without drawing them.
+void BM_MapDrawingFloor(benchmark::State& state) {
+    if (!largeMap) {
+        state.SkipWithError("run with --maps");
+        return;
+    }
+    const auto outline = LoadMapOutline(largeMap->game, "cstrike", "big.bsp");
+    for (auto _ : state) {
+        double sum = 0;
+        for (float value : outline->lines) sum += double(value) * 0.01;
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
 // Keeps each run's time, so that every operation can be set beside its floor at the end.
 class FloorReporter : public benchmark::ConsoleReporter {
   public:
@@ -365,6 +449,8 @@ bool ReportAgainstFloors(const FloorReporter& reporter) {
         {"BM_ServerStatus", 0, 50},
         {"BM_BrowserFill", 0, 3000},
         {"BM_BrowserSortFilter", 0, 16},
+        {"BM_MapNeeds", 0, 30},
+        {"BM_MapDrawing", 0, 50},
     };
     bool met = true;
     std::printf("\n%-26s %10s %10s %7s  %s\n", "operation", "ms", "floor ms", "ratio", "goal");
@@ -427,17 +513,24 @@ BENCHMARK(BM_BrowserFill)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BrowserFillFloor)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BrowserSortFilter)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BrowserSortFilterFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapNeeds)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapNeedsFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapDrawing)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapDrawingFloor)->Unit(benchmark::kMillisecond);
 
-// Usage: quorvant_bench [--quick] [--keep=FOLDER] [benchmark options]. Fails when a goal is
-// missed. --quick uses a small installation, to check that the program runs rather than to
-// measure; --keep generates the game folder into FOLDER once and uses it in later runs.
+// Usage: quorvant_bench [--quick] [--keep=FOLDER] [--maps] [benchmark options]. Fails when a goal
+// is missed. --maps also measures a 20 MB map's content check and drawing. --quick uses a small
+// installation, to check that the program runs rather than to measure; --keep generates the game
+// folder into FOLDER once and uses it in later runs.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     InstallationSize size;
     bool quick = false;
+    bool maps = false;
     QString kept;
     for (int i = 1; i < argc; ++i) {
         quick = quick || std::strcmp(argv[i], "--quick") == 0;
+        maps = maps || std::strcmp(argv[i], "--maps") == 0;
         if (std::strncmp(argv[i], "--keep=", 7) == 0) kept = QString::fromLocal8Bit(argv[i] + 7);
     }
     if (quick) {
@@ -448,6 +541,10 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     Machine generated(size, kept);
     machine = &generated;
+    // The large map holds tens of MiB while it is written: only when its benchmarks are asked.
+    std::unique_ptr<LargeMap> map;
+    if (maps) map = std::make_unique<LargeMap>();
+    largeMap = map.get();
     FloorReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const bool met = ReportAgainstFloors(reporter);

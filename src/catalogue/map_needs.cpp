@@ -115,4 +115,17 @@ MapCheck CheckMap(const std::string& gameFolder, const std::string& mod,
     return check;
 }
 
+std::string OverviewPath(const std::string& gameFolder, const std::string& mod,
+                         const std::string& mapFile) {
+    const std::string map = mapFile.substr(0, mapFile.rfind('.'));
+    return FoundInAny(SearchFolders(gameFolder, mod), "overviews/" + map + ".bmp");
+}
+
+std::optional<MapOutline> LoadMapOutline(const std::string& gameFolder, const std::string& mod,
+                                         const std::string& mapFile) {
+    const std::string file = FoundInAny(SearchFolders(gameFolder, mod), "maps/" + mapFile);
+    const auto bytes = file.empty() ? std::nullopt : ReadWholeFile(file, kMapFileLimit);
+    return bytes ? ReadMapOutline(*bytes) : std::nullopt;
+}
+
 }  // namespace quorvant

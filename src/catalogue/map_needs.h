@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "catalogue/bsp_map.h"
 
 // What a map needs from outside its own file, and what of it the game would not find.
 namespace quorvant {
@@ -27,5 +30,14 @@ struct MapCheck {
 // looks for everything it needs.
 MapCheck CheckMap(const std::string& gameFolder, const std::string& mod,
                   const std::string& mapFile);
+
+// The map's overview image, overviews/<map>.bmp in the folders the game looks in, or the empty
+// text.
+std::string OverviewPath(const std::string& gameFolder, const std::string& mod,
+                         const std::string& mapFile);
+
+// The map's edges seen from above, read from its file.
+std::optional<MapOutline> LoadMapOutline(const std::string& gameFolder, const std::string& mod,
+                                         const std::string& mapFile);
 
 }  // namespace quorvant

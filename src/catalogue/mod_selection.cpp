@@ -6,6 +6,7 @@
 
 #include "catalogue/bot_tables.h"
 #include "catalogue/map_check_texts.h"
+#include "catalogue/map_picture.h"
 #include "catalogue/map_titles.h"
 #include "catalogue/mod_panels.h"
 #include "ui/form1.h"
@@ -53,6 +54,7 @@ void Form1::lst_maps_Click() {
     const QString map = lst_maps->currentText();
     if (map.isEmpty() || map.startsWith(QLatin1Char('('))) {
         lbl_titre->setText(QString());
+        img_map->clear();
         mapCheck_.reset();
         showMapCheck();
         return;
@@ -62,6 +64,11 @@ void Form1::lst_maps_Click() {
     const QString name =
         map.endsWith(QLatin1String(".bsp"), Qt::CaseInsensitive) ? map.chopped(4) : map;
     mapCheck_.emplace(name, CheckMap(Dir1.path(), mod, CurrentBytes(lst_maps)));
+    const QImage picture =
+        MapPicture(Dir1.path(), mod, CurrentBytes(lst_maps), img_map->size() * devicePixelRatio());
+    QPixmap shown = QPixmap::fromImage(picture);
+    shown.setDevicePixelRatio(devicePixelRatio());
+    img_map->setPixmap(shown);
     showMapCheck();
 }
 

@@ -211,6 +211,8 @@ void Form1::buildServerPanel() {
     lbl_map_check->setTextFormat(Qt::PlainText);
     SetFontSize(lbl_map_check, 10);
     SetTextColour(lbl_map_check, kAccent);
+    img_map = MakeControl<QLabel>(Frame_server, "img_map", QRect(412, 144, 46, 46));
+    img_map->setAlignment(Qt::AlignCenter);
 
     Label15 = MakeLabel(Frame_server, "Label15", QRect(172, 144, 150, 20), "Max players:");
     txt_max_players = MakeField(Frame_server, "txt_max_players", QRect(330, 144, 60, 20), "8");

@@ -17,6 +17,7 @@
 #include "ui/pictures.h"
 
 class QComboBox;
+class QLabel;
 class QFrame;
 class QLineEdit;
 class QListWidget;
@@ -218,6 +219,7 @@ class Form1 : public QWidget {
     QComboBox* lst_maps;  // kept sorted: filled through AddSortedEntry
     ClickLabel* lbl_titre;
     ClickLabel* lbl_map_check;  // what the game would not find of the map's content
+    QLabel* img_map;            // the selected map seen from above
     ClickLabel* Label12;
     QListWidget* lst_bots;  // kept sorted: filled through AddSortedEntry
     ClickLabel* Label28;

@@ -209,6 +209,30 @@ TEST_F(ModSelectionTest, TheSelectedMapSaysWhatOfItsContentIsMissing) {
     EXPECT_EQ(shown("de_x.bsp"), "");
     form->lst_maps->setCurrentIndex(0);
     EXPECT_EQ(form->lbl_map_check->text(), "");
+    EXPECT_TRUE(form->img_map->pixmap().isNull());
+
+    // The picture: the map's edges seen from above, or its overview image when the mod has one.
+    const auto picture = [this](const char* map) {
+        form->lst_maps->setCurrentIndex(form->lst_maps->findText(map));
+        return form->img_map->pixmap().toImage();
+    };
+    game.addFile(
+        "cstrike/maps/de_lines.bsp",
+        BspFile{"", {}, {{0, 0, 0}, {100, 0, 0}, {100, 100, 0}}, {{0, 1}, {1, 2}}}.bytes());
+    form->lst_mods_Click();
+    const QImage drawn = picture("de_lines.bsp");
+    ASSERT_FALSE(drawn.isNull());
+    int accent = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) accent += qAlpha(drawn.pixel(x, y)) > 0 ? 1 : 0;
+    EXPECT_GT(accent, drawn.width());  // two edges drawn across it
+    QImage overview(8, 8, QImage::Format_RGB32);
+    overview.fill(Qt::blue);
+    std::filesystem::create_directories(game.str() + "/cstrike/Overviews");
+    ASSERT_TRUE(
+        overview.save(QString::fromStdString(game.str() + "/cstrike/Overviews/de_lines.bmp")));
+    form->lst_maps->setCurrentIndex(0);
+    EXPECT_EQ(picture("de_lines.bsp").pixelColor(20, 20), QColor(Qt::blue));
 }
 
 }  // namespace
