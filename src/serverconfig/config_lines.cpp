@@ -43,7 +43,11 @@ std::string Quoted(std::string_view value) { return "\"" + std::string(value) + 
 void ReplaceValue(std::string& text, const ScriptCommand& command, std::string_view value) {
     const auto [begin, end] = ValueBytes(command);
     if (std::string_view(text).substr(begin, end - begin) == value) return;
-    const bool addQuotes = !command.tokens[1].quoted && NeedsQuotes(value);
+    // A bare value must not run into what follows it: a comment or a quote written right after
+    // the old value's last byte would become part of the new one.
+    const bool joinsNext =
+        end < text.size() && std::string_view(" \t\r\n;").find(text[end]) == std::string_view::npos;
+    const bool addQuotes = !command.tokens[1].quoted && (NeedsQuotes(value) || joinsNext);
     text.replace(begin, end - begin, addQuotes ? Quoted(value) : std::string(value));
 }
 

@@ -96,6 +96,9 @@ TEST(ConfigLines, EditEachSettingInPlaceOrAppendIt) {
          "25", "\"mp_timelimit\" 25\r\n\"mp_fraglimit\" \"30\"\r\n"},
         {SetQuotedSetting, "a\r\n", "mp_timelimit", "20",
          "a\r\n\r\n\"mp_timelimit\"\t\t\"20\"\r\n"},
+        // A bare value is quoted where a comment or a quote follows it without a blank.
+        {SetQuotedSetting, "sv_password old \"words\"//note\n", "sv_password", "new",
+         "sv_password \"new\"//note\n"},
         {SetQuotedSetting, "\"a\" \"1\"", "a", "x\"y", "\"a\" \"1\""},
         {SetQuotedSetting, "\"a\" \"1\"", "a", "x\ny", "\"a\" \"1\""},
         {SetCommandSetting, "myhostname x\r\n \t hostname \"old\"\r\n", "hostname ", "\"new\"",
