@@ -4,6 +4,8 @@
 #include <bit>
 #include <cmath>
 
+#include "app/file_system.h"
+
 namespace quorvant {
 namespace {
 
@@ -39,18 +41,9 @@ std::string FieldText(std::string_view field) {
     return std::string(field.substr(0, field.find('\0')));
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
 bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
     return text.size() >= end.size() &&
-           std::equal(end.begin(), end.end(), text.end() - std::ptrdiff_t(end.size()),
-                      [](char a, char b) { return Lower(a) == Lower(b); });
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
-    return text.size() >= start.size() &&
-           std::equal(start.begin(), start.end(), text.begin(),
-                      [](char a, char b) { return Lower(a) == Lower(b); });
+           EqualIgnoringCase(text.substr(text.size() - end.size()), end);
 }
 
 // The entities' text: blocks of quoted keys and values, as the engine reads it. Anything that

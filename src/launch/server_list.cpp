@@ -2,16 +2,14 @@
 
 #include <algorithm>
 
+#include "app/file_system.h"
+
 namespace quorvant {
 namespace {
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 bool SameLetter(char a, char b) { return Lower(a) == Lower(b); }
-
-bool SameText(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameLetter);
-}
 
 bool Contains(std::string_view text, std::string_view part) {
     return std::search(text.begin(), text.end(), part.begin(), part.end(), SameLetter) !=
@@ -39,8 +37,8 @@ bool PlausibleHost(std::string_view host) {
 }  // namespace
 
 bool Keeps(const ServerFilter& filter, const ServerInfo& info) {
-    if (!filter.mod.empty() && !SameText(info.folder, filter.mod)) return false;
-    if (!filter.map.empty() && !SameText(info.map, filter.map)) return false;
+    if (!filter.mod.empty() && !EqualIgnoringCase(info.folder, filter.mod)) return false;
+    if (!filter.map.empty() && !EqualIgnoringCase(info.map, filter.map)) return false;
     if (!Contains(info.name, filter.nameSearch)) return false;
     if (filter.notFull && info.maxPlayers > 0 && info.players >= info.maxPlayers) return false;
     if (filter.notEmpty && info.players - info.bots <= 0) return false;
