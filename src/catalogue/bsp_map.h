@@ -29,7 +29,21 @@ struct MapContents {
     std::vector<MapTexture> textures;
 };
 
+// The header of a map and the parts of it (lumps) this program reads: a map's needs and its
+// drawing come from a few lumps, read alone without the rest of the file.
+inline constexpr std::size_t kMapHeaderSize = 4 + 15 * 8;
+enum class MapLump { Entities = 0, Textures = 2, Vertices = 3, Edges = 12 };
+
+struct LumpPlace {
+    std::uint64_t offset = 0;
+    std::uint64_t length = 0;
+};
+// Where a map's header puts a lump, when it is a map's header and the lump lies within a file
+// of `fileSize` bytes.
+std::optional<LumpPlace> LumpPlaceOf(std::string_view header, std::uint64_t fileSize, MapLump lump);
+
 std::optional<MapContents> ReadMapContents(std::string_view bsp);
+std::optional<MapContents> ReadMapContents(std::string_view entities, std::string_view textures);
 
 // The map's edges seen from above, as x1 y1 x2 y2 in map units, for a drawing of it.
 struct MapOutline {
@@ -38,6 +52,7 @@ struct MapOutline {
 };
 
 std::optional<MapOutline> ReadMapOutline(std::string_view bsp);
+std::optional<MapOutline> ReadMapOutline(std::string_view vertices, std::string_view edges);
 
 // The texture names a WAD3 file's directory lists; nothing for a file that is not one. Only
 // the header and the directory are read: `directory` gives where they are.

@@ -1,6 +1,7 @@
 #include "catalogue/map_needs.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <set>
@@ -54,6 +55,34 @@ std::vector<std::string> WadTextures(const std::string& path) {
     return names ? *names : std::vector<std::string>();
 }
 
+// The lumps of a map file, each read alone: the rest of the file (its faces, its lighting) is
+// most of it and never needed here.
+template <std::size_t N>
+std::optional<std::array<std::string, N>> ReadLumps(const std::string& file,
+                                                    const std::array<MapLump, N>& lumps) {
+    std::error_code error;
+    const std::uint64_t size = fs::file_size(PathOf(file), error);
+    const auto header = error ? std::nullopt : ReadFilePart(file, 0, kMapHeaderSize);
+    if (!header) return std::nullopt;
+    std::array<std::string, N> read;
+    for (std::size_t index = 0; index < N; ++index) {
+        const auto place = LumpPlaceOf(*header, size, lumps[index]);
+        if (!place || place->length > kMapLumpLimit) return std::nullopt;
+        auto bytes = ReadFilePart(file, place->offset, std::size_t(place->length));
+        if (!bytes || bytes->size() != place->length) return std::nullopt;
+        read[index] = std::move(*bytes);
+    }
+    return read;
+}
+
+std::optional<std::array<std::string, 2>> ReadMapLumps(const std::vector<std::string>& folders,
+                                                       const std::string& mapFile, MapLump first,
+                                                       MapLump second) {
+    const std::string file = FoundInAny(folders, "maps/" + mapFile);
+    if (file.empty()) return std::nullopt;
+    return ReadLumps(file, std::array{first, second});
+}
+
 std::vector<std::string> NeededFiles(const MapContents& contents) {
     std::vector<std::string> needed = contents.wads;
     if (!contents.sky.empty()) {
@@ -89,9 +118,8 @@ MapCheck CheckMap(const std::string& gameFolder, const std::string& mod,
                   const std::string& mapFile) {
     MapCheck check;
     const std::vector<std::string> folders = SearchFolders(gameFolder, mod);
-    const std::string file = FoundInAny(folders, "maps/" + mapFile);
-    const auto bytes = file.empty() ? std::nullopt : ReadWholeFile(file, kMapFileLimit);
-    const auto contents = bytes ? ReadMapContents(*bytes) : std::nullopt;
+    const auto lumps = ReadMapLumps(folders, mapFile, MapLump::Entities, MapLump::Textures);
+    const auto contents = lumps ? ReadMapContents((*lumps)[0], (*lumps)[1]) : std::nullopt;
     if (!contents) return check;
     check.readable = true;
     check.needed = NeededFiles(*contents);
@@ -123,9 +151,9 @@ std::string OverviewPath(const std::string& gameFolder, const std::string& mod,
 
 std::optional<MapOutline> LoadMapOutline(const std::string& gameFolder, const std::string& mod,
                                          const std::string& mapFile) {
-    const std::string file = FoundInAny(SearchFolders(gameFolder, mod), "maps/" + mapFile);
-    const auto bytes = file.empty() ? std::nullopt : ReadWholeFile(file, kMapFileLimit);
-    return bytes ? ReadMapOutline(*bytes) : std::nullopt;
+    const auto lumps =
+        ReadMapLumps(SearchFolders(gameFolder, mod), mapFile, MapLump::Vertices, MapLump::Edges);
+    return lumps ? ReadMapOutline((*lumps)[0], (*lumps)[1]) : std::nullopt;
 }
 
 }  // namespace quorvant

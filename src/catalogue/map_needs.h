@@ -9,8 +9,8 @@
 // What a map needs from outside its own file, and what of it the game would not find.
 namespace quorvant {
 
-// The largest map file read: far more than any real map.
-inline constexpr std::size_t kMapFileLimit = std::size_t(128) << 20;
+// The largest part of a map file read: far more than any real map holds.
+inline constexpr std::size_t kMapLumpLimit = std::size_t(128) << 20;
 
 // The folders the game looks for a mod's files in, in its order: the mod's _addon and
 // _downloads folders, the mod, then the base game and its _downloads folder. Names in any case.

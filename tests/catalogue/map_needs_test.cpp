@@ -42,7 +42,8 @@ BspFile Map(std::vector<BspTexture> textures = {{"CRATE1"}, {"{FENCE", true}}) {
     return {kEntities,
             std::move(textures),
             {{0, 0, 0}, {512, 0, 0}, {512, -256, 64}},
-            {{0, 1}, {1, 2}, {2, 0}}};
+            {{0, 1}, {1, 2}, {2, 0}},
+            {}};
 }
 
 TEST(MapFiles, AMapNamesItsWadsSkyModelsSpritesSoundsAndTextures) {
@@ -133,8 +134,11 @@ TEST(MapNeeds, WhatTheGameWouldNotFindIsMissing) {
     game.addFile("valve_downloads/custom.wad", WadFile({"crate3"}));
     EXPECT_EQ(CheckMap(game.str(), "cstrike", "de_x.bsp").missingTextures, Names{"CRATE2"});
 
-    game.addFile("cstrike/maps/broken.bsp", "VBSP");
+    game.addFile("cstrike/maps/broken.bsp", "VBSP")
+        .addFile("cstrike/maps/lying.bsp", Map().bytes({{2, 200, 0x7FFFFFFF}}));
     EXPECT_FALSE(CheckMap(game.str(), "cstrike", "broken.bsp").readable);
+    EXPECT_FALSE(CheckMap(game.str(), "cstrike", "lying.bsp").readable);
+    EXPECT_TRUE(LoadMapOutline(game.str(), "cstrike", "lying.bsp"));
     EXPECT_FALSE(CheckMap(game.str(), "cstrike", "absent.bsp").readable);
 }
 

@@ -28,13 +28,15 @@ struct BspTexture {
     bool inMap = false;
 };
 
-// A version 30 map: its entities' text, its textures, and its vertices and edges (the other
-// lumps empty). Lumps may be given a lying place with `lie`: lump number, offset, length.
+// A version 30 map: its entities' text, its textures, its vertices and edges, and its lighting
+// (the other lumps empty). Lumps may be given a lying place with `lie`: lump number, offset,
+// length.
 struct BspFile {
     std::string entities;
     std::vector<BspTexture> textures;
     std::vector<std::array<float, 3>> vertices;
     std::vector<std::pair<std::uint16_t, std::uint16_t>> edges;
+    std::string lighting{};  // what most of a real map's bytes are, never read by this program
 
     std::string bytes(const std::vector<std::array<std::uint32_t, 3>>& lies = {}) const {
         std::array<std::string, 15> lumps;
@@ -60,6 +62,7 @@ struct BspFile {
         for (const auto& [a, b] : edges) {
             lumps[12] += std::string{char(a & 0xFF), char(a >> 8), char(b & 0xFF), char(b >> 8)};
         }
+        lumps[8] = lighting;
         std::string file = LittleLongBytes(30);
         std::string body;
         const std::size_t headerSize = 4 + 15 * 8;
