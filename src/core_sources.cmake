@@ -17,6 +17,7 @@ set(QUORVANT_CORE_SOURCES
     catalogue/map_titles.cpp
     catalogue/mod_links.cpp
     catalogue/mod_panels.cpp
+    catalogue/resource_list.cpp
     catalogue/save_games.cpp
     launch/command_line.cpp
     launch/master_server.cpp

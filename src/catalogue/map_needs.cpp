@@ -38,11 +38,25 @@ std::string Found(const std::string& folder, const std::string& relative) {
     return fs::is_regular_file(PathOf(path), error) ? path : std::string();
 }
 
-std::string FoundInAny(const std::vector<std::string>& folders, const std::string& relative) {
-    for (const std::string& folder : folders) {
-        if (std::string path = Found(folder, relative); !path.empty()) return path;
+struct FoundFile {
+    std::string path;
+    std::size_t folder = 0;  // which of the folders holds it
+};
+
+std::optional<FoundFile> FoundInAny(const std::vector<std::string>& folders,
+                                    const std::string& relative) {
+    for (std::size_t folder = 0; folder < folders.size(); ++folder) {
+        if (std::string path = Found(folders[folder], relative); !path.empty())
+            return FoundFile{std::move(path), folder};
     }
-    return {};
+    return std::nullopt;
+}
+
+// The found file's path below its folder, with the separators a resource list uses.
+std::string BelowFolder(const FoundFile& found, const std::vector<std::string>& folders) {
+    std::string relative = found.path.substr(folders[found.folder].size() + 1);
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    return relative;
 }
 
 // The textures a WAD file's directory lists, read without its pixels.
@@ -78,9 +92,9 @@ std::optional<std::array<std::string, N>> ReadLumps(const std::string& file,
 std::optional<std::array<std::string, 2>> ReadMapLumps(const std::vector<std::string>& folders,
                                                        const std::string& mapFile, MapLump first,
                                                        MapLump second) {
-    const std::string file = FoundInAny(folders, "maps/" + mapFile);
-    if (file.empty()) return std::nullopt;
-    return ReadLumps(file, std::array{first, second});
+    const auto file = FoundInAny(folders, "maps/" + mapFile);
+    if (!file) return std::nullopt;
+    return ReadLumps(file->path, std::array{first, second});
 }
 
 std::vector<std::string> NeededFiles(const MapContents& contents) {
@@ -118,18 +132,26 @@ MapCheck CheckMap(const std::string& gameFolder, const std::string& mod,
                   const std::string& mapFile) {
     MapCheck check;
     const std::vector<std::string> folders = SearchFolders(gameFolder, mod);
-    const auto lumps = ReadMapLumps(folders, mapFile, MapLump::Entities, MapLump::Textures);
+    const auto map = FoundInAny(folders, "maps/" + mapFile);
+    if (!map) return check;
+    check.file = map->path;
+    const auto lumps = ReadLumps(map->path, std::array{MapLump::Entities, MapLump::Textures});
     const auto contents = lumps ? ReadMapContents((*lumps)[0], (*lumps)[1]) : std::nullopt;
     if (!contents) return check;
     check.readable = true;
     check.needed = NeededFiles(*contents);
+    const std::string baseGame = ResolveIgnoringCase(gameFolder, kBaseGame);
     std::set<std::string> inWads;
     for (const std::string& path : check.needed) {
-        const std::string found = FoundInAny(folders, path);
-        if (found.empty()) {
+        const auto found = FoundInAny(folders, path);
+        if (!found) {
             check.missing.push_back(path);
-        } else if (path.find('/') == std::string::npos) {  // a WAD
-            for (const std::string& name : WadTextures(found)) inWads.insert(LowerText(name));
+            continue;
+        }
+        if (folders[found->folder] != baseGame)
+            check.downloadable.push_back(BelowFolder(*found, folders));
+        if (path.find('/') == std::string::npos) {  // a WAD
+            for (const std::string& name : WadTextures(found->path)) inWads.insert(LowerText(name));
         }
     }
     const bool everyWadFound =
@@ -146,7 +168,8 @@ MapCheck CheckMap(const std::string& gameFolder, const std::string& mod,
 std::string OverviewPath(const std::string& gameFolder, const std::string& mod,
                          const std::string& mapFile) {
     const std::string map = mapFile.substr(0, mapFile.rfind('.'));
-    return FoundInAny(SearchFolders(gameFolder, mod), "overviews/" + map + ".bmp");
+    const auto found = FoundInAny(SearchFolders(gameFolder, mod), "overviews/" + map + ".bmp");
+    return found ? found->path : std::string();
 }
 
 std::optional<MapOutline> LoadMapOutline(const std::string& gameFolder, const std::string& mod,

@@ -18,12 +18,16 @@ std::vector<std::string> SearchFolders(const std::string& gameFolder, const std:
 
 struct MapCheck {
     bool readable = false;
+    std::string file;  // the map file where the game finds it; empty when it finds none
     // Files as the map names them below the mod folder ("de_x.wad", "sprites/fire.spr",
     // "gfx/env/skyup.tga", "sound/ambience/wind.wav"), in the order found.
     std::vector<std::string> needed;
     std::vector<std::string> missing;
     // Textures the map expects of its WADs that none of the WADs found holds.
     std::vector<std::string> missingTextures;
+    // The needed files found outside the base game, as they are named on disk below the folder
+    // that holds them: what a client without them downloads.
+    std::vector<std::string> downloadable;
 };
 
 // Reads the map file (as the map list names it, "de_x.bsp") from the mod's maps folder, and

@@ -4,6 +4,7 @@
 
 #include "catalogue/bsp_map.h"
 #include "catalogue/map_needs.h"
+#include "catalogue/resource_list.h"
 #include "support/map_files.h"
 #include "support/temp_folder.h"
 
@@ -131,6 +132,11 @@ TEST(MapNeeds, WhatTheGameWouldNotFindIsMissing) {
     check = CheckMap(game.str(), "cstrike", "de_x.bsp");
     EXPECT_EQ(check.missing, Names{});
     EXPECT_EQ(check.missingTextures, Names{});
+    // What clients download: all but the base game's own files, named as they are on disk.
+    EXPECT_EQ(check.downloadable,
+              (Names{"DE_X.WAD", "custom.wad", "models/barney.mdl", "Sprites/FIRE.SPR",
+                     "sound/ambience/wind1.wav", "sound/doors/doormove1.wav"}));
+    EXPECT_EQ(check.file, game / "cstrike/maps/de_x.bsp");
     game.addFile("valve_downloads/custom.wad", WadFile({"crate3"}));
     EXPECT_EQ(CheckMap(game.str(), "cstrike", "de_x.bsp").missingTextures, Names{"CRATE2"});
 
@@ -140,6 +146,18 @@ TEST(MapNeeds, WhatTheGameWouldNotFindIsMissing) {
     EXPECT_FALSE(CheckMap(game.str(), "cstrike", "lying.bsp").readable);
     EXPECT_TRUE(LoadMapOutline(game.str(), "cstrike", "lying.bsp"));
     EXPECT_FALSE(CheckMap(game.str(), "cstrike", "absent.bsp").readable);
+}
+
+// Beside the map, one path a line; an existing list in another case is the one replaced.
+TEST(MapNeeds, AResourceListNamesWhatClientsDownload) {
+    EXPECT_EQ(ResourceListText("de_x", {"de_x.wad", "sound/ambience/wind1.wav"}),
+              "// de_x: the files clients download with this map\r\nde_x.wad\r\n"
+              "sound/ambience/wind1.wav\r\n");
+    TempFolder temp;
+    GameFolder game(temp / "game");
+    game.addFile("cstrike/maps/de_x.bsp").addFile("cstrike/maps/CS_Y.RES");
+    EXPECT_EQ(ResourceListPath(game / "cstrike/maps/de_x.bsp"), game / "cstrike/maps/de_x.res");
+    EXPECT_EQ(ResourceListPath(game / "cstrike/maps/cs_y.bsp"), game / "cstrike/maps/CS_Y.RES");
 }
 
 }  // namespace
