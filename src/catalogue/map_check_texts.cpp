@@ -14,6 +14,10 @@ QString Joined(const std::vector<std::string>& names) {
 }  // namespace
 
 QString MapCheckLine(const QString& map, const MapCheck& check, Language language) {
+    if (check.file.empty())
+        return TextIn({"%1: the map file is missing", "%1 : le fichier de la carte est absent"},
+                      language)
+            .arg(map);
     if (!check.readable)
         return TextIn(
                    {"%1: the map file does not read", "%1 : le fichier de la carte est illisible"},
@@ -40,7 +44,46 @@ QString MapCheckLine(const QString& map, const MapCheck& check, Language languag
             .arg(check.missingTextures.size())
             .arg(Joined(check.missingTextures));
     }
-    return {};
+    return TextIn({"%1: all content found", "%1 : tout son contenu est là"}, language).arg(map);
+}
+
+QString ResourceListTip(const QString& line, const QString& list, Language language) {
+    return line + QLatin1Char('\n') +
+           TextIn({"A click writes maps/%1: what clients download of the map.",
+                   "Un clic écrit maps/%1 : ce que les clients téléchargent de la carte."},
+                  language)
+               .arg(list);
+}
+
+QString ResourceListMessage(ResourceListOutcome outcome, const QString& list, std::size_t files,
+                            Language language) {
+    switch (outcome) {
+        case ResourceListOutcome::NothingToList:
+            return TextIn({"The base game has all the map needs: clients download nothing, and "
+                           "maps/%1 is not written.",
+                           "Le jeu de base a tout ce dont la carte a besoin : les clients ne "
+                           "téléchargent rien, et maps/%1 n'est pas écrit."},
+                          language)
+                .arg(list);
+        case ResourceListOutcome::ReplaceQuestion:
+            return TextIn({"maps/%1 exists. Replace it?", "maps/%1 existe. Le remplacer ?"},
+                          language)
+                .arg(list);
+        case ResourceListOutcome::Written:
+            return TextIn(files == 1 ? Texts<>{"maps/%1 written: 1 file for clients to download.",
+                                               "maps/%1 écrit : 1 fichier à télécharger pour les "
+                                               "clients."}
+                                     : Texts<>{"maps/%1 written: %2 files for clients to download.",
+                                               "maps/%1 écrit : %2 fichiers à télécharger pour les "
+                                               "clients."},
+                          language)
+                .arg(list)
+                .arg(files);
+        case ResourceListOutcome::NotWritten:
+            break;
+    }
+    return TextIn({"maps/%1 could not be written.", "maps/%1 n'a pas pu être écrit."}, language)
+        .arg(list);
 }
 
 }  // namespace quorvant

@@ -9,6 +9,7 @@
 #include "catalogue/map_picture.h"
 #include "catalogue/map_titles.h"
 #include "catalogue/mod_panels.h"
+#include "catalogue/resource_list.h"
 #include "ui/form1.h"
 #include "ui/selection.h"
 #include "ui/sorted_lists.h"
@@ -78,7 +79,12 @@ void Form1::showMapCheck() {
         mapCheck_ ? MapCheckLine(mapCheck_->first, mapCheck_->second, language()) : QString();
     lbl_map_check->setText(
         lbl_map_check->fontMetrics().elidedText(line, Qt::ElideRight, lbl_map_check->width()));
-    lbl_map_check->setToolTip(line);
+    const auto list = mapCheck_ ? ResourceListOf(mapCheck_->second) : std::nullopt;
+    lbl_map_check->setToolTip(list ? ResourceListTip(line, FromBytes(list->name), language())
+                                   : line);
+    // A click writes the map's resource list: only a map that reads has one.
+    lbl_map_check->setFocusPolicy(list ? Qt::StrongFocus : Qt::NoFocus);
+    lbl_map_check->setCursor(list ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 }  // namespace quorvant

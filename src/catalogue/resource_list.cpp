@@ -1,23 +1,27 @@
 #include "catalogue/resource_list.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "app/file_system.h"
+#include "app/native_path.h"
 
 namespace quorvant {
 
-std::string ResourceListText(std::string_view map, const std::vector<std::string>& files) {
-    std::string text = "// ";
-    text.append(map).append(": the files clients download with this map\r\n");
-    for (const std::string& file : files) text.append(file).append("\r\n");
-    return text;
-}
-
-std::string ResourceListPath(const std::string& mapPath) {
-    const std::size_t slash = mapPath.find_last_of("/\\");
-    const std::size_t dot = mapPath.rfind('.');
+std::optional<ResourceList> ResourceListOf(const MapCheck& check) {
+    if (!check.readable || check.file.empty()) return std::nullopt;
+    const std::size_t slash = check.file.find_last_of("/\\");
     const std::size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t stemEnd = dot == std::string::npos || dot < nameAt ? mapPath.size() : dot;
-    const std::string folder = mapPath.substr(0, slash == std::string::npos ? 0 : slash);
-    return ResolveIgnoringCase(folder, mapPath.substr(nameAt, stemEnd - nameAt) + ".res");
+    const std::string mapName = check.file.substr(nameAt);
+    const std::string stem = mapName.substr(0, mapName.rfind('.'));
+    ResourceList list;
+    list.path = ResolveIgnoringCase(check.file.substr(0, nameAt), stem + ".res");
+    list.name = list.path.substr(list.path.find_last_of("/\\") + 1);
+    list.text = "// " + stem + ": the files clients download with this map\r\n";
+    for (const std::string& file : check.downloadable) list.text += file + "\r\n";
+    std::error_code error;
+    list.exists = std::filesystem::exists(PathOf(list.path), error);
+    return list;
 }
 
 }  // namespace quorvant

@@ -1,19 +1,26 @@
 #pragma once
 
+#include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
+
+#include "catalogue/map_needs.h"
 
 // The resource list of a map, maps/<map>.res: the files a client without them downloads from
 // the server along with the map.
 namespace quorvant {
 
-// One path a line below the mod folder, after a comment saying what the list is; Windows line
-// ends, as the game's own files have.
-std::string ResourceListText(std::string_view map, const std::vector<std::string>& files);
+struct ResourceList {
+    // Beside the map file; an existing list of its name in another case is the one replaced.
+    std::string path;
+    std::string name;  // the file name alone, "de_x.res"
+    // A comment saying what the list is, then one path a line below the mod folder; Windows line
+    // ends, as the game's own files have.
+    std::string text;
+    bool exists = false;
+};
 
-// Where the list of the map file at `mapPath` goes: beside it, an existing list of the same name
-// in another case being that list.
-std::string ResourceListPath(const std::string& mapPath);
+// The resource list of a checked map naming what it needs beyond the base game; nothing when
+// the map did not read.
+std::optional<ResourceList> ResourceListOf(const MapCheck& check);
 
 }  // namespace quorvant

@@ -23,7 +23,8 @@ void Form1::describeControls() {
         tab->setRole(ControlRole::Tab);
         tab->setMarkEdge(Qt::BottomEdge);
     }
-    for (ClickLabel* link : {lbl_info_URL, lbl_solo_url}) link->setRole(ControlRole::Link);
+    for (ClickLabel* link : {lbl_info_URL, lbl_solo_url, lbl_map_check})
+        link->setRole(ControlRole::Link);
     for (auto [box, caption] :
          {std::pair{coche_dev, Label6}, std::pair{coche_console, Label7},
           std::pair{coche_ping, Label10}, std::pair{coche_memoire, Label8},
@@ -43,15 +44,15 @@ void Form1::describeControls() {
         choice->setGroup({Label31, Label32, lbl_load});
     }
 
-    ChainFocus({Image1,        Image2,          Image3,          Image4,           Label18,
-                Label17,       Label16,         Label23,         Label22,          lst_mods,
-                lst_bots,      Label28,         Label19,         Label29,          lbl_info_URL,
-                lst_maps,      txt_max_players, txt_port_server, coche_dedicated,  txt_ip,
-                txt_port_join, lbl_find_server, txt_password,    lst_mods_solo,    lbl_solo_url,
-                Label31,       Label32,         lbl_load,        coche_skip_intro, lst_solo_save,
-                coche_skill1,  coche_skill2,    coche_skill3,    txt_hl,           txt_hlexe,
-                coche_dev,     coche_console,   coche_ping,      coche_memoire,    txt_memoire,
-                Label1,        btn_go});
+    ChainFocus({Image1,        Image2,        Image3,          Image4,          Label18,
+                Label17,       Label16,       Label23,         Label22,         lst_mods,
+                lst_bots,      Label28,       Label19,         Label29,         lbl_info_URL,
+                lst_maps,      lbl_map_check, txt_max_players, txt_port_server, coche_dedicated,
+                txt_ip,        txt_port_join, lbl_find_server, txt_password,    lst_mods_solo,
+                lbl_solo_url,  Label31,       Label32,         lbl_load,        coche_skip_intro,
+                lst_solo_save, coche_skill1,  coche_skill2,    coche_skill3,    txt_hl,
+                txt_hlexe,     coche_dev,     coche_console,   coche_ping,      coche_memoire,
+                txt_memoire,   Label1,        btn_go});
 }
 
 }  // namespace quorvant

@@ -25,6 +25,7 @@ void Form1::connectHandlers() {
     const auto release = &ClickLabel::released;
     const Binding bindings[] = {
         {Label18, click, &Form1::Label18_Click},
+        {lbl_map_check, click, &Form1::lbl_map_check_Click},
         {Label17, click, &Form1::Label17_Click},
         {Label16, click, &Form1::Label16_Click},
         {Label23, click, &Form1::Label23_Click},

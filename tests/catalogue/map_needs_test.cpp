@@ -150,14 +150,23 @@ TEST(MapNeeds, WhatTheGameWouldNotFindIsMissing) {
 
 // Beside the map, one path a line; an existing list in another case is the one replaced.
 TEST(MapNeeds, AResourceListNamesWhatClientsDownload) {
-    EXPECT_EQ(ResourceListText("de_x", {"de_x.wad", "sound/ambience/wind1.wav"}),
-              "// de_x: the files clients download with this map\r\nde_x.wad\r\n"
-              "sound/ambience/wind1.wav\r\n");
     TempFolder temp;
     GameFolder game(temp / "game");
     game.addFile("cstrike/maps/de_x.bsp").addFile("cstrike/maps/CS_Y.RES");
-    EXPECT_EQ(ResourceListPath(game / "cstrike/maps/de_x.bsp"), game / "cstrike/maps/de_x.res");
-    EXPECT_EQ(ResourceListPath(game / "cstrike/maps/cs_y.bsp"), game / "cstrike/maps/CS_Y.RES");
+    MapCheck check{true, game / "cstrike/maps/de_x.bsp", {}, {}, {}, {"de_x.wad", "sound/a.wav"}};
+    auto list = ResourceListOf(check);
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->path, game / "cstrike/maps/de_x.res");
+    EXPECT_EQ(list->name, "de_x.res");
+    EXPECT_EQ(list->text,
+              "// de_x: the files clients download with this map\r\nde_x.wad\r\nsound/a.wav\r\n");
+    EXPECT_FALSE(list->exists);
+    check.file = game / "cstrike/maps/cs_y.bsp";
+    list = ResourceListOf(check);
+    ASSERT_TRUE(list);
+    EXPECT_EQ(std::pair(list->path, list->exists), std::pair(game / "cstrike/maps/CS_Y.RES", true));
+    check.readable = false;
+    EXPECT_FALSE(ResourceListOf(check));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <filesystem>
@@ -194,19 +195,45 @@ TEST_F(ModSelectionTest, TheSelectedMapSaysWhatOfItsContentIsMissing) {
     form->lst_mods_Click();
     const auto shown = [this](const char* map) {
         form->lst_maps->setCurrentIndex(form->lst_maps->findText(map));
-        return form->lbl_map_check->toolTip();
+        return form->lbl_map_check->toolTip().section(QLatin1Char('\n'), 0, 0);
     };
     EXPECT_EQ(shown("de_x.bsp"),
               QString::fromUtf8("de_x: 2 files missing — de_x.wad, sprites/fire.spr"));
     form->Image2_Click();
     EXPECT_EQ(form->lbl_map_check->toolTip(),
-              QString::fromUtf8("de_x : 2 fichiers manquants — de_x.wad, sprites/fire.spr"));
+              QString::fromUtf8("de_x : 2 fichiers manquants — de_x.wad, sprites/fire.spr\n"
+                                "Un clic écrit maps/de_x.res : ce que les clients téléchargent "
+                                "de la carte."));
     form->Image1_Click();
     EXPECT_EQ(shown("arena.bsp"), "arena: the map file does not read");
-    EXPECT_EQ(shown("de_whole.bsp"), "");
+    EXPECT_EQ(form->lbl_map_check->focusPolicy(), Qt::NoFocus);  // no list to write
+    EXPECT_EQ(shown("de_whole.bsp"), "de_whole: all content found");
     game.addFile("cstrike_downloads/de_x.wad", testing::WadFile({"OTHER"}))
         .addFile("cstrike/sprites/FIRE.spr");
-    EXPECT_EQ(shown("de_x.bsp"), "");
+    EXPECT_EQ(shown("de_x.bsp"), "de_x: all content found");
+
+    // A click writes what clients download, beside the map; an existing list is replaced only
+    // when the host says so.
+    form->show();
+    const auto click = [this] { QTest::mouseClick(form->lbl_map_check, Qt::LeftButton); };
+    click();
+    const std::string list = game.str() + "/cstrike/maps/de_x.res";
+    EXPECT_EQ(testing::ReadFile(list),
+              "// de_x: the files clients download with this map\r\n"
+              "de_x.wad\r\nsprites/FIRE.spr\r\n");
+    EXPECT_EQ(dialogs.messages.takeLast(),
+              "maps/de_x.res written: 2 files for clients to download.");
+    game.addFile("cstrike/maps/de_x.res", "// the host's own\r\n");
+    dialogs.confirmAnswers = {false};
+    click();
+    EXPECT_EQ(dialogs.confirmations.takeLast(), "maps/de_x.res exists. Replace it?");
+    EXPECT_EQ(testing::ReadFile(list), "// the host's own\r\n");
+    click();  // Yes
+    EXPECT_EQ(testing::ReadFile(list).substr(0, 7), "// de_x");
+    shown("de_whole.bsp");
+    click();
+    EXPECT_TRUE(dialogs.messages.takeLast().startsWith("The base game has all the map needs"));
+    EXPECT_FALSE(std::filesystem::exists(game.str() + "/cstrike/maps/de_whole.res"));
     form->lst_maps->setCurrentIndex(0);
     EXPECT_EQ(form->lbl_map_check->text(), "");
     EXPECT_TRUE(form->img_map->pixmap().isNull());
