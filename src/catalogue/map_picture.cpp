@@ -47,4 +47,25 @@ QImage MapPicture(const std::string& gameFolder, const std::string& mod, const s
     return outline ? DrawMapOutline(*outline, size) : QImage();
 }
 
+QIcon MissingContentMark() {
+    QIcon mark;
+    for (const int size : {16, 32}) {  // sharp on screens of either density
+        QPixmap picture(size, size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kAccent);
+        const double edge = size / 8.0;
+        painter.drawEllipse(QRectF(edge, edge, size - 2 * edge, size - 2 * edge));
+        painter.setBrush(Qt::black);
+        const double bar = size / 8.0;
+        painter.drawRect(QRectF((size - bar) / 2, size * 0.28, bar, size * 0.28));
+        painter.drawRect(QRectF((size - bar) / 2, size * 0.64, bar, bar));
+        painter.end();
+        mark.addPixmap(picture);
+    }
+    return mark;
+}
+
 }  // namespace quorvant

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QSize>
 #include <string>
@@ -16,5 +17,9 @@ QImage DrawMapOutline(const MapOutline& outline, QSize size);
 // one, else a drawing of its geometry; a null image when the map does not read.
 QImage MapPicture(const std::string& gameFolder, const std::string& mod, const std::string& mapFile,
                   QSize size);
+
+// The mark of a map with missing content in a list of maps: a small accent-coloured disc with
+// an exclamation mark.
+QIcon MissingContentMark();
 
 }  // namespace quorvant

@@ -11,6 +11,7 @@
 #include "catalogue/mod_panels.h"
 #include "catalogue/resource_list.h"
 #include "ui/form1.h"
+#include "ui/name_list_model.h"
 #include "ui/selection.h"
 #include "ui/sorted_lists.h"
 #include "ui/text_conversion.h"
@@ -24,6 +25,11 @@ int RowOf(const QListWidget* list, const QString& target) {
         if (list->item(row)->text() == target) return row;
     }
     return -1;
+}
+
+// A map as its content line names it: its entry without the file extension.
+QString MapName(const QString& entry) {
+    return entry.endsWith(QLatin1String(".bsp"), Qt::CaseInsensitive) ? entry.chopped(4) : entry;
 }
 
 }  // namespace
@@ -45,10 +51,37 @@ void Form1::lst_mods_Click() {
     botChosenByUser_ = false;
 
     lst_maps->clear();
-    if (mod.empty()) return;
-    AddSortedEntry(lst_maps, QString::fromLatin1(kNoMapEntry));
-    AddSortedNames(lst_maps, panel.maps);
-    lst_maps->setCurrentIndex(0);
+    if (!mod.empty()) {
+        AddSortedEntry(lst_maps, QString::fromLatin1(kNoMapEntry));
+        AddSortedNames(lst_maps, panel.maps);
+        lst_maps->setCurrentIndex(0);
+    }
+    markMaps();
+}
+
+void Form1::markMaps() {
+    auto* model = static_cast<NameListModel*>(lst_maps->model());
+    std::vector<std::pair<int, std::string>> maps;
+    maps.reserve(std::size_t(model->rowCount()));
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (std::string name = model->nameAt(row); name != kNoMapEntry)
+            maps.emplace_back(row, std::move(name));
+    }
+    if (maps.empty()) {
+        mapListCheck_.stop();
+        return;
+    }
+    const auto mark = [this, model](std::vector<MapListCheck::Result> results) {
+        for (const auto& [row, check] : results) {
+            const bool whole =
+                check.readable && check.missing.empty() && check.missingTextures.empty();
+            const QModelIndex entry = model->index(row);
+            const QString map = MapName(entry.data().toString());
+            model->setData(entry, whole ? QString() : MapCheckLine(map, check, language()),
+                           Qt::ToolTipRole);
+        }
+    };
+    mapListCheck_.start(Dir1.path(), SelectedBytes(lst_mods), std::move(maps), mark);
 }
 
 void Form1::lst_maps_Click() {
@@ -62,9 +95,7 @@ void Form1::lst_maps_Click() {
     }
     const std::string mod = SelectedBytes(lst_mods);
     lbl_titre->setText(FromBytes(LoadMapTitle(Dir1.path(), mod, CurrentBytes(lst_maps))));
-    const QString name =
-        map.endsWith(QLatin1String(".bsp"), Qt::CaseInsensitive) ? map.chopped(4) : map;
-    mapCheck_.emplace(name, CheckMap(Dir1.path(), mod, CurrentBytes(lst_maps)));
+    mapCheck_.emplace(MapName(map), CheckMap(Dir1.path(), mod, CurrentBytes(lst_maps)));
     const QImage picture =
         MapPicture(Dir1.path(), mod, CurrentBytes(lst_maps), img_map->size() * devicePixelRatio());
     QPixmap shown = QPixmap::fromImage(picture);

@@ -1,5 +1,7 @@
 #include "ui/form1.h"
 
+#include "catalogue/map_picture.h"
+
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -204,7 +206,9 @@ void Form1::buildServerPanel() {
 
     Label13 = MakeLabel(Frame_server, "Label13", QRect(172, 76, 150, 16), "Map:");
     lst_maps = MakeControl<QComboBox>(Frame_server, "lst_maps", QRect(172, 92, 286, 22));
-    lst_maps->setModel(new NameListModel(lst_maps));
+    auto* maps = new NameListModel(lst_maps);
+    maps->setNoteMark(MissingContentMark());
+    lst_maps->setModel(maps);
     lbl_titre = MakeLabel(Frame_server, "lbl_titre", QRect(172, 116, 286, 16), "Map title");
     lbl_titre->setToolTip(QStringLiteral("Map title"));
     lbl_map_check = MakeLabel(Frame_server, "lbl_map_check", QRect(172, 130, 286, 14), "");

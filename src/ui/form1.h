@@ -10,6 +10,7 @@
 
 #include "app/file_system.h"
 #include "catalogue/descriptor.h"
+#include "catalogue/map_list_check.h"
 #include "catalogue/map_needs.h"
 #include "launch/server_status.h"
 #include "ui/click_label.h"
@@ -329,6 +330,9 @@ class Form1 : public QWidget {
     void markSubTab(ClickLabel* active);
     void showLanguage(Language language);
     void showMapCheck();
+    // Marks the entries of lst_maps whose content the game would not all find, checking them on
+    // another thread.
+    void markMaps();
     void storeLaunchSettings();
     LaunchChoices shownChoices() const;
     std::optional<LaunchChoices> chosenLaunch();
@@ -353,6 +357,7 @@ class Form1 : public QWidget {
     std::unique_ptr<JoinStatus> joinStatus_;                // goes before the controls it watches
     std::optional<std::pair<QString, MapCheck>> mapCheck_;  // of the selected map, as shown
     bool botChosenByUser_ = false;  // an entry of lst_bots chosen since the mod was selected
+    MapListCheck mapListCheck_;     // of lst_maps' entries; goes first, before the list it marks
 };
 
 }  // namespace quorvant

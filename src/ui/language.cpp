@@ -57,6 +57,7 @@ void Form1::showLanguage(Language language) {
     Shape_language->move(chosen->x(), Shape_language->y());
     ApplyLanguageRows(*this, LanguageRows(), language);
     showMapCheck();
+    markMaps();  // the marks' notes in the new language
 }
 
 void Form1::Image1_Click() { languageState_.choose(Language::English); }

@@ -38,6 +38,13 @@ void NameListModel::Entry::setKeptBytes(const QByteArray& bytes) {
     name_ = bytes.toStdString();
 }
 
+std::string NameListModel::nameAt(int row) const {
+    const Entry& entry = entries_.at(std::size_t(row));
+    if (const std::string* name = entry.asciiName()) return *name;
+    const QByteArray kept = entry.keptBytes();
+    return kept.isEmpty() ? ToBytes(entry.text()) : kept.toStdString();
+}
+
 int NameListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(entries_.size());
 }
@@ -50,6 +57,8 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const {
         const QByteArray bytes = entry.keptBytes();
         if (!bytes.isEmpty()) return bytes;
     }
+    if (role == Qt::ToolTipRole && !entry.note.isEmpty()) return entry.note;
+    if (role == Qt::DecorationRole && !entry.note.isEmpty()) return noteMark_;
     return {};
 }
 
@@ -60,6 +69,11 @@ bool NameListModel::setData(const QModelIndex& index, const QVariant& value, int
         entry.setText(value.toString());
     } else if (role == Qt::UserRole) {
         entry.setKeptBytes(value.toByteArray());
+    } else if (role == Qt::ToolTipRole) {
+        if (entry.note == value.toString()) return true;
+        entry.note = value.toString();
+        emit dataChanged(index, index, {Qt::ToolTipRole, Qt::DecorationRole});
+        return true;
     } else {
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QByteArray>
+#include <QIcon>
 #include <QString>
 #include <string>
 #include <vector>
@@ -10,7 +11,8 @@ namespace quorvant {
 
 // The entries of a drop-down list of file names, held plainly: a map folder of thousands of
 // names fills it in one change, without an item object or a text for each name. An entry shows
-// its text; a name outside ASCII also keeps its bytes, as Qt::UserRole.
+// its text; a name outside ASCII also keeps its bytes, as Qt::UserRole. An entry may carry a
+// note, shown as its tooltip beside the model's mark.
 class NameListModel : public QAbstractListModel {
     Q_OBJECT
   public:
@@ -32,6 +34,8 @@ class NameListModel : public QAbstractListModel {
         void setText(const QString& text);
         void setKeptBytes(const QByteArray& bytes);
 
+        QString note;  // most entries have none
+
       private:
         QString text_;      // unused for an ASCII name
         std::string name_;  // the ASCII name, or the kept bytes
@@ -47,8 +51,14 @@ class NameListModel : public QAbstractListModel {
     // Puts `entries` in before `row`, in one change.
     void insertEntries(int row, std::vector<Entry> entries);
 
+    // The file or folder name an entry stands for.
+    std::string nameAt(int row) const;
+    // The picture shown beside each entry that has a note.
+    void setNoteMark(const QIcon& mark) { noteMark_ = mark; }
+
   private:
     std::vector<Entry> entries_;
+    QIcon noteMark_;
 };
 
 }  // namespace quorvant

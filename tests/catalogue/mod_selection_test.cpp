@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <filesystem>
+#include <tuple>
 
 #include "launch/game_panels.h"
 #include "support/map_files.h"
@@ -193,6 +194,20 @@ TEST_F(ModSelectionTest, TheSelectedMapSaysWhatOfItsContentIsMissing) {
                  BspFile{"{\n\"classname\" \"worldspawn\"\n}\n", {}, {}, {}}.bytes());
     create("cstrike");
     form->lst_mods_Click();
+    // The list marks each map with missing content, its note saying what, checked meanwhile.
+    const auto note = [this](const char* map) {
+        return form->lst_maps->itemData(form->lst_maps->findText(map), Qt::ToolTipRole).toString();
+    };
+    const auto marked = [this](const char* map) {
+        return !form->lst_maps->itemIcon(form->lst_maps->findText(map)).isNull();
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !note("arena.bsp").isEmpty(); }));
+    EXPECT_EQ(note("de_x.bsp"),
+              QString::fromUtf8("de_x: 2 files missing — de_x.wad, sprites/fire.spr"));
+    EXPECT_EQ(note("arena.bsp"), "arena: the map file does not read");
+    EXPECT_EQ(std::tuple(marked("de_x.bsp"), marked("de_whole.bsp"), marked("(None)")),
+              std::tuple(true, false, false));
+    EXPECT_EQ(note("de_whole.bsp"), "");
     const auto shown = [this](const char* map) {
         form->lst_maps->setCurrentIndex(form->lst_maps->findText(map));
         return form->lbl_map_check->toolTip().section(QLatin1Char('\n'), 0, 0);
@@ -204,6 +219,7 @@ TEST_F(ModSelectionTest, TheSelectedMapSaysWhatOfItsContentIsMissing) {
               QString::fromUtf8("de_x : 2 fichiers manquants — de_x.wad, sprites/fire.spr\n"
                                 "Un clic écrit maps/de_x.res : ce que les clients téléchargent "
                                 "de la carte."));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return note("arena.bsp").startsWith("arena :"); }));
     form->Image1_Click();
     EXPECT_EQ(shown("arena.bsp"), "arena: the map file does not read");
     EXPECT_EQ(form->lbl_map_check->focusPolicy(), Qt::NoFocus);  // no list to write
@@ -211,6 +227,10 @@ TEST_F(ModSelectionTest, TheSelectedMapSaysWhatOfItsContentIsMissing) {
     game.addFile("cstrike_downloads/de_x.wad", testing::WadFile({"OTHER"}))
         .addFile("cstrike/sprites/FIRE.spr");
     EXPECT_EQ(shown("de_x.bsp"), "de_x: all content found");
+    form->lst_mods_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !note("arena.bsp").isEmpty(); }));
+    EXPECT_FALSE(marked("de_x.bsp"));
+    shown("de_x.bsp");
 
     // A click writes what clients download, beside the map; an existing list is replaced only
     // when the host says so.
