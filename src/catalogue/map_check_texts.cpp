@@ -11,6 +11,13 @@ QString Joined(const std::vector<std::string>& names) {
     return texts.join(QStringLiteral(", "));
 }
 
+// The map, how many names and the names; one name has a text of its own, without its count.
+QString CountedLine(const Texts<>& one, const Texts<>& many, const QString& map,
+                    const std::vector<std::string>& names, Language language) {
+    if (names.size() == 1) return TextIn(one, language).arg(map, Joined(names));
+    return TextIn(many, language).arg(map, QString::number(names.size()), Joined(names));
+}
+
 }  // namespace
 
 QString MapCheckLine(const QString& map, const MapCheck& check, Language language) {
@@ -24,25 +31,16 @@ QString MapCheckLine(const QString& map, const MapCheck& check, Language languag
                    language)
             .arg(map);
     if (!check.missing.empty()) {
-        const bool one = check.missing.size() == 1;
-        const Texts<> texts =
-            one ? Texts<>{"%1: 1 file missing — %3", "%1 : 1 fichier manquant — %3"}
-                : Texts<>{"%1: %2 files missing — %3", "%1 : %2 fichiers manquants — %3"};
-        return TextIn(texts, language)
-            .arg(map)
-            .arg(check.missing.size())
-            .arg(Joined(check.missing));
+        return CountedLine({"%1: 1 file missing — %2", "%1 : 1 fichier manquant — %2"},
+                           {"%1: %2 files missing — %3", "%1 : %2 fichiers manquants — %3"}, map,
+                           check.missing, language);
     }
     if (!check.missingTextures.empty()) {
-        const bool one = check.missingTextures.size() == 1;
-        const Texts<> texts = one ? Texts<>{"%1: 1 texture missing from its WADs — %3",
-                                            "%1 : 1 texture absente de ses WAD — %3"}
-                                  : Texts<>{"%1: %2 textures missing from its WADs — %3",
-                                            "%1 : %2 textures absentes de ses WAD — %3"};
-        return TextIn(texts, language)
-            .arg(map)
-            .arg(check.missingTextures.size())
-            .arg(Joined(check.missingTextures));
+        return CountedLine(
+            {"%1: 1 texture missing from its WADs — %2", "%1 : 1 texture absente de ses WAD — %2"},
+            {"%1: %2 textures missing from its WADs — %3",
+             "%1 : %2 textures absentes de ses WAD — %3"},
+            map, check.missingTextures, language);
     }
     return TextIn({"%1: all content found", "%1 : tout son contenu est là"}, language).arg(map);
 }
@@ -70,15 +68,15 @@ QString ResourceListMessage(ResourceListOutcome outcome, const QString& list, st
                           language)
                 .arg(list);
         case ResourceListOutcome::Written:
-            return TextIn(files == 1 ? Texts<>{"maps/%1 written: 1 file for clients to download.",
-                                               "maps/%1 écrit : 1 fichier à télécharger pour les "
-                                               "clients."}
-                                     : Texts<>{"maps/%1 written: %2 files for clients to download.",
-                                               "maps/%1 écrit : %2 fichiers à télécharger pour les "
-                                               "clients."},
+            if (files == 1)
+                return TextIn({"maps/%1 written: 1 file for clients to download.",
+                               "maps/%1 écrit : 1 fichier à télécharger pour les clients."},
+                              language)
+                    .arg(list);
+            return TextIn({"maps/%1 written: %2 files for clients to download.",
+                           "maps/%1 écrit : %2 fichiers à télécharger pour les clients."},
                           language)
-                .arg(list)
-                .arg(files);
+                .arg(list, QString::number(files));
         case ResourceListOutcome::NotWritten:
             break;
     }

@@ -2,6 +2,7 @@
 #include "serverconfig/frm_mapcycle.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -15,7 +16,7 @@
 namespace quorvant {
 namespace {
 
-constexpr QSize kWindowSize(336, 266);
+constexpr QSize kWindowSize(336, 372);
 
 Shape* MakeButtonFrame(QWidget* parent, const char* name, QRect geometry) {
     return MakeShape(parent, name, geometry, kAccent, kHighlight);
@@ -66,6 +67,16 @@ void frm_mapcycle::buildControls() {
     Shape7 = MakeButtonFrame(this, "Shape7", QRect(258, 190, 68, 24));
     Label4 = MakeButtonLabel(this, "Label4", QRect(258, 190, 68, 24), "");
     Line5 = MakeLine(this, "Line5", QRect(258, 243, 68, 1));
+
+    // Below: the check of every map of the cycle, and the selected map's picture.
+    Line4 = MakeLine(this, "Line4", QRect(10, 266, 316, 1));
+    Shape9 = MakeShape(this, "Shape9", QRect(10, 274, 238, 88), kEdge, Qt::transparent);
+    lst_check = MakeList(this, "lst_check", QRect(16, 278, 226, 80));
+    lst_check->setSelectionMode(QAbstractItemView::NoSelection);
+    Shape10 = MakeButtonFrame(this, "Shape10", QRect(258, 274, 68, 24));
+    Label5 = MakeButtonLabel(this, "Label5", QRect(258, 274, 68, 24), "");
+    img_map = MakeControl<QLabel>(this, "img_map", QRect(258, 306, 68, 56));
+    img_map->setAlignment(Qt::AlignCenter);
 }
 
 void frm_mapcycle::connectHandlers() {
@@ -86,6 +97,9 @@ void frm_mapcycle::connectHandlers() {
         {Image2, &ClickLabel::doubleClicked, &frm_mapcycle::Image2_DblClick},
         {Label3, click, &frm_mapcycle::Label3_Click},
         {Label4, click, &frm_mapcycle::Label4_Click},
+        {Label5, click, &frm_mapcycle::Label5_Click},
+        {Label5, press, &frm_mapcycle::Label5_MouseDown},
+        {Label5, release, &frm_mapcycle::Label5_MouseUp},
         {Label1, press, &frm_mapcycle::Label1_MouseDown},
         {Label1, release, &frm_mapcycle::Label1_MouseUp},
         {Label2, press, &frm_mapcycle::Label2_MouseDown},
@@ -105,14 +119,16 @@ void frm_mapcycle::connectHandlers() {
     connect(txt_ajout, &QLineEdit::returnPressed, this,
             [this] { txt_ajout_KeyPress(Qt::Key_Return); });
     lst_maps->installEventFilter(this);
+    connect(lst_maps, &QListWidget::currentRowChanged, this, &frm_mapcycle::lst_maps_Click);
 }
 
 // The keyboard's and screen readers' view of the window, and Tab's order: the reading order.
 void frm_mapcycle::describeControls() {
     for (ClickLabel* button :
-         std::initializer_list<ClickLabel*>{Image1, Image2, Label2, Label1, Label3, Label4})
+         std::initializer_list<ClickLabel*>{Image1, Image2, Label2, Label1, Label3, Label4, Label5})
         button->setRole(ControlRole::Button);
-    ChainFocus({lst_maps, Label2, Image1, Image2, Label3, Label4, txt_ajout, Label1});
+    ChainFocus(
+        {lst_maps, Label2, Image1, Image2, Label3, Label4, txt_ajout, Label1, lst_check, Label5});
 }
 
 void frm_mapcycle::Label1_MouseDown() { Shape8->setFilled(true); }
@@ -127,6 +143,8 @@ void frm_mapcycle::Image1_MouseDown() { Shape3->setFilled(true); }
 void frm_mapcycle::Image1_MouseUp() { Shape3->setFilled(false); }
 void frm_mapcycle::Image2_MouseDown() { Shape4->setFilled(true); }
 void frm_mapcycle::Image2_MouseUp() { Shape4->setFilled(false); }
+void frm_mapcycle::Label5_MouseDown() { Shape10->setFilled(true); }
+void frm_mapcycle::Label5_MouseUp() { Shape10->setFilled(false); }
 
 void frm_mapcycle::Label4_Click() { reject(); }
 

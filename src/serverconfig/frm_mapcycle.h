@@ -2,10 +2,13 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "catalogue/map_list_check.h"
 #include "ui/click_label.h"
 #include "ui/tool_window.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 
@@ -35,6 +38,8 @@ class frm_mapcycle : public ToolWindow {
     void Label4_Click();  // CLOSE without saving, also Esc
     void txt_ajout_KeyPress(int key);
     void lst_maps_KeyDown(int key);
+    void lst_maps_Click();  // shows the selected map's picture
+    void Label5_Click();    // CHECK every map of the cycle: what of its content is missing
 
     void Label1_MouseDown();
     void Label1_MouseUp();
@@ -48,6 +53,8 @@ class frm_mapcycle : public ToolWindow {
     void Image1_MouseUp();
     void Image2_MouseDown();
     void Image2_MouseUp();
+    void Label5_MouseDown();
+    void Label5_MouseUp();
 
     QListWidget* lst_maps;  // the cycle in order; each entry keeps the map's bytes as read
     QLineEdit* txt_ajout;
@@ -71,6 +78,12 @@ class frm_mapcycle : public ToolWindow {
     Shape* Line2;
     Shape* Line3;
     Shape* Line5;
+    Shape* Line4;
+    Shape* Shape9;
+    Shape* Shape10;
+    ClickLabel* Label5;
+    QListWidget* lst_check;  // a line for each map of the cycle, in its order
+    QLabel* img_map;         // the selected map seen from above
 
     // The comment lines of the file, each with its CR LF, written back ahead of the maps.
     std::string txt_commentaires;
@@ -86,11 +99,13 @@ class frm_mapcycle : public ToolWindow {
     void showCount();
     void moveSelected(int step);
     std::string mapCyclePath() const;
+    std::vector<std::string> cycleMaps() const;  // the maps' bytes, in the list's order
 
     Form1& mainWindow_;
     Dialogs& dialogs_;
     // mapcycle.txt as the window read it; nothing when it was there but could not be read.
     std::optional<std::string> opened_;
+    MapListCheck check_;  // of lst_check's maps; goes first, before the list it fills
 };
 
 }  // namespace quorvant

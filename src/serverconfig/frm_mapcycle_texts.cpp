@@ -11,6 +11,7 @@ constexpr LanguageRow kRows[] = {
     {"Label2", C, {"REMOVE", "EFFACER"}},
     {"Label3", C, {"SAVE", "SAUVER"}},
     {"Label4", C, {"CLOSE", "FERMER"}},
+    {"Label5", C, {"CHECK", "VÉRIFIER"}},
 
     {"txt_ajout", T, {"Enter map name here", "Entrez ici le nom de la carte"}},
     {"lst_maps", T, {"Maps list", "Liste des cartes"}},
@@ -25,6 +26,12 @@ constexpr LanguageRow kRows[] = {
     {"Label4",
      T,
      {"Close window without save settings", "Fermer la fenêtre sans sauver les modifications"}},
+    {"Label5",
+     T,
+     {"Check what each map of the cycle needs and the game would not find",
+      "Vérifier ce dont chaque carte du cycle a besoin et que le jeu ne trouverait pas"}},
+    {"lst_check", T, {"Each map's missing content", "Le contenu manquant de chaque carte"}},
+    {"img_map", T, {"The selected map seen from above", "La carte sélectionnée vue de dessus"}},
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "serverconfig/frm_mapcycle.h"
 #include "serverconfig/frm_serveur.h"
+#include "support/map_files.h"
 #include "support/ui_fixture.h"
 #include "ui/shape.h"
 
@@ -381,6 +382,40 @@ TEST_F(ServerWindowsTest, MapCycleShowsAddsRemovesMovesSavesAndCreatesTheCycle) 
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Can't write mapcycle!")});
     EXPECT_TRUE(cycle->isVisible());
     EXPECT_EQ(maps(), QStringList{"dustbowl"});
+}
+
+// CHECK tells, for each map of the cycle in its order, what of its content the game would not
+// find; the selected map shows from above.
+TEST_F(ServerWindowsTest, MapCycleChecksEachMapAndShowsTheSelectedOne) {
+    using testing::BspFile;
+    game.addFile("tfc/maps/last.bsp",
+                 BspFile{"{\n\"classname\" \"env_sprite\"\n\"model\" \"sprites/fire.spr\"\n}\n",
+                         {},
+                         {{0, 0, 0}, {100, 0, 0}, {100, 100, 0}},
+                         {{0, 1}, {1, 2}}}
+                     .bytes());
+    load("tfc");
+    frm_mapcycle& window = open(cycle);
+    EXPECT_TRUE(window.img_map->pixmap().isNull());  // café has no map file
+    window.lst_maps->setCurrentRow(1);
+    EXPECT_FALSE(window.img_map->pixmap().isNull());
+    QTest::mouseClick(window.Label5, Qt::LeftButton);
+    const auto lines = [&window] {
+        QStringList texts;
+        for (int row = 0; row < window.lst_check->count(); ++row)
+            texts << window.lst_check->item(row)->text();
+        return texts;
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !lines().join("").contains(u'…'); }));
+    EXPECT_EQ(lines(), (QStringList{QStringLiteral("café: the map file is missing"),
+                                    QStringLiteral("last: 1 file missing — sprites/fire.spr")}));
+    game.addFile("tfc/sprites/fire.spr");
+    form->Image2_Click();
+    window.Form_Load();
+    EXPECT_EQ(window.Label5->text(), QStringLiteral("VÉRIFIER"));
+    window.Label5_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !lines().join("").contains(u'…'); }));
+    EXPECT_EQ(lines().last(), QStringLiteral("last : tout son contenu est là"));
 }
 
 }  // namespace

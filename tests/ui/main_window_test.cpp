@@ -310,7 +310,7 @@ TEST_F(MainWindowTest, TabVisitsEveryControlOfEachWindowInReadingOrder) {
     frm_mapcycle cycle(*form, dialogs);
     cycle.Form_Load();
     EXPECT_EQ(TabCycle(cycle, cycle.lst_maps),
-              "lst_maps Label2 Image1 Image2 Label3 Label4 txt_ajout Label1 ");
+              "lst_maps Label2 Image1 Image2 Label3 Label4 txt_ajout Label1 lst_check Label5 ");
     frm_servers servers(*form, StoredBrowserOptions(statusOptions));
     servers.Form_Load();
     // The default master is beyond this machine: not asked, the list ends at once and STOP
