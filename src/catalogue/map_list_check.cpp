@@ -1,7 +1,5 @@
 #include "catalogue/map_list_check.h"
 
-#include "app/background_work.h"
-
 namespace quorvant {
 namespace {
 
@@ -10,13 +8,20 @@ constexpr std::size_t kMapsPerReport = 16;
 
 }  // namespace
 
+MapListCheck::MapListCheck(QObject* parent) : QObject(parent) { thread_.setMaxThreadCount(1); }
+
+MapListCheck::~MapListCheck() {
+    stop();
+    thread_.waitForDone();
+}
+
 void MapListCheck::start(std::string gameFolder, std::string mod,
                          std::vector<std::pair<int, std::string>> maps, Report report) {
     stop();
     auto stopped = std::make_shared<std::atomic<bool>>(false);
     stopped_ = stopped;
-    work_ = InBackground([this, stopped, gameFolder = std::move(gameFolder), mod = std::move(mod),
-                          maps = std::move(maps), report = std::move(report)] {
+    thread_.start([this, stopped, gameFolder = std::move(gameFolder), mod = std::move(mod),
+                   maps = std::move(maps), report = std::move(report)] {
         std::vector<Result> found;
         const auto tell = [&] {
             if (found.empty()) return;
@@ -38,7 +43,6 @@ void MapListCheck::start(std::string gameFolder, std::string mod,
 
 void MapListCheck::stop() {
     if (stopped_) *stopped_ = true;
-    if (work_.valid()) work_.wait();
 }
 
 }  // namespace quorvant

@@ -62,6 +62,8 @@ class Form1 : public QWidget {
     void SetGameDll(const std::string& mod, const std::string& fileName);
     void lst_mods_Click();
     void lst_maps_Click();
+    // Whether lst_maps' entries are still being checked for missing content.
+    bool markingMaps() const { return mapListCheck_.running(); }
     // Writes the selected map's resource list, asking before it replaces one.
     void lbl_map_check_Click();
     // The user chose a bot entry: from now on the launch writes it, whatever the descriptor loads.

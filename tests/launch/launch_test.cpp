@@ -211,6 +211,7 @@ TEST_F(LaunchTest, ModFilesAnOrdinaryUserCannotWriteOrRead) {
     for (const auto& [file, mode] : modes) fs::permissions(game / file, mode);
     // A forked child has none of its parent's threads: no map check may be under way at the fork.
     form->lst_mods->clearSelection();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->markingMaps(); }));
     EXPECT_TRUE(::quorvant::testing::AsOrdinaryUser([&] {
         create("cstrike", "HPB Bot");
         const bool noMaps = form->lst_maps->count() == 1;
