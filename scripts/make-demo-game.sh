@@ -95,7 +95,11 @@ crlf "$root/cstrike/liblist.gam" \
     'gamedll_linux "dlls/cs.so"'
 for dll in mp.dll HPB_bot.dll mp2.dll realbot.dll podbot.dll; do library cstrike "$dll"; done
 map cstrike de_dust "Dust"
-map cstrike de_dust2 "Dust II"
+# A map whose texture file and sprite are the mod's own: what its resource list names.
+map cstrike de_dust2 "Dust II" cs_dust.wad sprites/dust_smoke.spr
+python3 "$(dirname "$0")/demo-wad.py" "$root/cstrike/cs_dust.wad" SAND1
+mkdir -p "$root/cstrike/sprites"
+: >"$root/cstrike/sprites/dust_smoke.spr"
 map cstrike de_aztec "Aztec" de_aztec.wad sprites/aztec_fire.spr
 map cstrike cs_office "Office"
 map cstrike as_oilrig "Oilrig"

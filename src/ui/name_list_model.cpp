@@ -1,5 +1,6 @@
 #include "ui/name_list_model.h"
 
+#include <QPixmap>
 #include <iterator>
 
 #include "ui/text_conversion.h"
@@ -45,6 +46,14 @@ std::string NameListModel::nameAt(int row) const {
     return kept.isEmpty() ? ToBytes(entry.text()) : kept.toStdString();
 }
 
+void NameListModel::setNoteMark(const QIcon& mark) {
+    noteMark_ = mark;
+    // An empty picture of the same size keeps the names of entries without a note in line.
+    QPixmap empty(mark.availableSizes().value(0, QSize(16, 16)));
+    empty.fill(Qt::transparent);
+    noMark_ = QIcon(empty);
+}
+
 int NameListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(entries_.size());
 }
@@ -58,7 +67,8 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const {
         if (!bytes.isEmpty()) return bytes;
     }
     if (role == Qt::ToolTipRole && !entry.note.isEmpty()) return entry.note;
-    if (role == Qt::DecorationRole && !entry.note.isEmpty()) return noteMark_;
+    if (role == Qt::DecorationRole && !noteMark_.isNull())
+        return entry.note.isEmpty() ? noMark_ : noteMark_;
     return {};
 }
 

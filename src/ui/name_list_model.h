@@ -54,11 +54,12 @@ class NameListModel : public QAbstractListModel {
     // The file or folder name an entry stands for.
     std::string nameAt(int row) const;
     // The picture shown beside each entry that has a note.
-    void setNoteMark(const QIcon& mark) { noteMark_ = mark; }
+    void setNoteMark(const QIcon& mark);
 
   private:
     std::vector<Entry> entries_;
     QIcon noteMark_;
+    QIcon noMark_;  // beside the others
 };
 
 }  // namespace quorvant
