@@ -50,7 +50,10 @@ Master_Server=127.0.0.1:$master_port" >"$XDG_CONFIG_HOME/Velmarsh Software/Quorv
     shoot_over() { import -window root -crop 609x377+0+0 +repage "$out/$language-$1.png"; }
     click 215 259 && sleep 0.6 && shoot_over server-options   # Mod's server options
     xdotool key Escape && sleep 0.4
-    click 215 283 && sleep 0.6 && shoot_over map-cycle        # Configure Mapcycle
+    click 215 283 && sleep 0.6                                # Configure Mapcycle
+    cycle=$(xdotool search --onlyvisible --name '^Mapcycle' | tail -1)
+    xdotool mousemove --window "$cycle" 292 286 click 1 && sleep 1   # its CHECK
+    import -window "$cycle" "$out/$language-map-cycle.png"
     xdotool key Escape && sleep 0.4
     click 270 65 && sleep 1 && shoot join  # JOIN sub-tab, with the server's status line
     click 400 167 && sleep 2                # Find a server…: the browser over the main window
