@@ -89,14 +89,6 @@ std::optional<std::array<std::string, N>> ReadLumps(const std::string& file,
     return read;
 }
 
-std::optional<std::array<std::string, 2>> ReadMapLumps(const std::vector<std::string>& folders,
-                                                       const std::string& mapFile, MapLump first,
-                                                       MapLump second) {
-    const auto file = FoundInAny(folders, "maps/" + mapFile);
-    if (!file) return std::nullopt;
-    return ReadLumps(file->path, std::array{first, second});
-}
-
 std::vector<std::string> NeededFiles(const MapContents& contents) {
     std::vector<std::string> needed = contents.wads;
     if (!contents.sky.empty()) {
@@ -108,6 +100,10 @@ std::vector<std::string> NeededFiles(const MapContents& contents) {
     }
     for (const std::string& sound : contents.sounds) needed.push_back("sound/" + sound);
     for (std::string& path : needed) std::replace(path.begin(), path.end(), '\\', '/');
+    // One file once, however the map spells it: "models\x.mdl" is "Models/X.mdl".
+    std::set<std::string> seen;
+    std::erase_if(
+        needed, [&seen](const std::string& path) { return !seen.insert(LowerText(path)).second; });
     return needed;
 }
 
@@ -140,7 +136,10 @@ MapCheck CheckMap(const std::string& gameFolder, const std::string& mod,
     if (!contents) return check;
     check.readable = true;
     check.needed = NeededFiles(*contents);
+    // Clients have the base game's files, unless the base game is what is played: then its
+    // folder holds this server's own content too.
     const std::string baseGame = ResolveIgnoringCase(gameFolder, kBaseGame);
+    const bool playingBaseGame = ResolveIgnoringCase(gameFolder, mod) == baseGame;
     std::set<std::string> inWads;
     for (const std::string& path : check.needed) {
         const auto found = FoundInAny(folders, path);
@@ -148,7 +147,7 @@ MapCheck CheckMap(const std::string& gameFolder, const std::string& mod,
             check.missing.push_back(path);
             continue;
         }
-        if (folders[found->folder] != baseGame)
+        if (playingBaseGame || folders[found->folder] != baseGame)
             check.downloadable.push_back(BelowFolder(*found, folders));
         if (path.find('/') == std::string::npos) {  // a WAD
             for (const std::string& name : WadTextures(found->path)) inWads.insert(LowerText(name));
@@ -174,8 +173,9 @@ std::string OverviewPath(const std::string& gameFolder, const std::string& mod,
 
 std::optional<MapOutline> LoadMapOutline(const std::string& gameFolder, const std::string& mod,
                                          const std::string& mapFile) {
+    const auto map = FoundInAny(SearchFolders(gameFolder, mod), "maps/" + mapFile);
     const auto lumps =
-        ReadMapLumps(SearchFolders(gameFolder, mod), mapFile, MapLump::Vertices, MapLump::Edges);
+        map ? ReadLumps(map->path, std::array{MapLump::Vertices, MapLump::Edges}) : std::nullopt;
     return lumps ? ReadMapOutline((*lumps)[0], (*lumps)[1]) : std::nullopt;
 }
 

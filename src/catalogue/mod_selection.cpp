@@ -110,7 +110,9 @@ void Form1::showMapCheck() {
         mapCheck_ ? MapCheckLine(mapCheck_->first, mapCheck_->second, language()) : QString();
     lbl_map_check->setText(
         lbl_map_check->fontMetrics().elidedText(line, Qt::ElideRight, lbl_map_check->width()));
-    const auto list = mapCheck_ ? ResourceListOf(mapCheck_->second) : std::nullopt;
+    const auto list = mapCheck_
+                          ? ResourceListOf(Dir1.path(), SelectedBytes(lst_mods), mapCheck_->second)
+                          : std::nullopt;
     lbl_map_check->setToolTip(list ? ResourceListTip(line, FromBytes(list->name), language())
                                    : line);
     // A click writes the map's resource list: only a map that reads has one.

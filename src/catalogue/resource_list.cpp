@@ -8,15 +8,16 @@
 
 namespace quorvant {
 
-std::optional<ResourceList> ResourceListOf(const MapCheck& check) {
+std::optional<ResourceList> ResourceListOf(const std::string& gameFolder, const std::string& mod,
+                                           const MapCheck& check) {
     if (!check.readable || check.file.empty()) return std::nullopt;
     const std::size_t slash = check.file.find_last_of("/\\");
-    const std::size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
-    const std::string mapName = check.file.substr(nameAt);
+    const std::string mapName = check.file.substr(slash == std::string::npos ? 0 : slash + 1);
     const std::string stem = mapName.substr(0, mapName.rfind('.'));
     ResourceList list;
-    list.path = ResolveIgnoringCase(check.file.substr(0, nameAt), stem + ".res");
-    list.name = list.path.substr(list.path.find_last_of("/\\") + 1);
+    const std::string maps = ResolveIgnoringCase(ResolveIgnoringCase(gameFolder, mod), "maps");
+    list.path = ResolveIgnoringCase(maps, stem + ".res");
+    list.name = list.path.substr(maps.size() + 1);
     list.text = "// " + stem + ": the files clients download with this map\r\n";
     for (const std::string& file : check.downloadable) list.text += file + "\r\n";
     std::error_code error;

@@ -10,7 +10,8 @@
 namespace quorvant {
 
 struct ResourceList {
-    // Beside the map file; an existing list of its name in another case is the one replaced.
+    // In the mod's maps folder, wherever the map was found: the list is this mod's. An existing
+    // list of its name in another case is the one replaced.
     std::string path;
     std::string name;  // the file name alone, "de_x.res"
     // A comment saying what the list is, then one path a line below the mod folder; Windows line
@@ -21,6 +22,7 @@ struct ResourceList {
 
 // The resource list of a checked map naming what it needs beyond the base game; nothing when
 // the map did not read.
-std::optional<ResourceList> ResourceListOf(const MapCheck& check);
+std::optional<ResourceList> ResourceListOf(const std::string& gameFolder, const std::string& mod,
+                                           const MapCheck& check);
 
 }  // namespace quorvant

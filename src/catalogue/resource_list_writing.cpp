@@ -4,12 +4,18 @@
 #include "catalogue/resource_list.h"
 #include "ui/dialogs.h"
 #include "ui/form1.h"
+#include "ui/selection.h"
 #include "ui/text_conversion.h"
 
 namespace quorvant {
 
 void Form1::lbl_map_check_Click() {
-    const auto list = mapCheck_ ? ResourceListOf(mapCheck_->second) : std::nullopt;
+    if (!mapCheck_) return;
+    // Checked again: the mod's files may have changed since the map was selected.
+    const std::string mod = SelectedBytes(lst_mods);
+    mapCheck_->second = CheckMap(Dir1.path(), mod, CurrentBytes(lst_maps));
+    showMapCheck();
+    const auto list = ResourceListOf(Dir1.path(), mod, mapCheck_->second);
     if (!list) return;
     const QString name = FromBytes(list->name);
     const std::size_t files = mapCheck_->second.downloadable.size();
@@ -24,7 +30,6 @@ void Form1::lbl_map_check_Click() {
     const bool written = WriteFileAtomically(list->path, list->text);
     dialogs_.message(
         this, tell(written ? ResourceListOutcome::Written : ResourceListOutcome::NotWritten));
-    showMapCheck();
 }
 
 }  // namespace quorvant

@@ -1,7 +1,5 @@
 #include "ui/form1.h"
 
-#include "catalogue/map_picture.h"
-
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -15,6 +13,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include "catalogue/map_picture.h"
 #include "launch/join_status.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"

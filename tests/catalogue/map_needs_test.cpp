@@ -2,6 +2,8 @@
 // game would find of it in the mod's folders and the base game's.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "catalogue/bsp_map.h"
 #include "catalogue/map_needs.h"
 #include "catalogue/resource_list.h"
@@ -37,6 +39,10 @@ const char kEntities[] = R"({
 "classname" "cycler"
 "model" "models/Barney.mdl"
 }
+{
+"classname" "cycler"
+"model" "models\barney.mdl"
+}
 )";
 
 BspFile Map(std::vector<BspTexture> textures = {{"CRATE1"}, {"{FENCE", true}}) {
@@ -52,7 +58,7 @@ TEST(MapFiles, AMapNamesItsWadsSkyModelsSpritesSoundsAndTextures) {
     ASSERT_TRUE(contents);
     EXPECT_EQ(contents->wads, (Names{"halflife.wad", "de_x.wad", "CUSTOM.WAD"}));
     EXPECT_EQ(contents->sky, "city");
-    EXPECT_EQ(contents->models, Names{"models/Barney.mdl"});
+    EXPECT_EQ(contents->models, (Names{"models/Barney.mdl", "models\\barney.mdl"}));
     EXPECT_EQ(contents->sprites, Names{"sprites/fire.spr"});
     EXPECT_EQ(contents->sounds, (Names{"ambience/wind1.wav", "doors/doormove1.wav"}));
     EXPECT_EQ(contents->textures, (std::vector<MapTexture>{{"CRATE1", false}, {"{FENCE", true}}));
@@ -124,7 +130,7 @@ TEST(MapNeeds, WhatTheGameWouldNotFindIsMissing) {
     EXPECT_EQ(check.missing,
               (Names{"CUSTOM.WAD", "gfx/env/citybk.tga", "sound/doors/doormove1.wav"}));
     EXPECT_EQ(check.missingTextures, Names{});  // a WAD is missing: its textures are told as it
-    EXPECT_EQ(check.needed.size(), 13U);
+    EXPECT_EQ(check.needed.size(), 13U);        // the model once, however the map spells it
 
     game.addFile("valve_downloads/custom.wad", WadFile({"crate2"}))
         .addFile("valve/gfx/env/citybk.tga")
@@ -133,10 +139,22 @@ TEST(MapNeeds, WhatTheGameWouldNotFindIsMissing) {
     EXPECT_EQ(check.missing, Names{});
     EXPECT_EQ(check.missingTextures, Names{});
     // What clients download: all but the base game's own files, named as they are on disk.
-    EXPECT_EQ(check.downloadable,
-              (Names{"DE_X.WAD", "custom.wad", "models/barney.mdl", "Sprites/FIRE.SPR",
-                     "sound/ambience/wind1.wav", "sound/doors/doormove1.wav"}));
-    EXPECT_EQ(check.file, game / "cstrike/maps/de_x.bsp");
+    const Names onDisk{"DE_X.WAD",
+                       "custom.wad",
+                       "models/barney.mdl",
+                       "Sprites/FIRE.SPR",
+                       "sound/ambience/wind1.wav",
+                       "sound/doors/doormove1.wav"};
+    const Names asNamed{"de_x.wad",
+                        "CUSTOM.WAD",
+                        "models/Barney.mdl",
+                        "sprites/fire.spr",
+                        "sound/ambience/wind1.wav",
+                        "sound/doors/doormove1.wav"};
+    EXPECT_EQ(check.downloadable, kNamesAsOnDisk ? onDisk : asNamed);
+    // A server of the base game itself serves what its folder holds.
+    game.addFile("valve/maps/crossfire.bsp", Map().bytes());
+    EXPECT_EQ(CheckMap(game.str(), "valve", "crossfire.bsp").downloadable.front(), "halflife.wad");
     game.addFile("valve_downloads/custom.wad", WadFile({"crate3"}));
     EXPECT_EQ(CheckMap(game.str(), "cstrike", "de_x.bsp").missingTextures, Names{"CRATE2"});
 
@@ -148,25 +166,29 @@ TEST(MapNeeds, WhatTheGameWouldNotFindIsMissing) {
     EXPECT_FALSE(CheckMap(game.str(), "cstrike", "absent.bsp").readable);
 }
 
-// Beside the map, one path a line; an existing list in another case is the one replaced.
+// In the mod's maps folder, one path a line; an existing list in another case is the one
+// replaced.
 TEST(MapNeeds, AResourceListNamesWhatClientsDownload) {
     TempFolder temp;
     GameFolder game(temp / "game");
-    game.addFile("cstrike/maps/de_x.bsp").addFile("cstrike/maps/CS_Y.RES");
+    game.addFile("cstrike/Maps/CS_Y.RES");
     MapCheck check{true, game / "cstrike/maps/de_x.bsp", {}, {}, {}, {"de_x.wad", "sound/a.wav"}};
-    auto list = ResourceListOf(check);
+    auto list = ResourceListOf(game.str(), "cstrike", check);
     ASSERT_TRUE(list);
-    EXPECT_EQ(list->path, game / "cstrike/maps/de_x.res");
+    const std::string maps = game / (kNamesAsOnDisk ? "cstrike/Maps/" : "cstrike/maps/");
+    EXPECT_EQ(list->path, maps + "de_x.res");
     EXPECT_EQ(list->name, "de_x.res");
     EXPECT_EQ(list->text,
               "// de_x: the files clients download with this map\r\nde_x.wad\r\nsound/a.wav\r\n");
     EXPECT_FALSE(list->exists);
-    check.file = game / "cstrike/maps/cs_y.bsp";
-    list = ResourceListOf(check);
+    check.file = game / "valve/maps/cs_y.bsp";  // a map of the base game, played on this mod
+    list = ResourceListOf(game.str(), "cstrike", check);
     ASSERT_TRUE(list);
-    EXPECT_EQ(std::pair(list->path, list->exists), std::pair(game / "cstrike/maps/CS_Y.RES", true));
+    const std::string name = kNamesAsOnDisk ? "CS_Y.RES" : "cs_y.res";
+    EXPECT_EQ(std::tuple(list->path, list->name, list->exists),
+              std::tuple(maps + name, name, true));
     check.readable = false;
-    EXPECT_FALSE(ResourceListOf(check));
+    EXPECT_FALSE(ResourceListOf(game.str(), "cstrike", check));
 }
 
 }  // namespace

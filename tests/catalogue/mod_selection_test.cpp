@@ -240,8 +240,8 @@ TEST_F(ModSelectionTest, TheSelectedMapSaysWhatOfItsContentIsMissing) {
     click();
     const std::string list = game.str() + "/cstrike/maps/de_x.res";
     EXPECT_EQ(testing::ReadFile(list),
-              "// de_x: the files clients download with this map\r\n"
-              "de_x.wad\r\nsprites/FIRE.spr\r\n");
+              "// de_x: the files clients download with this map\r\nde_x.wad\r\nsprites/" +
+                  std::string(testing::kNamesAsOnDisk ? "FIRE" : "fire") + ".spr\r\n");
     EXPECT_EQ(dialogs.messages.takeLast(),
               "maps/de_x.res written: 2 files for clients to download.");
     game.addFile("cstrike/maps/de_x.res", "// the host's own\r\n");

@@ -10,6 +10,15 @@
 
 namespace quorvant::testing {
 
+// Whether a name found in any case comes back spelt as the file is: Windows finds such a name
+// itself, and gives it back as it was asked for.
+inline constexpr bool kNamesAsOnDisk =
+#ifdef _WIN32
+    false;
+#else
+    true;
+#endif
+
 // A folder of its own for one test, removed with everything in it afterwards.
 class TempFolder {
   public:
