@@ -71,7 +71,7 @@ void Form1::markMaps() {
         mapListCheck_.stop();
         return;
     }
-    const auto mark = [this, model](std::vector<MapListCheck::Result> results) {
+    const auto mark = [this, model](const std::vector<MapListCheck::Result>& results) {
         for (const auto& [row, check] : results) {
             const bool whole =
                 check.readable && check.missing.empty() && check.missingTextures.empty();

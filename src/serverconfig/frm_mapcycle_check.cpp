@@ -45,7 +45,7 @@ void frm_mapcycle::Label5_Click() {
     const Language language = mainWindow_.language();
     check_.start(
         mainWindow_.Dir1.path(), SelectedBytes(mainWindow_.lst_mods), std::move(maps),
-        [this, language](std::vector<MapListCheck::Result> results) {
+        [this, language](const std::vector<MapListCheck::Result>& results) {
             for (const auto& [row, check] : results) {
                 QListWidgetItem* line = lst_check->item(row);
                 if (!line) continue;
