@@ -1,6 +1,8 @@
 #include "catalogue/map_picture.h"
 
+#include <QLabel>
 #include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 #include <vector>
 
@@ -45,6 +47,15 @@ QImage MapPicture(const std::string& gameFolder, const std::string& mod, const s
     }
     const std::optional<MapOutline> outline = LoadMapOutline(gameFolder, mod, mapFile);
     return outline ? DrawMapOutline(*outline, size) : QImage();
+}
+
+void ShowMapPicture(QLabel* label, const std::string& gameFolder, const std::string& mod,
+                    const std::string& mapFile) {
+    const qreal density = label->devicePixelRatioF();
+    QPixmap shown = QPixmap::fromImage(
+        MapPicture(gameFolder, mod, mapFile, (QSizeF(label->size()) * density).toSize()));
+    shown.setDevicePixelRatio(density);
+    label->setPixmap(shown);
 }
 
 QIcon MissingContentMark() {

@@ -5,6 +5,8 @@
 #include <QSize>
 #include <string>
 
+class QLabel;
+
 #include "catalogue/bsp_map.h"
 
 namespace quorvant {
@@ -17,6 +19,11 @@ QImage DrawMapOutline(const MapOutline& outline, QSize size);
 // one, else a drawing of its geometry; a null image when the map does not read.
 QImage MapPicture(const std::string& gameFolder, const std::string& mod, const std::string& mapFile,
                   QSize size);
+
+// Shows the map's picture in `label`, sharp at the label's screen density; nothing when the map
+// does not read.
+void ShowMapPicture(QLabel* label, const std::string& gameFolder, const std::string& mod,
+                    const std::string& mapFile);
 
 // The mark of a map with missing content in a list of maps: a small accent-coloured disc with
 // an exclamation mark.

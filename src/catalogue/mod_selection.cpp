@@ -96,11 +96,7 @@ void Form1::lst_maps_Click() {
     const std::string mod = SelectedBytes(lst_mods);
     lbl_titre->setText(FromBytes(LoadMapTitle(Dir1.path(), mod, CurrentBytes(lst_maps))));
     mapCheck_.emplace(MapName(map), CheckMap(Dir1.path(), mod, CurrentBytes(lst_maps)));
-    const QImage picture =
-        MapPicture(Dir1.path(), mod, CurrentBytes(lst_maps), img_map->size() * devicePixelRatio());
-    QPixmap shown = QPixmap::fromImage(picture);
-    shown.setDevicePixelRatio(devicePixelRatio());
-    img_map->setPixmap(shown);
+    ShowMapPicture(img_map, Dir1.path(), mod, CurrentBytes(lst_maps));
     showMapCheck();
 }
 

@@ -99,6 +99,7 @@ class frm_mapcycle : public ToolWindow {
     void showCount();
     void moveSelected(int step);
     std::string mapCyclePath() const;
+    std::string mapAt(int row) const;            // the map's bytes, as the cycle names it
     std::vector<std::string> cycleMaps() const;  // the maps' bytes, in the list's order
 
     Form1& mainWindow_;

@@ -1,7 +1,6 @@
 // The check of every map of the cycle, and the selected map's picture.
 #include <QLabel>
 #include <QListWidget>
-#include <QPixmap>
 
 #include "catalogue/map_check_texts.h"
 #include "catalogue/map_picture.h"
@@ -18,17 +17,13 @@ std::string MapFile(const std::string& map) { return map + ".bsp"; }
 }  // namespace
 
 void frm_mapcycle::lst_maps_Click() {
-    const QListWidgetItem* item = lst_maps->currentItem();
-    if (!item) {
+    const int row = lst_maps->currentRow();
+    if (row < 0) {
         img_map->clear();
         return;
     }
-    const std::string map = cycleMaps().at(std::size_t(lst_maps->row(item)));
-    const QImage picture = MapPicture(mainWindow_.Dir1.path(), SelectedBytes(mainWindow_.lst_mods),
-                                      MapFile(map), img_map->size() * devicePixelRatio());
-    QPixmap shown = QPixmap::fromImage(picture);
-    shown.setDevicePixelRatio(devicePixelRatio());
-    img_map->setPixmap(shown);
+    ShowMapPicture(img_map, mainWindow_.Dir1.path(), SelectedBytes(mainWindow_.lst_mods),
+                   MapFile(mapAt(row)));
 }
 
 // Informs only: the cycle is saved as it is, whatever its maps lack. Each line keeps its map's

@@ -96,10 +96,12 @@ void frm_mapcycle::Image2_Click() { moveSelected(+1); }
 void frm_mapcycle::Image1_DblClick() { Image1_Click(); }
 void frm_mapcycle::Image2_DblClick() { Image2_Click(); }
 
+std::string frm_mapcycle::mapAt(int row) const { return MapOf(lst_maps->item(row)); }
+
 std::vector<std::string> frm_mapcycle::cycleMaps() const {
     std::vector<std::string> maps;
     maps.reserve(std::size_t(lst_maps->count()));
-    for (int row = 0; row < lst_maps->count(); ++row) maps.push_back(MapOf(lst_maps->item(row)));
+    for (int row = 0; row < lst_maps->count(); ++row) maps.push_back(mapAt(row));
     return maps;
 }
 
